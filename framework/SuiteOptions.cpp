@@ -1,0 +1,107 @@
+#include "SuiteOptions.h"
+
+#include "TRAVEK.h"
+
+#include "platform/forms/end.h"
+#include "platform/services.h"
+
+#include <array>
+
+const char* const kSettingsLockedMessage =
+    "Ich konnte die Programmeinstellungen nicht laden. Eventuell werden diese momentan geändert. "
+    "Versuchen Sie, das Programm zu einem späteren Zeipunkt noch einmal zu starten.";
+
+namespace {
+
+std::array<int*, 11> fields(SuiteOptions& o)
+{
+    return {&o.HGrund, &o.HGrundStart, &o.TVis, &o.Aufloesung, &o.Buchstaben, &o.Proto,
+            &o.FehlerWeiter, &o.optEigeneBilder, &o.Opt_AnlautKritzlon, &o.Opt_AnlautTastomat,
+            &o.ProtSave};
+}
+
+// The programs keep the values as 16-bit integers.
+int toInt16(qint64 value)
+{
+    return static_cast<int>(std::clamp<qint64>(value, -32768, 32767));
+}
+
+QString central()
+{
+    return TRAVEK::AppPath() + QStringLiteral("/options4.ini");
+}
+
+void readInto(SuiteOptions& options, const QVector<qint64>& values)
+{
+    auto f = fields(options);
+    for (int i = 0; i < 10 && i < values.size(); ++i)
+        *f[i] = toInt16(values[i]);
+    options.ProtSave = values.size() > 10 ? toInt16(values[10]) : 0;
+}
+
+} // namespace
+
+platform::FileError RefreshCentralOptions(const QString& dataDir)
+{
+    const QString backup = dataDir + QStringLiteral("/options4.bak");
+    const platform::NumberFile centralValues = platform::readNumberFile(central());
+    if (centralValues.error.failed())
+        return centralValues.error;
+    if (!platform::fileExists(backup))
+        return platform::copyFileKeepingTime(central(), backup);
+    const platform::NumberFile backupValues = platform::readNumberFile(backup);
+    if (backupValues.error.failed())
+        return backupValues.error;
+    bool changed = false;
+    for (qsizetype i = 0; i < std::min(centralValues.values.size(), backupValues.values.size()); ++i)
+        changed = changed || toInt16(centralValues.values[i]) != toInt16(backupValues.values[i]);
+    if (!changed)
+        return {};
+    if (auto e = platform::copyFileKeepingTime(central(), dataDir + QStringLiteral("/options4.ini")); e.failed())
+        return e;
+    return platform::copyFileKeepingTime(central(), backup);
+}
+
+void LoadSuiteOptions(SuiteOptions& options, const QString& dataDir, OptionsReader reader)
+{
+    const QString user = dataDir + QStringLiteral("/options4.ini");
+    for (int attempt = 1;; ++attempt) {
+        if (!platform::fileExists(user)) {
+            platform::copyFileKeepingTime(central(), user);
+            platform::copyFileKeepingTime(central(), dataDir + QStringLiteral("/options4.bak"));
+        }
+        platform::FileError pending;
+        if (reader == OptionsReader::Launcher)
+            pending = RefreshCentralOptions(dataDir);
+        const platform::NumberFile file = platform::readNumberFile(user);
+        if (!pending.failed())
+            pending = file.error;
+        if (!pending.failed()) {
+            readInto(options, file.values);
+            return;
+        }
+        if (!pending.locked()) {
+            platform::msgBox(pending.message);
+            platform::End();
+        }
+        if (attempt == 4) {
+            platform::msgBox(QString::fromUtf8(kSettingsLockedMessage));
+            platform::End();
+        }
+        platform::services().clock->sleep(attempt * 500);
+    }
+}
+
+QStringList suiteOptionLines(const SuiteOptions& options)
+{
+    SuiteOptions copy = options;
+    QStringList lines;
+    for (const int* field : fields(copy))
+        lines.append(platform::formatNumber(*field));
+    return lines;
+}
+
+platform::FileError writeSuiteOptions(const QString& path, const SuiteOptions& options)
+{
+    return platform::writeTextFile(path, suiteOptionLines(options));
+}

@@ -1,0 +1,309 @@
+#include "files.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringConverter>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+namespace platform {
+
+namespace {
+
+// Windows-1252 differs from Latin-1 only in 0x80..0x9F.
+constexpr char16_t kCp1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+QStringList splitLines(const QString& text)
+{
+    QStringList lines = text.split(QLatin1Char('\n'));
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    for (QString& line : lines)
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+    return lines;
+}
+
+QByteArray joinLines(const QStringList& lines)
+{
+    QByteArray bytes;
+    for (const QString& line : lines)
+        bytes += encodeWindows1252(line) + "\r\n";
+    return bytes;
+}
+
+// The message a teacher reads: German, naming the file.
+QString describe(FileErrorKind kind, const QString& path, const QString& detail)
+{
+    switch (kind) {
+    case FileErrorKind::NotFound: return QStringLiteral("Datei nicht gefunden: %1").arg(path);
+    case FileErrorKind::Locked: return QStringLiteral("Zugriff verweigert: %1").arg(path);
+    default: return QStringLiteral("Fehler beim Dateizugriff: %1 (%2)").arg(path, detail);
+    }
+}
+
+FileError errorOf(const QFileDevice& file, const QString& path)
+{
+    if (file.error() == QFileDevice::NoError)
+        return {};
+    FileErrorKind kind = FileErrorKind::Other;
+    if (!QFileInfo::exists(path))
+        kind = FileErrorKind::NotFound;
+    else if (file.error() == QFileDevice::PermissionsError)
+        kind = FileErrorKind::Locked;
+    return {kind, describe(kind, path, file.errorString())};
+}
+
+// A lock another program holds on an existing file.
+FileError lockedBySomeoneElse(const QString& path, bool exclusive)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return {};
+    FileError result;
+    if (::flock(fd, (exclusive ? LOCK_EX : LOCK_SH) | LOCK_NB) != 0 && errno == EWOULDBLOCK)
+        result = {FileErrorKind::Locked, describe(FileErrorKind::Locked, path, {})};
+    ::close(fd);
+    return result;
+}
+
+} // namespace
+
+FileError FileError::fromErrno(int err, const QString& path)
+{
+    FileErrorKind kind = FileErrorKind::Other;
+    if (err == ENOENT || err == ENOTDIR)
+        kind = FileErrorKind::NotFound;
+    else if (err == EWOULDBLOCK || err == EACCES || err == EPERM || err == EBUSY)
+        kind = FileErrorKind::Locked;
+    return {kind, describe(kind, path, QString::fromLocal8Bit(std::strerror(err)))};
+}
+
+QString decodeWindows1252(const QByteArray& bytes)
+{
+    QString text;
+    text.reserve(bytes.size());
+    for (const char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        text += (b >= 0x80 && b < 0xA0) ? QChar(kCp1252High[b - 0x80]) : QChar(b);
+    }
+    return text;
+}
+
+QByteArray encodeWindows1252(const QString& text)
+{
+    QByteArray bytes;
+    bytes.reserve(text.size());
+    for (const QChar ch : text) {
+        const char16_t u = ch.unicode();
+        char out = '?';
+        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
+            out = static_cast<char>(u);
+        } else {
+            for (int i = 0; i < 32; ++i)
+                if (kCp1252High[i] == u)
+                    out = static_cast<char>(0x80 + i);
+        }
+        bytes += out;
+    }
+    return bytes;
+}
+
+QString decodeUtf8OrWindows1252(const QByteArray& bytes)
+{
+    auto decoder = QStringDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = decoder(bytes);
+    return decoder.hasError() ? decodeWindows1252(bytes) : text;
+}
+
+QString formatNumber(qint64 value)
+{
+    return (value < 0 ? QString::number(value) : QLatin1Char(' ') + QString::number(value))
+           + QLatin1Char(' ');
+}
+
+qint64 parseNumber(const QString& field)
+{
+    const QString text = field.trimmed();
+    qsizetype end = 0;
+    if (end < text.size() && (text[end] == QLatin1Char('-') || text[end] == QLatin1Char('+')))
+        ++end;
+    while (end < text.size() && text[end].isDigit() && text[end].unicode() < 0x80)
+        ++end;
+    bool ok = false;
+    const qint64 value = text.left(end).toLongLong(&ok);
+    return ok ? value : 0;
+}
+
+QString germanDateTime(const QDateTime& when)
+{
+    return when.toString(QStringLiteral("dd.MM.yyyy HH:mm:ss"));
+}
+
+QString resolveNoCase(const QString& folder, const QString& name)
+{
+    QString current = folder;
+    const QStringList parts = QDir::fromNativeSeparators(name).split(QLatin1Char('/'),
+                                                                     Qt::SkipEmptyParts);
+    for (const QString& part : parts) {
+        const QString exact = current + QLatin1Char('/') + part;
+        if (part == QLatin1String("..") || part == QLatin1String(".") || QFileInfo::exists(exact)) {
+            current = exact;
+            continue;
+        }
+        const QStringList entries =
+            QDir(current).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        const auto match = std::find_if(entries.begin(), entries.end(), [&](const QString& e) {
+            return e.compare(part, Qt::CaseInsensitive) == 0;
+        });
+        current += QLatin1Char('/') + (match != entries.end() ? *match : part);
+    }
+    return current;
+}
+
+QString resolvePathNoCase(const QString& path)
+{
+    if (path.isEmpty() || QFileInfo::exists(path))
+        return path;
+    const QFileInfo info(path);
+    const QString parent = info.path();
+    if (parent == path)
+        return path;
+    return resolveNoCase(resolvePathNoCase(parent), info.fileName());
+}
+
+bool fileExists(const QString& path)
+{
+    return QFileInfo(resolvePathNoCase(path)).isFile();
+}
+
+bool folderExists(const QString& path)
+{
+    return QFileInfo(resolvePathNoCase(path)).isDir();
+}
+
+TextFile readTextFile(const QString& path, bool utf8WhenValid)
+{
+    const QString real = resolvePathNoCase(path);
+    if (FileError locked = lockedBySomeoneElse(real, false); locked.failed())
+        return {{}, locked};
+    QFile file(real);
+    if (!file.open(QIODevice::ReadOnly))
+        return {{}, errorOf(file, real)};
+    const QByteArray bytes = file.readAll();
+    const QString text = utf8WhenValid ? decodeUtf8OrWindows1252(bytes) : decodeWindows1252(bytes);
+    return {splitLines(text), {}};
+}
+
+FileError writeTextFile(const QString& path, const QStringList& lines)
+{
+    const QString real = resolvePathNoCase(path);
+    if (FileError locked = lockedBySomeoneElse(real, true); locked.failed())
+        return locked;
+    QSaveFile file(real);
+    if (!file.open(QIODevice::WriteOnly))
+        return errorOf(file, real);
+    file.write(joinLines(lines));
+    if (!file.commit())
+        return errorOf(file, real);
+    return {};
+}
+
+FileError appendTextLines(const QString& path, const QStringList& lines)
+{
+    const QString real = resolvePathNoCase(path);
+    QFile file(real);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
+        return errorOf(file, real);
+    const QByteArray bytes = joinLines(lines);
+    if (file.write(bytes) != bytes.size() || !file.flush())
+        return errorOf(file, real);
+    return {};
+}
+
+NumberFile readNumberFile(const QString& path)
+{
+    TextFile text = readTextFile(path);
+    NumberFile numbers{{}, text.error};
+    for (const QString& line : text.lines)
+        numbers.values.append(parseNumber(line));
+    return numbers;
+}
+
+FileError writeNumberFile(const QString& path, const QVector<qint64>& values)
+{
+    QStringList lines;
+    for (const qint64 value : values)
+        lines.append(formatNumber(value));
+    return writeTextFile(path, lines);
+}
+
+FileError copyFileKeepingTime(const QString& source, const QString& target)
+{
+    const QString realSource = resolvePathNoCase(source);
+    QFile in(realSource);
+    if (!in.open(QIODevice::ReadOnly))
+        return errorOf(in, realSource);
+    const QDateTime modified = QFileInfo(realSource).lastModified();
+    const QString realTarget = resolvePathNoCase(target);
+    QSaveFile out(realTarget);
+    if (!out.open(QIODevice::WriteOnly))
+        return errorOf(out, realTarget);
+    out.write(in.readAll());
+    if (!out.commit())
+        return errorOf(out, realTarget);
+    QFile done(realTarget);
+    if (!done.open(QIODevice::ReadWrite) || !done.setFileTime(modified, QFileDevice::FileModificationTime))
+        return errorOf(done, realTarget);
+    return {};
+}
+
+FileError removeFile(const QString& path)
+{
+    const QString real = resolvePathNoCase(path);
+    if (::unlink(QFile::encodeName(real).constData()) != 0)
+        return FileError::fromErrno(errno, real);
+    return {};
+}
+
+FileLock::FileLock(const QString& path) : path_(resolvePathNoCase(path)) {}
+
+FileLock::~FileLock()
+{
+    release();
+}
+
+FileError FileLock::acquire()
+{
+    if (fd_ >= 0)
+        return {};
+    const int fd = ::open(QFile::encodeName(path_).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return FileError::fromErrno(errno, path_);
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        const int err = errno;
+        ::close(fd);
+        return FileError::fromErrno(err, path_);
+    }
+    fd_ = fd;
+    return {};
+}
+
+void FileLock::release()
+{
+    if (fd_ >= 0)
+        ::close(fd_);
+    fd_ = -1;
+}
+
+} // namespace platform

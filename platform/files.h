@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+// File services shaped after what the programs expect of their files: Windows-1252 text with
+// CR LF lines, names looked up without regard to case, failures reported as a kind.
+namespace platform {
+
+enum class FileErrorKind { None, Locked, NotFound, Other };
+
+struct FileError {
+    FileErrorKind kind = FileErrorKind::None;
+    QString message;
+
+    bool failed() const { return kind != FileErrorKind::None; }
+    bool locked() const { return kind == FileErrorKind::Locked; }
+    static FileError fromErrno(int err, const QString& path);
+};
+
+QString decodeWindows1252(const QByteArray& bytes);
+QByteArray encodeWindows1252(const QString& text);
+// Valid UTF-8 is taken as UTF-8, anything else as Windows-1252.
+QString decodeUtf8OrWindows1252(const QByteArray& bytes);
+
+// Number fields as the programs write them: " 1 ", "-1 "; reading skips blanks and takes the
+// leading number, 0 when there is none.
+QString formatNumber(qint64 value);
+qint64 parseNumber(const QString& field);
+
+// German general date format, whatever the locale: "dd.MM.yyyy HH:mm:ss".
+QString germanDateTime(const QDateTime& when);
+
+// The existing entry whose name equals `name` without regard to case, searched component by
+// component below `folder`; when nothing matches, folder + "/" + name as given.
+QString resolveNoCase(const QString& folder, const QString& name);
+// resolveNoCase on the folder part and the last part of a full path.
+QString resolvePathNoCase(const QString& path);
+bool fileExists(const QString& path);   // a regular file, name looked up without regard to case
+bool folderExists(const QString& path);
+
+struct TextFile {
+    QStringList lines;
+    FileError error;
+};
+
+// Reads every line (CR LF or LF ends, a trailing CR stripped). A file another program holds
+// locked (see FileLock) reads as FileErrorKind::Locked.
+TextFile readTextFile(const QString& path, bool utf8WhenValid = false);
+// Rewrites the file through a temporary file and rename; each line ends with CR LF.
+FileError writeTextFile(const QString& path, const QStringList& lines);
+// Appends lines to the file (created when missing) and flushes them.
+FileError appendTextLines(const QString& path, const QStringList& lines);
+
+struct NumberFile {
+    QVector<qint64> values;
+    FileError error;
+};
+NumberFile readNumberFile(const QString& path);
+FileError writeNumberFile(const QString& path, const QVector<qint64>& values);
+
+// Copies through a temporary file and rename; the copy keeps the source's modification time.
+FileError copyFileKeepingTime(const QString& source, const QString& target);
+FileError removeFile(const QString& path);
+
+// An exclusive advisory lock held as long as the object lives: the sign that a settings file
+// is being edited. Readers and writers of that file meet it as FileErrorKind::Locked.
+class FileLock {
+public:
+    explicit FileLock(const QString& path);
+    ~FileLock();
+    FileLock(const FileLock&) = delete;
+    FileLock& operator=(const FileLock&) = delete;
+
+    FileError acquire();
+    void release();
+    bool held() const { return fd_ >= 0; }
+
+private:
+    QString path_;
+    int fd_ = -1;
+};
+
+} // namespace platform

@@ -1,0 +1,90 @@
+#include "application.h"
+
+#include "platform/files.h"
+#include "form.h"
+
+#include <QKeyEvent>
+
+#include <map>
+
+namespace platform {
+
+Application::Application(int& argc, char** argv) : QApplication(argc, argv) {}
+
+namespace {
+
+int shiftState(Qt::KeyboardModifiers modifiers)
+{
+    return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0)
+           | (modifiers & Qt::AltModifier ? 4 : 0);
+}
+
+Form* formOf(QObject* receiver)
+{
+    if (!receiver->isWidgetType())
+        return nullptr;
+    return qobject_cast<Form*>(static_cast<QWidget*>(receiver)->window());
+}
+
+} // namespace
+
+bool Application::notify(QObject* receiver, QEvent* event)
+{
+    const auto type = event->type();
+    if (type != QEvent::KeyPress && type != QEvent::KeyRelease)
+        return QApplication::notify(receiver, event);
+    Form* form = formOf(receiver);
+    if (!form)
+        return QApplication::notify(receiver, event);
+
+    auto* key = static_cast<QKeyEvent*>(event);
+    auto* widget = static_cast<QWidget*>(receiver);
+    int keyCode = virtualKeyCode(key->key());
+    if (keyCode != 0 && !form->previewKey(widget, keyCode, shiftState(key->modifiers()),
+                                          type == QEvent::KeyPress))
+        return true;
+    if (type == QEvent::KeyRelease || key->text().isEmpty())
+        return QApplication::notify(receiver, event);
+
+    const int original = characterCode(key->text());
+    int keyAscii = original;
+    if (!form->previewChar(widget, keyAscii))
+        return true;
+    if (keyAscii == original)
+        return QApplication::notify(receiver, event);
+    QKeyEvent replaced(key->type(), key->key(), key->modifiers(), characterText(keyAscii),
+                       key->isAutoRepeat(), static_cast<quint16>(key->count()));
+    return QApplication::notify(receiver, &replaced);
+}
+
+int virtualKeyCode(int qtKey)
+{
+    if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z)
+        return 'A' + (qtKey - Qt::Key_A);
+    if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)
+        return '0' + (qtKey - Qt::Key_0);
+    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24)
+        return 112 + (qtKey - Qt::Key_F1);
+    static const std::map<int, int> codes{
+        {Qt::Key_Backspace, 8}, {Qt::Key_Tab, 9}, {Qt::Key_Return, 13}, {Qt::Key_Enter, 13},
+        {Qt::Key_Shift, 16}, {Qt::Key_Control, 17}, {Qt::Key_Alt, 18}, {Qt::Key_Escape, 27},
+        {Qt::Key_Space, 32}, {Qt::Key_PageUp, 33}, {Qt::Key_PageDown, 34}, {Qt::Key_End, 35},
+        {Qt::Key_Home, 36}, {Qt::Key_Left, 37}, {Qt::Key_Up, 38}, {Qt::Key_Right, 39},
+        {Qt::Key_Down, 40}, {Qt::Key_Insert, 45}, {Qt::Key_Delete, 46}};
+    const auto it = codes.find(qtKey);
+    return it == codes.end() ? 0 : it->second;
+}
+
+int characterCode(const QString& text)
+{
+    if (text.isEmpty())
+        return 0;
+    return static_cast<unsigned char>(encodeWindows1252(text.left(1)).at(0));
+}
+
+QString characterText(int code)
+{
+    return decodeWindows1252(QByteArray(1, static_cast<char>(code)));
+}
+
+} // namespace platform

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QApplication>
+
+namespace platform {
+
+// The application object of every program and test: it gives forms the first look at keys
+// (key preview) before any control sees them.
+class Application : public QApplication {
+public:
+    Application(int& argc, char** argv);
+    bool notify(QObject* receiver, QEvent* event) override;
+};
+
+// Windows virtual-key code of a Qt key (F6 = 117, A = 65, Return = 13), 0 when it has none.
+int virtualKeyCode(int qtKey);
+// Windows-1252 character code of typed text, 0 for none; and back.
+int characterCode(const QString& text);
+QString characterText(int code);
+
+} // namespace platform

@@ -1,0 +1,446 @@
+#include "form.h"
+
+#include "end.h"
+#include "timer.h"
+#include "twips.h"
+#include "platform/files.h"
+#include "platform/services.h"
+
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QFont>
+#include <QPixmap>
+
+#include <algorithm>
+
+namespace platform {
+
+namespace {
+
+std::vector<Form*>& registry()
+{
+    static std::vector<Form*> forms;
+    return forms;
+}
+
+FormShownHook& shownHook()
+{
+    static FormShownHook hook;
+    return hook;
+}
+
+void forget(Form* form)
+{
+    auto& forms = registry();
+    forms.erase(std::remove(forms.begin(), forms.end(), form), forms.end());
+}
+
+} // namespace
+
+Form::Form(const QString& name, QWidget* parent)
+    : QWidget(parent, Qt::Window), client_(new QWidget(this))
+{
+    setObjectName(name);
+    client_->setObjectName(name + QStringLiteral("_client"));
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    applySize();
+}
+
+Form::~Form()
+{
+    forget(this);
+    if (modalLoop_)
+        modalLoop_->quit();
+}
+
+void Form::load()
+{
+    if (loaded_)
+        return;
+    loaded_ = true;
+    registry().push_back(this);
+    runHandler([this] { Form_Load(); });
+}
+
+void Form::setVisible(bool visible)
+{
+    if (visible && !loaded_)
+        load();
+    if (visible && (programEnded() || !loaded_))
+        return;
+    QWidget::setVisible(visible);
+    if (visible && shownHook())
+        shownHook()(*this);
+    if (!visible && modalLoop_)
+        modalLoop_->quit();
+}
+
+void Form::showModal()
+{
+    load();
+    if (programEnded())
+        throw ProgramEnded{};
+    if (!loaded_)
+        return;
+    setWindowModality(Qt::ApplicationModal);
+    QEventLoop loop;
+    modalLoop_ = &loop;
+    show();
+    if (isVisible())
+        loop.exec();
+    modalLoop_ = nullptr;
+    setWindowModality(Qt::NonModal);
+    if (programEnded())
+        throw ProgramEnded{};
+}
+
+void Form::unload()
+{
+    runUnload(UnloadMode::Code);
+}
+
+bool Form::runUnload(UnloadMode mode)
+{
+    if (!loaded_ || unloading_)
+        return true;
+    bool refused = false;
+    runHandler([&] { refused = Form_QueryUnload(mode); });
+    if (refused && mode != UnloadMode::Code)
+        return false;
+    unloading_ = true;
+    runHandler([this] { Form_Unload(); });
+    unloading_ = false;
+    loaded_ = false;
+    forget(this);
+    QWidget::setVisible(false);
+    if (modalLoop_)
+        modalLoop_->quit();
+    return true;
+}
+
+void Form::closeEvent(QCloseEvent* event)
+{
+    // A close from the window system is the user's; only the program's own code may force one.
+    if (!loaded_ || runUnload(UnloadMode::ControlMenu))
+        event->accept();
+    else
+        event->ignore();
+}
+
+void Form::setGeometryTwips(int left, int top, int width, int height)
+{
+    widthTwips_ = width;
+    heightTwips_ = height;
+    applySize();
+    moveTwips(left, top);
+}
+
+void Form::setWidthTwips(int width)
+{
+    widthTwips_ = width;
+    applySize();
+}
+
+void Form::setHeightTwips(int height)
+{
+    heightTwips_ = height;
+    applySize();
+}
+
+void Form::moveTwips(int left, int top)
+{
+    move(twipsToPixels(left), twipsToPixels(top));
+}
+
+int Form::leftTwips() const
+{
+    return pixelsToTwips(x());
+}
+
+int Form::topTwips() const
+{
+    return pixelsToTwips(y());
+}
+
+int Form::scaleWidthTwips() const
+{
+    return widthTwips_ - 2 * kBorderTwips;
+}
+
+int Form::scaleHeightTwips() const
+{
+    return heightTwips_ - kCaptionTwips - kBorderTwips - (menuBarVisible() ? kMenuBarTwips : 0);
+}
+
+void Form::applySize()
+{
+    const int menu = menuBarVisible() ? twipsToPixels(kMenuBarTwips) : 0;
+    const int width = twipsToPixels(scaleWidthTwips());
+    const int height = twipsToPixels(scaleHeightTwips());
+    if (menuBar_)
+        menuBar_->setGeometry(0, 0, width, menu);
+    client_->setGeometry(0, menu, width, height);
+    setFixedSize(width, menu + height);
+}
+
+void Form::centerOnScreen()
+{
+    const QRect screen = services().display->screen();
+    moveTwips((pixelsToTwips(screen.width()) - widthTwips_) / 2,
+              (pixelsToTwips(screen.height()) - heightTwips_) / 2);
+}
+
+void Form::setTopmost(bool topmost)
+{
+    setWindowFlag(Qt::WindowStaysOnTopHint, topmost);
+}
+
+void Form::setMinimizeBox(bool on)
+{
+    setWindowFlag(Qt::WindowMinimizeButtonHint, on);
+}
+
+QMenu* Form::addMenu(const QString& name, const QString& caption)
+{
+    if (!menuBar_) {
+        menuBar_ = new QMenuBar(this);
+        menuBar_->setNativeMenuBar(false);
+        menuBar_->setObjectName(objectName() + QStringLiteral("_menubar"));
+    }
+    auto* menu = new QMenu(caption, menuBar_);
+    menu->setObjectName(name);
+    menu->menuAction()->setObjectName(name);
+    menuBar_->addMenu(menu);
+    connect(menu->menuAction(), &QAction::changed, this, &Form::updateMenuBar);
+    updateMenuBar();
+    return menu;
+}
+
+QAction* Form::addMenuItem(QMenu* menu, const QString& name, const QString& caption,
+                           std::function<void()> onClick)
+{
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(name);
+    connect(action, &QAction::triggered, this, [onClick = std::move(onClick)] { runHandler(onClick); });
+    return action;
+}
+
+QAction* Form::addSeparator(QMenu* menu, const QString& name)
+{
+    QAction* action = menu->addSeparator();
+    action->setObjectName(name);
+    return action;
+}
+
+QAction* Form::addTopLevelItem(const QString& name, const QString& caption,
+                               std::function<void()> onClick)
+{
+    if (!menuBar_)
+        addMenu(QStringLiteral("_placeholder"), QString())->menuAction()->setVisible(false);
+    QAction* action = menuBar_->addAction(caption);
+    action->setObjectName(name);
+    connect(action, &QAction::triggered, this, [onClick = std::move(onClick)] { runHandler(onClick); });
+    connect(action, &QAction::changed, this, &Form::updateMenuBar);
+    updateMenuBar();
+    return action;
+}
+
+void Form::setMenuVisible(QMenu* menu, bool visible)
+{
+    menu->menuAction()->setVisible(visible);
+}
+
+bool Form::menuVisible(QMenu* menu)
+{
+    return menu->menuAction()->isVisible();
+}
+
+bool Form::menuBarVisible() const
+{
+    if (!menuBar_)
+        return false;
+    const auto actions = menuBar_->actions();
+    return std::any_of(actions.begin(), actions.end(), [](QAction* a) { return a->isVisible(); });
+}
+
+void Form::updateMenuBar()
+{
+    if (menuBar_)
+        menuBar_->setVisible(menuBarVisible());
+}
+
+template <class W>
+W* Form::place(W* widget, const QString& name, const QRect& twips, QWidget* parent)
+{
+    widget->setParent(parent ? parent : client_);
+    widget->setObjectName(name);
+    widget->setGeometry(twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    widget->show();
+    return widget;
+}
+
+QLabel* Form::addLabel(const QString& name, const QRect& twips, const QString& caption,
+                       QWidget* parent)
+{
+    auto* label = place(new QLabel(caption), name, twips, parent);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+QPushButton* Form::addButton(const QString& name, const QRect& twips, const QString& caption,
+                             std::function<void()> onClick, QWidget* parent)
+{
+    auto* button = place(new QPushButton(caption), name, twips, parent);
+    button->setAutoDefault(false);
+    connect(button, &QPushButton::clicked, this, [onClick = std::move(onClick)] { runHandler(onClick); });
+    return button;
+}
+
+QLabel* Form::addPicture(const QString& name, const QRect& twips, QWidget* parent)
+{
+    auto* picture = place(new QLabel, name, twips, parent);
+    picture->setAlignment(Qt::AlignCenter);
+    return picture;
+}
+
+QLineEdit* Form::addTextBox(const QString& name, const QRect& twips, const QString& text,
+                            QWidget* parent)
+{
+    return place(new QLineEdit(text), name, twips, parent);
+}
+
+QTextEdit* Form::addMultiLineTextBox(const QString& name, const QRect& twips, QWidget* parent)
+{
+    auto* box = place(new QTextEdit, name, twips, parent);
+    box->setAcceptRichText(false);
+    return box;
+}
+
+QCheckBox* Form::addCheckBox(const QString& name, const QRect& twips, const QString& caption,
+                             std::function<void()> onClick, QWidget* parent)
+{
+    auto* box = place(new QCheckBox(caption), name, twips, parent);
+    if (onClick)
+        connect(box, &QCheckBox::stateChanged, this, [onClick = std::move(onClick)] { runHandler(onClick); });
+    return box;
+}
+
+QRadioButton* Form::addOptionButton(const QString& name, const QRect& twips, const QString& caption,
+                                    std::function<void()> onClick, QWidget* parent)
+{
+    auto* option = place(new QRadioButton(caption), name, twips, parent);
+    if (onClick)
+        connect(option, &QRadioButton::toggled, this, [onClick = std::move(onClick)](bool on) {
+            if (on)
+                runHandler(onClick);
+        });
+    return option;
+}
+
+QGroupBox* Form::addFrame(const QString& name, const QRect& twips, const QString& caption,
+                          QWidget* parent)
+{
+    return place(new QGroupBox(caption), name, twips, parent);
+}
+
+QComboBox* Form::addComboBox(const QString& name, const QRect& twips, std::function<void()> onClick,
+                             QWidget* parent)
+{
+    auto* box = place(new QComboBox, name, twips, parent);
+    if (onClick)
+        connect(box, &QComboBox::currentIndexChanged, this, [onClick = std::move(onClick)] { runHandler(onClick); });
+    return box;
+}
+
+QListWidget* Form::addListBox(const QString& name, const QRect& twips, std::function<void()> onClick,
+                              QWidget* parent)
+{
+    auto* box = place(new QListWidget, name, twips, parent);
+    if (onClick)
+        connect(box, &QListWidget::currentRowChanged, this, [onClick = std::move(onClick)] { runHandler(onClick); });
+    return box;
+}
+
+Timer* Form::addTimer(const QString& name, int intervalMs, std::function<void()> onTimer)
+{
+    return new Timer(name, intervalMs, std::move(onTimer), this);
+}
+
+void Form::setKeyPressHandler(QWidget* control, std::function<void(int&)> handler)
+{
+    keyPressHandlers_.emplace_back(control, std::move(handler));
+}
+
+bool Form::previewKey(QWidget*, int& keyCode, int shift, bool press)
+{
+    if (!keyPreview_)
+        return true;
+    runHandler([&] { press ? Form_KeyDown(keyCode, shift) : Form_KeyUp(keyCode, shift); });
+    return keyCode != 0 && !programEnded();
+}
+
+bool Form::previewChar(QWidget* receiver, int& keyAscii)
+{
+    if (keyPreview_)
+        runHandler([&] { Form_KeyPress(keyAscii); });
+    for (auto& [control, handler] : keyPressHandlers_)
+        if (keyAscii != 0 && control == receiver)
+            runHandler([&, h = handler] { h(keyAscii); });
+    return keyAscii != 0 && !programEnded();
+}
+
+QString tag(const QObject* object)
+{
+    return object->property("Tag").toString();
+}
+
+void setTag(QObject* object, const QString& value)
+{
+    object->setProperty("Tag", value);
+}
+
+QPixmap loadPicture(const QString& path)
+{
+    if (path.isEmpty())
+        return {};
+    return QPixmap(resolvePathNoCase(path));
+}
+
+void setPicture(QLabel* picture, const QString& path)
+{
+    picture->setPixmap(loadPicture(path));
+}
+
+const std::vector<Form*>& loadedForms()
+{
+    return registry();
+}
+
+bool formLoaded(const QString& name)
+{
+    return findForm(name) != nullptr;
+}
+
+Form* findForm(const QString& name)
+{
+    const auto& forms = registry();
+    const auto it = std::find_if(forms.begin(), forms.end(),
+                                 [&](const Form* f) { return f->objectName() == name; });
+    return it == forms.end() ? nullptr : *it;
+}
+
+void setFormShownHook(FormShownHook hook)
+{
+    shownHook() = std::move(hook);
+}
+
+void setControlFont(QWidget* control, const QString& family, double pointSize, bool bold)
+{
+    QFont font(family);
+    font.setPointSizeF(pointSize * layoutScale());
+    font.setBold(bold);
+    control->setFont(font);
+}
+
+} // namespace platform

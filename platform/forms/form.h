@@ -1,0 +1,165 @@
+#pragma once
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTextEdit>
+#include <QWidget>
+
+#include <functional>
+#include <vector>
+
+class QEventLoop;
+
+namespace platform {
+
+class Timer;
+
+// Why a form is being closed.
+enum class UnloadMode { ControlMenu = 0, Code = 1, AppWindows = 2, TaskManager = 3 };
+
+// A window of the program. Geometry is in twips: Width and Height are the outer size with a
+// nominal caption and border, controls sit in the client area below the menu bar.
+class Form : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kCaptionTwips = 345;
+    static constexpr int kBorderTwips = 60;
+    static constexpr int kMenuBarTwips = 270;
+
+    explicit Form(const QString& name, QWidget* parent = nullptr);
+    ~Form() override;
+
+    QString name() const { return objectName(); }
+    QString caption() const { return windowTitle(); }
+    void setCaption(const QString& caption) { setWindowTitle(caption); }
+
+    // Runs Form_Load once; show() and showModal() load first.
+    void load();
+    bool loaded() const { return loaded_; }
+    // Runs a nested event loop until the form is hidden or unloaded.
+    void showModal();
+    // Unloads from the program's own code: Form_QueryUnload may not refuse it.
+    void unload();
+    bool isModal() const { return modalLoop_ != nullptr; }
+
+    void setGeometryTwips(int left, int top, int width, int height);
+    void setWidthTwips(int width);
+    void setHeightTwips(int height);
+    void moveTwips(int left, int top);
+    int leftTwips() const;
+    int topTwips() const;
+    int widthTwips() const { return widthTwips_; }
+    int heightTwips() const { return heightTwips_; }
+    int scaleWidthTwips() const;
+    int scaleHeightTwips() const;
+    void centerOnScreen();
+
+    // Always on top, and whether the window has a minimise box.
+    void setTopmost(bool topmost);
+    void setMinimizeBox(bool on);
+
+    QWidget* client() const { return client_; }
+
+    // Menus: a top-level menu, an item or separator in it, or a top-level item without children.
+    // The menu bar is shown while any of its top-level entries is visible.
+    QMenu* addMenu(const QString& name, const QString& caption);
+    QAction* addMenuItem(QMenu* menu, const QString& name, const QString& caption,
+                         std::function<void()> onClick);
+    QAction* addSeparator(QMenu* menu, const QString& name = {});
+    QAction* addTopLevelItem(const QString& name, const QString& caption,
+                             std::function<void()> onClick);
+    static void setMenuVisible(QMenu* menu, bool visible);
+    static bool menuVisible(QMenu* menu);
+    bool menuBarVisible() const;
+    QMenuBar* menuBar() const { return menuBar_; }
+
+    // Controls, placed in the client area (or in `parent`, a frame) by a twips rectangle.
+    QLabel* addLabel(const QString& name, const QRect& twips, const QString& caption = {},
+                     QWidget* parent = nullptr);
+    QPushButton* addButton(const QString& name, const QRect& twips, const QString& caption,
+                           std::function<void()> onClick, QWidget* parent = nullptr);
+    QLabel* addPicture(const QString& name, const QRect& twips, QWidget* parent = nullptr);
+    QLineEdit* addTextBox(const QString& name, const QRect& twips, const QString& text = {},
+                          QWidget* parent = nullptr);
+    QTextEdit* addMultiLineTextBox(const QString& name, const QRect& twips,
+                                   QWidget* parent = nullptr);
+    // Click runs on every change of the value, also one made by code, as the programs expect.
+    QCheckBox* addCheckBox(const QString& name, const QRect& twips, const QString& caption,
+                           std::function<void()> onClick, QWidget* parent = nullptr);
+    QRadioButton* addOptionButton(const QString& name, const QRect& twips, const QString& caption,
+                                  std::function<void()> onClick, QWidget* parent = nullptr);
+    QGroupBox* addFrame(const QString& name, const QRect& twips, const QString& caption,
+                        QWidget* parent = nullptr);
+    QComboBox* addComboBox(const QString& name, const QRect& twips,
+                           std::function<void()> onClick, QWidget* parent = nullptr);
+    QListWidget* addListBox(const QString& name, const QRect& twips,
+                            std::function<void()> onClick, QWidget* parent = nullptr);
+    Timer* addTimer(const QString& name, int intervalMs, std::function<void()> onTimer);
+
+    // Keys as the programs know them: virtual-key codes and Windows-1252 character codes.
+    // Setting the code to 0 swallows the key; KeyPress may also replace the character.
+    void setKeyPreview(bool on) { keyPreview_ = on; }
+    bool keyPreview() const { return keyPreview_; }
+    void setKeyPressHandler(QWidget* control, std::function<void(int& keyAscii)> handler);
+    bool previewKey(QWidget* receiver, int& keyCode, int shift, bool press);
+    bool previewChar(QWidget* receiver, int& keyAscii);
+
+protected:
+    virtual void Form_Load() {}
+    // Return true to refuse the close.
+    virtual bool Form_QueryUnload(UnloadMode) { return false; }
+    virtual void Form_Unload() {}
+    virtual void Form_KeyDown(int& /*keyCode*/, int /*shift*/) {}
+    virtual void Form_KeyUp(int& /*keyCode*/, int /*shift*/) {}
+    virtual void Form_KeyPress(int& /*keyAscii*/) {}
+
+    void setVisible(bool visible) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    bool runUnload(UnloadMode mode);
+    void applySize();
+    void updateMenuBar();
+    template <class W> W* place(W* widget, const QString& name, const QRect& twips, QWidget* parent);
+
+    QWidget* client_;
+    QMenuBar* menuBar_ = nullptr;
+    bool loaded_ = false;
+    bool unloading_ = false;
+    bool keyPreview_ = true;
+    int widthTwips_ = 4800;
+    int heightTwips_ = 3600;
+    QEventLoop* modalLoop_ = nullptr;
+    std::vector<std::pair<QWidget*, std::function<void(int&)>>> keyPressHandlers_;
+};
+
+// Text property "Tag" of a control or form, as the programs use it to pass small values.
+QString tag(const QObject* object);
+void setTag(QObject* object, const QString& value);
+
+// Loads a picture file (name looked up without regard to case); a null pixmap when it fails.
+QPixmap loadPicture(const QString& path);
+void setPicture(QLabel* picture, const QString& path);
+
+// The loaded forms of the program, in load order.
+const std::vector<Form*>& loadedForms();
+// Exact, case-sensitive name match.
+bool formLoaded(const QString& name);
+Form* findForm(const QString& name);
+
+// Called whenever a form becomes visible; tests act on modal forms through it.
+using FormShownHook = std::function<void(Form&)>;
+void setFormShownHook(FormShownHook hook);
+
+// Font of a control as the layouts name it ("Arial", 12, bold).
+void setControlFont(QWidget* control, const QString& family, double pointSize, bool bold = false);
+
+} // namespace platform

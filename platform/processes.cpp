@@ -1,0 +1,87 @@
+#include "processes.h"
+
+#include "files.h"
+#include "services.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace platform {
+
+namespace {
+
+QString withoutExe(const QString& name)
+{
+    return name.endsWith(QLatin1String(".exe"), Qt::CaseInsensitive) ? name.chopped(4) : name;
+}
+
+QString existingExecutable(const QString& path)
+{
+    const QFileInfo info(resolvePathNoCase(path));
+    return info.isFile() && info.isExecutable() ? info.absoluteFilePath() : QString();
+}
+
+} // namespace
+
+CommandLine splitCommandLine(const QString& line)
+{
+    const QString text = line.trimmed();
+    if (text.startsWith(QLatin1Char('"'))) {
+        const qsizetype close = text.indexOf(QLatin1Char('"'), 1);
+        if (close > 0)
+            return {text.mid(1, close - 1), text.mid(close + 2)};
+    }
+    qsizetype from = 0;
+    while (true) {
+        const qsizetype exe = text.indexOf(QLatin1String(".exe"), from, Qt::CaseInsensitive);
+        if (exe < 0)
+            break;
+        const qsizetype end = exe + 4;
+        if (end == text.size())
+            return {text, {}};
+        if (text[end] == QLatin1Char(' '))
+            return {text.left(end), text.mid(end + 1)};
+        from = end;
+    }
+    const qsizetype blank = text.indexOf(QLatin1Char(' '));
+    if (blank < 0)
+        return {text, {}};
+    return {text.left(blank), text.mid(blank + 1)};
+}
+
+QString executableFor(const QString& programName)
+{
+    const QString name = withoutExe(QDir::fromNativeSeparators(programName));
+    if (QDir::isAbsolutePath(name))
+        return existingExecutable(name);
+    const QString inProgramFolder =
+        existingExecutable(services().paths->programFolder() + QLatin1Char('/') + name);
+    if (!inProgramFolder.isEmpty())
+        return inProgramFolder;
+    return existingExecutable(QDir::currentPath() + QLatin1Char('/') + name);
+}
+
+bool programFileExists(const QString& programName)
+{
+    return !executableFor(programName).isEmpty();
+}
+
+bool processRunning(const QString& programName)
+{
+    const QString wanted = withoutExe(QFileInfo(programName).fileName());
+    if (wanted.isEmpty())
+        return false;
+    const QStringList pids = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QString& pid : pids) {
+        bool isPid = false;
+        pid.toInt(&isPid);
+        if (!isPid)
+            continue;
+        const QString exe = QFileInfo(QStringLiteral("/proc/%1/exe").arg(pid)).symLinkTarget();
+        if (!exe.isEmpty() && QFileInfo(exe).fileName().contains(wanted, Qt::CaseInsensitive))
+            return true;
+    }
+    return false;
+}
+
+} // namespace platform

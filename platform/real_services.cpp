@@ -1,0 +1,204 @@
+#include "real_services.h"
+
+#include "forms/twips.h"
+#include "processes.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QAbstractButton>
+#include <QMessageBox>
+#include <QProcess>
+#include <QScreen>
+#include <QThread>
+#include <QTimer>
+#include <QUrl>
+
+#include <map>
+
+namespace platform {
+
+QString RealPaths::programFolder() const
+{
+    const QString exe = QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget();
+    return QFileInfo(exe).absolutePath();
+}
+
+QString RealPaths::appDataFolder() const
+{
+    const QString xdg = qEnvironmentVariable("XDG_DATA_HOME");
+    return xdg.isEmpty() ? QDir::homePath() + QStringLiteral("/.local/share") : xdg;
+}
+
+QString RealPaths::tempFolder() const
+{
+    const QString tmp = qEnvironmentVariable("TMPDIR");
+    return tmp.isEmpty() ? QStringLiteral("/tmp") : tmp;
+}
+
+namespace {
+
+QStringList argumentList(const QString& arguments)
+{
+    return arguments.isEmpty() ? QStringList() : QStringList{arguments};
+}
+
+} // namespace
+
+bool RealProcesses::start(const QString& commandLine)
+{
+    const CommandLine line = splitCommandLine(commandLine);
+    const QString exe = executableFor(line.program);
+    if (exe.isEmpty())
+        return false;
+    return QProcess::startDetached(exe, argumentList(line.arguments), QDir::currentPath());
+}
+
+bool RealProcesses::runAndWait(const QString& commandLine)
+{
+    const CommandLine line = splitCommandLine(commandLine);
+    const QString exe = executableFor(line.program);
+    if (exe.isEmpty())
+        return false;
+    QProcess child;
+    child.setProcessChannelMode(QProcess::ForwardedChannels);
+    child.setInputChannelMode(QProcess::ForwardedInputChannel);
+    child.start(exe, argumentList(line.arguments));
+    if (!child.waitForStarted())
+        return false;
+    // Keep painting, take no input, until the child has ended.
+    while (!child.waitForFinished(25))
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    return true;
+}
+
+bool RealProcesses::isRunning(const QString& programName)
+{
+    return processRunning(programName);
+}
+
+QString RealProcesses::ownArguments() const
+{
+    return arguments_.join(QLatin1Char(' '));
+}
+
+RealClock::RealClock() : generator_(std::random_device{}()) {}
+
+QDateTime RealClock::now()
+{
+    return QDateTime::currentDateTime();
+}
+
+void RealClock::sleep(int ms)
+{
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    QThread::msleep(static_cast<unsigned long>(std::max(ms, 0)));
+}
+
+double RealClock::random()
+{
+    return std::uniform_real_distribution<double>(0.0, 1.0)(generator_);
+}
+
+namespace {
+std::map<int, QTimer*>& realTimers()
+{
+    static std::map<int, QTimer*> timers;
+    return timers;
+}
+} // namespace
+
+int RealClock::startTimer(int ms, std::function<void()> fire)
+{
+    const int id = nextId_++;
+    auto* timer = new QTimer;
+    timer->setSingleShot(true);
+    QObject::connect(timer, &QTimer::timeout, timer, [id, fire = std::move(fire)] {
+        if (auto it = realTimers().find(id); it != realTimers().end()) {
+            it->second->deleteLater();
+            realTimers().erase(it);
+        }
+        fire();
+    });
+    realTimers()[id] = timer;
+    timer->start(ms);
+    return id;
+}
+
+void RealClock::stopTimer(int id)
+{
+    if (auto it = realTimers().find(id); it != realTimers().end()) {
+        it->second->stop();
+        it->second->deleteLater();
+        realTimers().erase(it);
+    }
+}
+
+MessageAnswer RealMessageBoxes::show(const QString& text, MessageButtons buttons, MessageIcon icon,
+                                     const QString& title)
+{
+    QMessageBox box;
+    box.setWindowTitle(title.isEmpty() ? QCoreApplication::applicationName() : title);
+    box.setText(text);
+    static const std::map<MessageIcon, QMessageBox::Icon> icons{
+        {MessageIcon::None, QMessageBox::NoIcon},
+        {MessageIcon::Information, QMessageBox::Information},
+        {MessageIcon::Warning, QMessageBox::Warning},
+        {MessageIcon::Critical, QMessageBox::Critical},
+        {MessageIcon::Question, QMessageBox::Question}};
+    box.setIcon(icons.at(icon));
+    static const std::map<MessageButtons, QMessageBox::StandardButtons> sets{
+        {MessageButtons::Ok, QMessageBox::Ok},
+        {MessageButtons::OkCancel, QMessageBox::Ok | QMessageBox::Cancel},
+        {MessageButtons::YesNo, QMessageBox::Yes | QMessageBox::No},
+        {MessageButtons::YesNoCancel, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel},
+        {MessageButtons::RetryCancel, QMessageBox::Retry | QMessageBox::Cancel}};
+    box.setStandardButtons(sets.at(buttons));
+    static const std::map<QMessageBox::StandardButton, QString> germanTexts{
+        {QMessageBox::Yes, QStringLiteral("Ja")}, {QMessageBox::No, QStringLiteral("Nein")},
+        {QMessageBox::Cancel, QStringLiteral("Abbrechen")},
+        {QMessageBox::Retry, QStringLiteral("Wiederholen")}};
+    for (const auto& [button, text] : germanTexts)
+        if (QAbstractButton* b = box.button(button))
+            b->setText(text);
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    switch (box.exec()) {
+    case QMessageBox::Cancel: return MessageAnswer::Cancel;
+    case QMessageBox::Yes: return MessageAnswer::Yes;
+    case QMessageBox::No: return MessageAnswer::No;
+    case QMessageBox::Retry: return MessageAnswer::Retry;
+    default: return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
+    }
+}
+
+void RealHelpViewer::open(const QString& helpFile, int mapId)
+{
+    // Help is one HTML page per map id in the help folder beside the named help file.
+    const QString page = QFileInfo(helpFile).absolutePath()
+                         + QStringLiteral("/help/%1.html").arg(mapId);
+    QDesktopServices::openUrl(QUrl::fromLocalFile(page));
+}
+
+QRect RealDisplay::screen() const
+{
+    const QScreen* s = QGuiApplication::primaryScreen();
+    return s ? s->geometry() : QRect(0, 0, 1024, 768);
+}
+
+QRect RealDisplay::workArea() const
+{
+    const QScreen* s = QGuiApplication::primaryScreen();
+    return s ? s->availableGeometry() : screen();
+}
+
+void RealDisplay::setLowResolution(bool on)
+{
+    lowResolution_ = on;
+    const QRect s = screen();
+    setLayoutScale(on ? std::min(s.width() / 640.0, s.height() / 480.0) : 1.0);
+}
+
+} // namespace platform

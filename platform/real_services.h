@@ -1,0 +1,70 @@
+#pragma once
+
+#include "services.h"
+
+#include <QStringList>
+
+#include <random>
+
+// The implementations the programs run with.
+namespace platform {
+
+class RealPaths : public Paths {
+public:
+    QString programFolder() const override;
+    QString appDataFolder() const override;
+    QString tempFolder() const override;
+};
+
+class RealProcesses : public Processes {
+public:
+    explicit RealProcesses(QStringList arguments) : arguments_(std::move(arguments)) {}
+    bool start(const QString& commandLine) override;
+    bool runAndWait(const QString& commandLine) override;
+    bool isRunning(const QString& programName) override;
+    QString ownArguments() const override;
+
+private:
+    QStringList arguments_;
+};
+
+class RealClock : public Clock {
+public:
+    RealClock();
+    QDateTime now() override;
+    void sleep(int ms) override;
+    double random() override;
+    int startTimer(int ms, std::function<void()> fire) override;
+    void stopTimer(int id) override;
+
+private:
+    std::mt19937_64 generator_;
+    int nextId_ = 1;
+};
+
+class RealMessageBoxes : public MessageBoxes {
+public:
+    MessageAnswer show(const QString& text, MessageButtons buttons, MessageIcon icon,
+                       const QString& title) override;
+};
+
+class RealHelpViewer : public HelpViewer {
+public:
+    void open(const QString& helpFile, int mapId) override;
+};
+
+class RealDisplay : public Display {
+public:
+    QRect screen() const override;
+    QRect workArea() const override;
+    void setLowResolution(bool on) override;
+    bool lowResolution() const override { return lowResolution_; }
+    void setTaskbarVisible(bool visible) override { taskbarVisible_ = visible; }
+    bool taskbarVisible() const override { return taskbarVisible_; }
+
+private:
+    bool lowResolution_ = false;
+    bool taskbarVisible_ = true;
+};
+
+} // namespace platform

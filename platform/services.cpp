@@ -1,0 +1,33 @@
+#include "services.h"
+
+#include "printer.h"
+#include "real_services.h"
+
+#include <QStringList>
+
+namespace platform {
+
+Services::Services() = default;
+Services::~Services() = default;
+
+Services& services()
+{
+    static Services current;
+    return current;
+}
+
+void installRealServices(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    Services& s = services();
+    s.paths = std::make_unique<RealPaths>();
+    s.processes = std::make_unique<RealProcesses>(arguments);
+    s.clock = std::make_unique<RealClock>();
+    s.messages = std::make_unique<RealMessageBoxes>();
+    s.help = std::make_unique<RealHelpViewer>();
+    s.display = std::make_unique<RealDisplay>();
+}
+
+} // namespace platform

@@ -1,0 +1,143 @@
+#include "fixture.h"
+
+#include "platform/files.h"
+#include "platform/forms/end.h"
+#include "platform/forms/form.h"
+#include "platform/forms/twips.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTimer>
+
+#include <deque>
+
+namespace testing_support {
+
+namespace {
+
+struct PendingAction {
+    QString formName;
+    std::function<void(platform::Form&)> action;
+};
+
+std::deque<PendingAction>& pendingActions()
+{
+    static std::deque<PendingAction> actions;
+    return actions;
+}
+
+void onFormShown(platform::Form& form)
+{
+    auto& actions = pendingActions();
+    for (auto it = actions.begin(); it != actions.end(); ++it) {
+        if (it->formName != form.objectName())
+            continue;
+        auto action = std::move(it->action);
+        actions.erase(it);
+        platform::Form* target = &form;
+        // Queued, so it runs inside the form's own modal loop, as a person would act.
+        QTimer::singleShot(0, target, [target, action = std::move(action)] {
+            platform::runHandler([&] { action(*target); });
+        });
+        return;
+    }
+}
+
+} // namespace
+
+void whenShown(const QString& formName, std::function<void(platform::Form&)> action)
+{
+    pendingActions().push_back({formName, std::move(action)});
+}
+
+void clearWhenShown()
+{
+    pendingActions().clear();
+}
+
+SuiteTest::SuiteTest()
+{
+    platform::Services& s = platform::services();
+    auto p = std::make_unique<FakePaths>();
+    p->program = root.path() + QStringLiteral("/program");
+    p->appData = root.path() + QStringLiteral("/appdata");
+    p->temp = root.path() + QStringLiteral("/temp");
+    for (const QString& dir : {p->program, p->appData, p->temp})
+        QDir().mkpath(dir);
+    paths = p.get();
+    s.paths = std::move(p);
+    auto pr = std::make_unique<FakeProcesses>();
+    processes = pr.get();
+    s.processes = std::move(pr);
+    auto c = std::make_unique<FakeClock>();
+    clock = c.get();
+    s.clock = std::move(c);
+    auto m = std::make_unique<FakeMessageBoxes>();
+    messages = m.get();
+    s.messages = std::move(m);
+    auto h = std::make_unique<FakeHelpViewer>();
+    help = h.get();
+    s.help = std::move(h);
+    auto d = std::make_unique<FakeDisplay>();
+    display = d.get();
+    s.display = std::move(d);
+    platform::resetProgramEnded();
+    platform::setLayoutScale(1.0);
+    platform::setFormShownHook(onFormShown);
+    clearWhenShown();
+    QDir::setCurrent(paths->program);
+}
+
+SuiteTest::~SuiteTest()
+{
+    clearWhenShown();
+    platform::setFormShownHook({});
+    platform::resetProgramEnded();
+    QDir::setCurrent(QDir::tempPath());
+}
+
+QString SuiteTest::dataDir() const
+{
+    return appDataDir() + QStringLiteral("/DA Ravezure/Tavoro");
+}
+
+void SuiteTest::writeFile(const QString& path, const QStringList& lines)
+{
+    QByteArray bytes;
+    for (const QString& line : lines)
+        bytes += platform::encodeWindows1252(line) + "\r\n";
+    writeBytes(path, bytes);
+}
+
+void SuiteTest::writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
+    file.write(bytes);
+}
+
+QByteArray SuiteTest::readBytes(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+void SuiteTest::copyFromSuite(const QString& name) const
+{
+    const QString target = programDir() + QLatin1Char('/') + name;
+    QDir().mkpath(QFileInfo(target).absolutePath());
+    QFile::copy(QStringLiteral(TAVORO_SUITE_DIR "/") + name, target);
+}
+
+void SuiteTest::addProgram(const QString& name) const
+{
+    const QString path = programDir() + QLatin1Char('/') + name;
+    writeBytes(path, "#!/bin/sh\nexit 0\n");
+    QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::ExeOwner);
+}
+
+} // namespace testing_support

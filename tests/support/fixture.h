@@ -1,0 +1,52 @@
+#pragma once
+
+#include "fakes.h"
+
+#include <QString>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace platform {
+class Form;
+}
+
+namespace testing_support {
+
+// Every test gets its own program folder, application-data folder and temp folder, with the
+// fake services installed.
+class SuiteTest : public ::testing::Test {
+protected:
+    SuiteTest();
+    ~SuiteTest() override;
+
+    QString programDir() const { return paths->program; }
+    QString appDataDir() const { return paths->appData; }
+    // The suite's data folder below the application-data folder.
+    QString dataDir() const;
+    // Writes a file (Windows-1252, CR LF lines) below `folder`, creating folders on the way.
+    static void writeFile(const QString& path, const QStringList& lines);
+    static void writeBytes(const QString& path, const QByteArray& bytes);
+    static QByteArray readBytes(const QString& path);
+    // Copies one file of the built program folder into the test's program folder.
+    void copyFromSuite(const QString& name) const;
+    // A small executable stand-in for a suite program in the program folder.
+    void addProgram(const QString& name) const;
+
+    QTemporaryDir root;
+    FakePaths* paths;
+    FakeProcesses* processes;
+    FakeClock* clock;
+    FakeMessageBoxes* messages;
+    FakeHelpViewer* help;
+    FakeDisplay* display;
+};
+
+// Runs `action` inside the nested loop of the next form of that name that is shown, once.
+void whenShown(const QString& formName, std::function<void(platform::Form&)> action);
+// Forgets every pending whenShown action.
+void clearWhenShown();
+
+} // namespace testing_support

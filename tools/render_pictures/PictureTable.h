@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QSize>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+// A picture name with the description of its picture (see assets/pictures.tsv).
+struct PictureRow {
+    QString name;
+    QString picture;
+};
+
+// A key of an initial-sound keyboard: its sound and the word whose picture it shows.
+struct KeyRow {
+    QString sound;
+    QString word;
+};
+
+// A picture of a window's own controls, written below design/ in the program folder.
+struct DesignRow {
+    QString file;
+    QSize size;
+    QString picture;
+    QString label;
+};
+
+// Reads the tab-separated asset tables; lines starting with '#' and empty lines are skipped.
+// Each reader throws std::runtime_error naming the file and line of a malformed row.
+std::vector<PictureRow> readPictureRows(const QString& path);
+std::vector<KeyRow> readKeyRows(const QString& path);
+std::vector<DesignRow> readDesignRows(const QString& path);
+QStringList readWordList(const QString& path);
