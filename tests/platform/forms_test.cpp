@@ -1,0 +1,197 @@
+#include "fixture.h"
+
+#include "platform/forms/end.h"
+#include "platform/forms/form.h"
+#include "platform/forms/timer.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace platform;
+using testing_support::SuiteTest;
+using testing_support::whenShown;
+
+namespace {
+
+// A small window with the kinds of controls and handlers the programs use.
+class ProbeForm : public Form {
+public:
+    explicit ProbeForm(const QString& name = "Probe") : Form(name)
+    {
+        setGeometryTwips(0, 0, 4800, 3600);
+        check = addCheckBox("Check1", QRect(120, 120, 2000, 300), "An", [this] { ++checkClicks; });
+        option = addOptionButton("Option1", QRect(120, 480, 2000, 300), "Eins", [this] { ++optionClicks; });
+        text = addTextBox("Text1", QRect(120, 840, 2000, 300));
+        button = addButton("Command1", QRect(120, 1200, 1200, 400), "OK", [this] { onButton(); });
+        menu = addMenu("dasmenu", "Lehrer&menü");
+        setMenuVisible(menu, false);
+        weiter = addTopLevelItem("WFehler", "Weiter trotz Fehler", [this] { ++weiterClicks; });
+        weiter->setVisible(false);
+    }
+
+    std::function<void()> onButton = [] {};
+    std::vector<int> keysDown;
+    int checkClicks = 0, optionClicks = 0, weiterClicks = 0, loads = 0, unloads = 0;
+    bool refuseUserClose = false;
+    QCheckBox* check;
+    QRadioButton* option;
+    QLineEdit* text;
+    QPushButton* button;
+    QMenu* menu;
+    QAction* weiter;
+
+protected:
+    void Form_Load() override { ++loads; }
+    bool Form_QueryUnload(UnloadMode mode) override
+    {
+        return refuseUserClose && mode != UnloadMode::Code;
+    }
+    void Form_Unload() override { ++unloads; }
+    void Form_KeyDown(int& keyCode, int) override
+    {
+        keysDown.push_back(keyCode);
+        if (keyCode == 117)
+            keyCode = 0;
+    }
+    void Form_KeyPress(int& keyAscii) override
+    {
+        if (keyAscii == '1')
+            keyAscii = 0;                       // digits are refused
+        else if (keyAscii >= 'a' && keyAscii <= 'z')
+            keyAscii -= 32;                     // and letters become capitals
+    }
+};
+
+class FormsTest : public SuiteTest {};
+
+} // namespace
+
+TEST_F(FormsTest, ChangingValuesFromCodeRunsTheClickHandlers)
+{
+    ProbeForm form;
+    form.show();
+    form.check->setChecked(true);
+    form.option->setChecked(true);
+    EXPECT_EQ(form.checkClicks, 1);
+    EXPECT_EQ(form.optionClicks, 1);
+    QTest::mouseClick(form.check, Qt::LeftButton, {}, QPoint(6, form.check->height() / 2));
+    EXPECT_EQ(form.checkClicks, 2);
+    EXPECT_FALSE(form.check->isChecked());
+}
+
+TEST_F(FormsTest, KeyPreviewSeesKeysBeforeTheControls)
+{
+    ProbeForm form;
+    form.show();
+    form.text->setFocus();
+    QTest::keyClick(form.text, Qt::Key_F6);
+    QTest::keyClicks(form.text, "ab1c");
+    EXPECT_EQ(form.keysDown.front(), 117);
+    EXPECT_EQ(form.text->text(), "ABC");
+}
+
+TEST_F(FormsTest, TheMenuBarShowsWhileAnyTopLevelEntryIsVisible)
+{
+    ProbeForm form;
+    form.show();
+    EXPECT_FALSE(form.menuBarVisible());
+    const int small = form.scaleHeightTwips();
+    Form::setMenuVisible(form.menu, true);
+    EXPECT_TRUE(form.menuBarVisible());
+    EXPECT_EQ(form.scaleHeightTwips(), small - Form::kMenuBarTwips);
+    form.weiter->setVisible(true);
+    form.weiter->trigger();
+    EXPECT_EQ(form.weiterClicks, 1);
+    Form::setMenuVisible(form.menu, false);
+    form.weiter->setVisible(false);
+    EXPECT_FALSE(form.menuBarVisible());
+}
+
+TEST_F(FormsTest, AModalFormShownFromAHandlerIsDrivenInsideItsLoop)
+{
+    ProbeForm main("Form1");
+    ProbeForm dialog("SStufe");
+    bool afterModal = false;
+    main.onButton = [&] {
+        dialog.showModal();
+        afterModal = true;
+    };
+    dialog.onButton = [&] { dialog.hide(); };
+    main.show();
+    whenShown("SStufe", [](Form& f) {
+        QTest::mouseClick(f.findChild<QPushButton*>("Command1"), Qt::LeftButton);
+    });
+    QTest::mouseClick(main.button, Qt::LeftButton);
+    EXPECT_TRUE(afterModal);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.loads, 1);
+}
+
+TEST_F(FormsTest, EndInsideNestedModalFormsRunsNoFurtherCode)
+{
+    ProbeForm main("Form1"), outer("Protokoll"), inner("SStufe");
+    bool afterOuter = false, afterInner = false, afterEnd = false;
+    main.onButton = [&] {
+        outer.showModal();
+        afterOuter = true;
+    };
+    outer.onButton = [&] {
+        inner.showModal();
+        afterInner = true;
+    };
+    inner.onButton = [&] {
+        End();
+        afterEnd = true;
+    };
+    whenShown("Protokoll", [](Form& f) { f.findChild<QPushButton*>("Command1")->click(); });
+    whenShown("SStufe", [](Form& f) { f.findChild<QPushButton*>("Command1")->click(); });
+    main.show();
+    QTest::mouseClick(main.button, Qt::LeftButton);
+    EXPECT_TRUE(programEnded());
+    EXPECT_FALSE(afterEnd);
+    EXPECT_FALSE(afterInner);
+    EXPECT_FALSE(afterOuter);
+    EXPECT_FALSE(inner.isVisible());
+    EXPECT_FALSE(outer.isVisible());
+    EXPECT_EQ(main.unloads, 0);
+}
+
+TEST_F(FormsTest, OnlyTheProgramsOwnCodeCanCloseARefusingForm)
+{
+    ProbeForm form;
+    form.refuseUserClose = true;
+    form.show();
+    form.close();
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_TRUE(formLoaded("Probe"));
+    form.unload();
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_FALSE(formLoaded("Probe"));
+    EXPECT_EQ(form.unloads, 1);
+}
+
+TEST_F(FormsTest, TheRegistryMatchesNamesExactly)
+{
+    ProbeForm form("Hintergrund");
+    EXPECT_FALSE(formLoaded("Hintergrund"));
+    form.load();
+    EXPECT_TRUE(formLoaded("Hintergrund"));
+    EXPECT_FALSE(formLoaded("hintergrund"));
+}
+
+TEST_F(FormsTest, TimersRunOnTheClockService)
+{
+    ProbeForm form;
+    int ticks = 0;
+    Timer* timer = form.addTimer("Timer1", 3300, [&] { ++ticks; });
+    timer->setEnabled(true);
+    clock->advance(3299);
+    EXPECT_EQ(ticks, 0);
+    clock->advance(1);
+    EXPECT_EQ(ticks, 1);
+    clock->advance(6600);
+    EXPECT_EQ(ticks, 3);
+    timer->setEnabled(false);
+    clock->advance(10000);
+    EXPECT_EQ(ticks, 3);
+}

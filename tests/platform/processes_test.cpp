@@ -1,0 +1,92 @@
+#include "fixture.h"
+
+#include "platform/processes.h"
+#include "platform/real_services.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QThread>
+
+using namespace platform;
+using testing_support::SuiteTest;
+
+TEST(CommandLines, SplitIntoProgramAndArgumentString)
+{
+    const struct {
+        const char* line;
+        const char* program;
+        const char* arguments;
+    } cases[] = {
+        {"tastomat.exe Q03A", "tastomat.exe", "Q03A"},
+        {"/x/My Suite/startomo.exe  /n=\"Anna B\"", "/x/My Suite/startomo.exe", " /n=\"Anna B\""},
+        {"/x/suite/kickomo.exe 2 /n=\"Tom\"", "/x/suite/kickomo.exe", "2 /n=\"Tom\""},
+        {"\"/x/a b/rateflor.exe\" Q99A", "/x/a b/rateflor.exe", "Q99A"},
+        {"Pensumo.EXE", "Pensumo.EXE", ""},
+        {"hh.exe -mapid 2 \"/x/Ratgebix.chm\"", "hh.exe", "-mapid 2 \"/x/Ratgebix.chm\""},
+        {"xdg-open datei", "xdg-open", "datei"},
+    };
+    for (const auto& c : cases) {
+        const CommandLine split = splitCommandLine(QString::fromUtf8(c.line));
+        EXPECT_EQ(split.program, QString::fromUtf8(c.program)) << c.line;
+        EXPECT_EQ(split.arguments, QString::fromUtf8(c.arguments)) << c.line;
+    }
+}
+
+class RealProcessesTest : public SuiteTest {
+protected:
+    // A stand-in that writes its argument count, its first argument and its folder to a file.
+    void addRecorder(const QString& name)
+    {
+        const QString path = programDir() + "/" + name;
+        writeBytes(path, "#!/bin/sh\nprintf '%s\\n%s\\n%s\\n' \"$#\" \"$1\" \"$(pwd)\" > \"$0.out\"\n");
+        QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::ExeOwner);
+    }
+    QByteArray waitForOutput(const QString& name)
+    {
+        const QString out = programDir() + "/" + name + ".out";
+        QElapsedTimer t;
+        t.start();
+        while (!QFile::exists(out) && t.elapsed() < 5000)
+            QThread::msleep(20);
+        QThread::msleep(50);
+        return readBytes(out);
+    }
+    RealProcesses real{{}};
+};
+
+TEST_F(RealProcessesTest, AChildReadsTheWholeArgumentStringUnchanged)
+{
+    addRecorder("tastomat");
+    const QString args = "Q /p=\"/daten/DA Ravezure/Tavoro\" /n=\"Anna Lena\"";
+    ASSERT_TRUE(real.start(programDir() + "/tastomat.exe " + args));
+    EXPECT_EQ(waitForOutput("tastomat"), "1\n" + args.toUtf8() + "\n" + programDir().toUtf8() + "\n");
+}
+
+TEST_F(RealProcessesTest, RelativeNamesComeFromTheProgramFolderAndAnyCase)
+{
+    addRecorder("Pensumo");
+    ASSERT_TRUE(real.runAndWait("pensumo.exe"));
+    EXPECT_EQ(readBytes(programDir() + "/Pensumo.out"), "0\n\n" + programDir().toUtf8() + "\n");
+}
+
+TEST_F(RealProcessesTest, AStartThatFailsIsReportedAsFailed)
+{
+    EXPECT_FALSE(real.start("fehlt.exe Q"));
+    EXPECT_FALSE(real.runAndWait(programDir() + "/fehlt.exe"));
+    writeBytes(programDir() + "/kaputt", "kein Programm");
+    EXPECT_FALSE(real.start("kaputt.exe"));
+    EXPECT_FALSE(programFileExists("kaputt.exe"));
+}
+
+TEST_F(RealProcessesTest, RunningTestComparesTheWholeExecutableName)
+{
+    QProcess probe;
+    probe.start(QStringLiteral(LONG_NAME_PROBE), {});
+    ASSERT_TRUE(probe.waitForStarted());
+    EXPECT_TRUE(real.isRunning("Tavoro_Long_Name_Probe.exe"));
+    EXPECT_TRUE(real.isRunning("name_probe.exe"));
+    probe.kill();
+    probe.waitForFinished();
+    EXPECT_FALSE(real.isRunning("Tavoro_Long_Name_Probe.exe"));
+}

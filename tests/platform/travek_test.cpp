@@ -1,0 +1,80 @@
+#include "fixture.h"
+
+#include "TRAVEK.h"
+
+#include "platform/forms/form.h"
+#include "platform/single_instance.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFileInfo>
+
+using testing_support::SuiteTest;
+
+class TravekTest : public SuiteTest {};
+
+TEST(AboutBox, VersionDigits)
+{
+    EXPECT_EQ(TRAVEK::FormatVersion(2, 9, 102), "2.09.0102");
+    EXPECT_EQ(TRAVEK::FormatVersion(2, 10, 5), "2.10.0005");
+    EXPECT_EQ(TRAVEK::FormatVersion(1, 0, 1234), "1.00.01234");
+    EXPECT_EQ(TRAVEK::FormatVersion(1, 2, 70), "1.02.0070");
+}
+
+TEST_F(TravekTest, AboutBoxNamesProductAndVersion)
+{
+    TRAVEK::ShowInfo();
+    ASSERT_EQ(messages->shown.size(), 1u);
+    EXPECT_EQ(messages->shown[0].title, "Info über QL Tavoro");
+    EXPECT_TRUE(messages->shown[0].text.startsWith("QL Tavoro Version 1.00.0000\r\n"));
+    EXPECT_EQ(messages->shown[0].icon, platform::MessageIcon::Information);
+}
+
+TEST_F(TravekTest, ScratchFilesLandInTheTempFolderElseTheProgramFolder)
+{
+    const QString inTemp = TRAVEK::TempFileName();
+    EXPECT_TRUE(QFileInfo(inTemp).isFile());
+    EXPECT_EQ(QFileInfo(inTemp).absolutePath(), paths->temp);
+    EXPECT_EQ(QFileInfo(inTemp).size(), 0);
+    paths->temp.clear();
+    EXPECT_EQ(QFileInfo(TRAVEK::TempFileName()).absolutePath(), programDir());
+    paths->temp = root.path() + "/fehlt";
+    EXPECT_EQ(TRAVEK::TempFileName(), "");
+}
+
+TEST_F(TravekTest, KillIfExistsDeletesOnlyANamedFile)
+{
+    const QString file = programDir() + "/weg.tmp";
+    writeBytes(file, "x");
+    TRAVEK::KillIfExists("");
+    TRAVEK::KillIfExists(programDir() + "/fehlt.tmp");
+    EXPECT_TRUE(QFileInfo::exists(file));
+    TRAVEK::KillIfExists(file);
+    EXPECT_FALSE(QFileInfo::exists(file));
+}
+
+TEST_F(TravekTest, AppDataFolderIsCreatedOnRequest)
+{
+    paths->appData = root.path() + "/neu/share";
+    EXPECT_EQ(SHGetFolder::GetFolderPath(SHGetFolder::kAppData, false, true), "");
+    EXPECT_EQ(SHGetFolder::GetFolderPath(SHGetFolder::kAppData, true, true), paths->appData);
+    EXPECT_TRUE(QFileInfo(paths->appData).isDir());
+    EXPECT_EQ(SHGetFolder::GetFolderPath(5, true, true), "");
+}
+
+TEST_F(TravekTest, ASecondCopyAsksTheFirstToComeToTheFront)
+{
+    platform::SingleInstance first("tastomat");
+    int activations = 0;
+    first.setActivationHandler([&] { ++activations; });
+    ASSERT_FALSE(first.anotherRunning());
+    platform::SingleInstance second("tastomat");
+    EXPECT_TRUE(second.anotherRunning());
+    QElapsedTimer t;
+    t.start();
+    while (activations == 0 && t.elapsed() < 3000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    EXPECT_EQ(activations, 1);
+    platform::SingleInstance other("startomo");
+    EXPECT_FALSE(other.anotherRunning());
+}
