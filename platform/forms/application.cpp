@@ -1,6 +1,7 @@
 #include "application.h"
 
 #include "platform/files.h"
+#include "end.h"
 #include "form.h"
 
 #include <QKeyEvent>
@@ -10,6 +11,11 @@
 namespace platform {
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {}
+
+int Application::run()
+{
+    return programEnded() ? 0 : exec();
+}
 
 namespace {
 

@@ -10,6 +10,8 @@ class Application : public QApplication {
 public:
     Application(int& argc, char** argv);
     bool notify(QObject* receiver, QEvent* event) override;
+    // The event loop, unless the program already ended while its main window loaded.
+    int run();
 };
 
 // Windows virtual-key code of a Qt key (F6 = 117, A = 65, Return = 13), 0 when it has none.
