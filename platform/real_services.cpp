@@ -13,11 +13,16 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QScreen>
+#include <QSocketNotifier>
 #include <QThread>
 #include <QTimer>
 #include <QUrl>
 
 #include <map>
+
+#include <fcntl.h>
+#include <signal.h>
+#include <unistd.h>
 
 namespace platform {
 
@@ -194,11 +199,64 @@ QRect RealDisplay::workArea() const
     return s ? s->availableGeometry() : screen();
 }
 
+namespace {
+
+int g_terminationPipe[2] = {-1, -1};
+
+void onTerminationSignal(int)
+{
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t written = ::write(g_terminationPipe[1], &byte, 1);
+}
+
+} // namespace
+
+RealDisplay::RealDisplay()
+{
+    // Started by a program in the 640 x 480 mode: run in it as well, but pass it on no further.
+    if (qEnvironmentVariable(kLowResolutionVariable) == QLatin1String("1")) {
+        qunsetenv(kLowResolutionVariable);
+        lowResolution_ = true;
+        const QRect s = screen();
+        setLayoutScale(std::min(s.width() / 640.0, s.height() / 480.0));
+    }
+}
+
 void RealDisplay::setLowResolution(bool on)
 {
     lowResolution_ = on;
     const QRect s = screen();
     setLayoutScale(on ? std::min(s.width() / 640.0, s.height() / 480.0) : 1.0);
+    if (on)
+        qputenv(kLowResolutionVariable, "1");
+    else
+        qunsetenv(kLowResolutionVariable);
+    restoreOnTermination();
+}
+
+void RealDisplay::setTaskbarVisible(bool visible)
+{
+    taskbarVisible_ = visible;
+    restoreOnTermination();
+}
+
+void RealDisplay::restoreOnTermination()
+{
+    if (!qApp || g_terminationPipe[0] >= 0 || ::pipe2(g_terminationPipe, O_CLOEXEC | O_NONBLOCK) != 0)
+        return;
+    auto* notifier = new QSocketNotifier(g_terminationPipe[0], QSocketNotifier::Read, qApp);
+    QObject::connect(notifier, &QSocketNotifier::activated, qApp, [] {
+        Display& display = *services().display;
+        display.setLowResolution(false);
+        display.setTaskbarVisible(true);
+        QCoreApplication::exit(0);
+    });
+    struct sigaction action {};
+    action.sa_handler = onTerminationSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    ::sigaction(SIGTERM, &action, nullptr);
+    ::sigaction(SIGHUP, &action, nullptr);
 }
 
 } // namespace platform

@@ -53,16 +53,25 @@ public:
     void open(const QString& helpFile, int mapId) override;
 };
 
+// The 640 x 480 mode never touches the monitor: layouts are scaled to fill the screen. Programs
+// started while it is on run in it too. Once this program changed the display, SIGTERM and SIGHUP
+// restore it before the program ends.
 class RealDisplay : public Display {
 public:
+    RealDisplay();
     QRect screen() const override;
     QRect workArea() const override;
     void setLowResolution(bool on) override;
     bool lowResolution() const override { return lowResolution_; }
-    void setTaskbarVisible(bool visible) override { taskbarVisible_ = visible; }
+    void setTaskbarVisible(bool visible) override;
     bool taskbarVisible() const override { return taskbarVisible_; }
 
+    // Set in the environment of the programs started while the 640 x 480 mode is on.
+    static constexpr const char* kLowResolutionVariable = "TAVORO_DISPLAY_640X480";
+
 private:
+    void restoreOnTermination();
+
     bool lowResolution_ = false;
     bool taskbarVisible_ = true;
 };

@@ -1,6 +1,7 @@
 #include "services.h"
 
 #include "printer.h"
+#include "qt_printer.h"
 #include "real_services.h"
 
 #include <QStringList>
@@ -28,6 +29,7 @@ void installRealServices(int argc, char** argv)
     s.messages = std::make_unique<RealMessageBoxes>();
     s.help = std::make_unique<RealHelpViewer>();
     s.display = std::make_unique<RealDisplay>();
+    s.printer = std::make_unique<QtPrinter>();
 }
 
 } // namespace platform

@@ -12,9 +12,23 @@ namespace platform {
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {}
 
+namespace {
+bool g_mainLoopRunning = false;
+}
+
 int Application::run()
 {
-    return programEnded() ? 0 : exec();
+    if (programEnded())
+        return 0;
+    g_mainLoopRunning = true;
+    const int code = exec();
+    g_mainLoopRunning = false;
+    return code;
+}
+
+bool Application::mainLoopRunning()
+{
+    return g_mainLoopRunning;
 }
 
 namespace {

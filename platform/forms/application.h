@@ -12,6 +12,7 @@ public:
     bool notify(QObject* receiver, QEvent* event) override;
     // The event loop, unless the program already ended while its main window loaded.
     int run();
+    static bool mainLoopRunning();
 };
 
 // Windows virtual-key code of a Qt key (F6 = 117, A = 65, Return = 13), 0 when it has none.

@@ -1,5 +1,6 @@
 #include "end.h"
 
+#include "application.h"
 #include "form.h"
 
 #include <QCoreApplication>
@@ -13,8 +14,11 @@ void closeEverything()
 {
     // End runs no unload code: the forms are just hidden, which also closes their modal loops.
     for (Form* form : std::vector<Form*>(loadedForms()))
-        form->QWidget::setVisible(false);
-    QCoreApplication::exit(0);
+        form->hide();
+    // Only a running main loop is told to end: an exit without one would make every later
+    // event loop of the process return at once.
+    if (Application::mainLoopRunning())
+        QCoreApplication::exit(0);
 }
 } // namespace
 

@@ -95,7 +95,10 @@ INSTANTIATE_TEST_SUITE_P(BuiltInTables, WordTable,
                                            TableCase{"baudrom.txt", 100, false, true},
                                            TableCase{"lesolum.txt", 100, false, false},
                                            TableCase{"rateflor.txt", 58, true, false},
-                                           TableCase{"silben.txt", 49, true, false}));
+                                           TableCase{"silben.txt", 49, true, false}),
+                         [](const ::testing::TestParamInfo<TableCase>& info) {
+                             return QString::fromLatin1(info.param.table).section('.', 0, 0).toStdString();
+                         });
 
 TEST(SyllablePictures, AreResources101To149OfTheProgramsThatCarryThem)
 {

@@ -82,6 +82,9 @@ SuiteTest::SuiteTest()
     auto d = std::make_unique<FakeDisplay>();
     display = d.get();
     s.display = std::move(d);
+    auto fakePrinter = std::make_unique<FakePrinter>();
+    printer = fakePrinter.get();
+    s.printer = std::move(fakePrinter);
     platform::resetProgramEnded();
     platform::setLayoutScale(1.0);
     platform::setFormShownHook(onFormShown);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fake_printer.h"
 #include "fakes.h"
 
 #include <QString>
@@ -42,6 +43,7 @@ protected:
     FakeMessageBoxes* messages;
     FakeHelpViewer* help;
     FakeDisplay* display;
+    FakePrinter* printer;
 };
 
 // Runs `action` inside the nested loop of the next form of that name that is shown, once.

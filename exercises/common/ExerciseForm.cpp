@@ -1,0 +1,249 @@
+#include "ExerciseForm.h"
+
+#include "ExerciseCommandLine.h"
+#include "ExerciseStartup.h"
+
+#include "Hintergrund.h"
+#include "Protokoll.h"
+#include "ProtokollClass.h"
+#include "SuiteOptions.h"
+#include "TRAVEK.h"
+
+#include "platform/files.h"
+#include "platform/forms/end.h"
+#include "platform/services.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+namespace {
+constexpr int kF6 = 117;
+constexpr int kBlockSize = 10;
+} // namespace
+
+ExerciseForm::ExerciseForm(ExerciseState& s, ExerciseConfig c)
+    : platform::Form(QStringLiteral("Form1")), state(s), config(std::move(c))
+{
+    QCoreApplication::setApplicationName(config.appTitle);
+    dasmenu = addMenu(QStringLiteral("dasmenu"), QStringLiteral("Lehrer&menü"));
+    Hilfe = addMenuItem(dasmenu, QStringLiteral("Hilfe"), QStringLiteral("&Hilfe"),
+                        [this] { Hilfe_Click(); });
+    M_Leer = addSeparator(dasmenu, QStringLiteral("M_Leer"));
+    M_Ende = addMenuItem(dasmenu, QStringLiteral("M_Ende"), QStringLiteral("Ende"),
+                         [this] { M_Ende_Click(); });
+    WFehler = addTopLevelItem(QStringLiteral("WFehler"), QStringLiteral("Weiter trotz Fehler"),
+                              [this] { WFehler_Click(); });
+    M_Leer->setVisible(false);
+    M_Ende->setVisible(false);
+    WFehler->setVisible(false);
+    setMenuVisible(dasmenu, false);
+}
+
+ExerciseForm::~ExerciseForm() = default;
+
+ProtokollClass& ExerciseForm::Proto()
+{
+    if (!proto_)
+        proto_ = std::make_unique<ProtokollClass>(state);
+    return *proto_;
+}
+
+QAction* ExerciseForm::addTeacherItem(const QString& name, const QString& caption,
+                                      std::function<void()> onClick)
+{
+    QAction* item = addMenuItem(dasmenu, name, caption, std::move(onClick));
+    dasmenu->removeAction(item);
+    dasmenu->insertAction(M_Leer, item);
+    return item;
+}
+
+QAction* ExerciseForm::addTeacherSeparator()
+{
+    return dasmenu->insertSeparator(M_Leer);
+}
+
+void ExerciseForm::Form_Load()
+{
+    if (secondInstance())
+        platform::End();
+    centerOnScreen();
+    if (config.scratch == ExerciseConfig::ScratchFile::AtStart)
+        state.TempFile = TRAVEK::TempFileName();
+    state.DataDir = exercise::findDataDir();
+    LoadSuiteOptions(state.options, state.DataDir, OptionsReader::Program);
+    state.LoggingOn = state.options.ProtSave;
+    state.CommandLine = platform::services().processes->ownArguments();
+    placeWindow();
+    state.HelpFile = exercise::helpFile(state.options, state.launcherStarted());
+    if (config.scratch == ExerciseConfig::ScratchFile::AfterHelpFile)
+        state.TempFile = TRAVEK::TempFileName();
+    loadProgramSettings();
+    readCommandLine();
+    startExercise();
+}
+
+bool ExerciseForm::secondInstance()
+{
+    instance_ = std::make_unique<platform::SingleInstance>(config.program);
+    instance_->setActivationHandler([this] {
+        showNormal();
+        raise();
+        activateWindow();
+    });
+    if (!instance_->anotherRunning())
+        return false;
+    setCaption(QStringLiteral("-<[Zweite Instanz]>-"));
+    return true;
+}
+
+void ExerciseForm::placeWindow()
+{
+    const exercise::WindowPlacement placement =
+        exercise::windowPlacement(state.options, state.launcherStarted());
+    if (placement.backdrop) {
+        auto* backdrop = new Hintergrund(state, *this);
+        backdrop->show();
+    }
+    setMinimizeBox(placement.minimizeBox);
+    setTopmost(placement.topmost);
+}
+
+void ExerciseForm::readCommandLine()
+{
+    const ExerciseCommandLine line = parseExerciseCommandLine(state.CommandLine);
+    state.TasksDone = 0;
+    state.WrongFirst = 0;
+    state.TaskMode = line.taskMode;
+    state.AllowedErrors = line.taskMode ? line.allowedErrors : 0;
+    if (state.TaskMode) {
+        if (Ende)
+            Ende->hide();
+        M_Leer->setVisible(true);
+        M_Ende->setVisible(true);
+    }
+    state.PupilName.clear();
+    // A log folder that is not there counts as absent, as does an unusable name.
+    if (state.LoggingOn != 0 && !line.pupilName.isEmpty() && !line.logPath.isEmpty()
+        && platform::folderExists(line.logPath)) {
+        state.PupilName = line.pupilName;
+        startLog(line.logPath);
+    } else {
+        state.LoggingOn = 0;
+    }
+}
+
+void ExerciseForm::startLog(const QString& logPath)
+{
+    Proto().SetPath(logPath);
+    Proto().UserName = state.PupilName;
+    Proto().NameChange();
+    Proto().Programm = config.logTitle;
+}
+
+bool ExerciseForm::Form_QueryUnload(platform::UnloadMode mode)
+{
+    return mode != platform::UnloadMode::Code && state.TaskMode;
+}
+
+void ExerciseForm::Form_Unload()
+{
+    proto_.reset();
+    returnToLauncher();
+    removeBackdrop();
+    TRAVEK::KillIfExists(state.TempFile);
+}
+
+void ExerciseForm::returnToLauncher()
+{
+    const auto launcher = exercise::launcherReturn(state);
+    if (!launcher)
+        return;
+    const QString here = QDir::currentPath();
+    QDir::setCurrent(launcher->currentFolder);
+    platform::services().processes->start(launcher->commandLine);
+    QDir::setCurrent(here);
+}
+
+void ExerciseForm::removeBackdrop()
+{
+    if (!TRAVEK::FormLoaded(QStringLiteral("Hintergrund")))
+        return;
+    auto* backdrop = qobject_cast<Hintergrund*>(platform::findForm(QStringLiteral("Hintergrund")));
+    if (!backdrop)
+        return;
+    backdrop->restoreOwner();
+    backdrop->unload();
+    backdrop->deleteLater();
+}
+
+void ExerciseForm::Form_KeyDown(int& keyCode, int)
+{
+    if (keyCode != kF6)
+        return;
+    const bool show = !menuVisible(dasmenu);
+    WFehler->setVisible(show);
+    setMenuVisible(dasmenu, show);
+    if (config.largeHeight == 0)
+        setHeightTwips(heightTwips() + (show ? kMenuBarTwips : -kMenuBarTwips));
+    else
+        setHeightTwips(show ? config.largeHeight : config.smallHeight);
+}
+
+void ExerciseForm::Ende_Click()
+{
+    unload();
+    platform::End();
+}
+
+void ExerciseForm::Hilfe_Click()
+{
+    platform::services().help->open(state.HelpFile, config.helpMapId);
+}
+
+void ExerciseForm::M_Ende_Click()
+{
+    Protokoll(state, *this).ProtokollExit();
+    Ende_Click();
+}
+
+void ExerciseForm::Neues_Click()
+{
+    const bool skipAllowed = !state.TaskMode && state.options.FehlerWeiter == -1;
+    if (!skipAllowed && !solved())
+        return;
+    if (state.options.FehlerWeiter == -1 && !solved()) {
+        state.TaskWrong = true;
+        Proto().Richtig = false;
+        Proto().Count();
+    }
+    if (state.TaskWrong)
+        ++state.WrongFirst;
+    ++state.TasksDone;
+    if (state.TasksDone > kBlockSize - 1 && (state.options.Proto == -1 || state.TaskMode))
+        showBlockResult();
+    nextTask();
+}
+
+void ExerciseForm::showBlockResult()
+{
+    Protokoll block(state, *this);
+    block.load();
+    block.GesamteA = kBlockSize;
+    block.FalscheA = state.WrongFirst;
+    block.RichtigeA = kBlockSize - state.WrongFirst;
+    block.ProtokollInit();
+    if (state.TaskMode)
+        block.Weiter->hide();
+    block.showModal();
+}
+
+void ExerciseForm::WFehler_Click()
+{
+    if (!solved()) {
+        state.TaskWrong = true;
+        Proto().Richtig = false;
+        Proto().Count();
+    }
+    Richtig->show();
+    Neues_Click();
+}

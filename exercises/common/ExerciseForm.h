@@ -1,0 +1,89 @@
+#pragma once
+
+#include "ExerciseState.h"
+
+#include "platform/forms/form.h"
+#include "platform/single_instance.h"
+
+#include <QString>
+
+#include <memory>
+
+class ProtokollClass;
+
+// What distinguishes one exercise program's main window from another's.
+struct ExerciseConfig {
+    enum class ScratchFile { None, AtStart, AfterHelpFile };
+
+    QString program;            // the executable's name: one running copy per program
+    QString appTitle;           // the application title ("QL Tastomat"): dialogs and records
+    QString logTitle;           // the title in the pupil's log ("Tastomat")
+    int helpMapId = 0;
+    // Window heights with the teacher menu hidden and shown, twips; 0: the menu bar's height
+    // is added to and taken from the current height.
+    int smallHeight = 0;
+    int largeHeight = 0;
+    ScratchFile scratch = ScratchFile::None;
+};
+
+// The main window `Form1` of an exercise: its start-up, teacher menu, help, closing rules,
+// next-task rules and the return to the launcher. A program adds its own controls and states
+// its own start-up steps and next task.
+class ExerciseForm : public platform::Form {
+    Q_OBJECT
+public:
+    ExerciseForm(ExerciseState& state, ExerciseConfig config);
+    ~ExerciseForm() override;
+
+    ExerciseState& state;
+    const ExerciseConfig config;
+
+    // The pupil's results log, created on first use.
+    ProtokollClass& Proto();
+
+    QMenu* dasmenu = nullptr;
+    QAction* Hilfe = nullptr;
+    QAction* M_Leer = nullptr;
+    QAction* M_Ende = nullptr;
+    QAction* WFehler = nullptr;
+    // Placed by the program's own layout.
+    QPushButton* Ende = nullptr;
+    QPushButton* Neues = nullptr;
+    QLabel* Richtig = nullptr;
+
+    void Ende_Click();
+    void Hilfe_Click();
+    void M_Ende_Click();
+    void Neues_Click();
+    void WFehler_Click();
+
+protected:
+    // Items of the teacher menu go before its closing "Ende" entries.
+    QAction* addTeacherItem(const QString& name, const QString& caption, std::function<void()> onClick);
+    QAction* addTeacherSeparator();
+
+    // The program's own settings (after the help file) and the rest of its start-up.
+    virtual void loadProgramSettings() {}
+    virtual void startExercise() {}
+    // The program's next task, at the end of Neues_Click.
+    virtual void nextTask() = 0;
+
+    void Form_Load() override;
+    bool Form_QueryUnload(platform::UnloadMode mode) override;
+    void Form_Unload() override;
+    void Form_KeyDown(int& keyCode, int shift) override;
+
+    bool solved() const { return Richtig && !Richtig->isHidden(); }
+
+private:
+    bool secondInstance();
+    void placeWindow();
+    void readCommandLine();
+    void startLog(const QString& logPath);
+    void showBlockResult();
+    void returnToLauncher();
+    void removeBackdrop();
+
+    std::unique_ptr<platform::SingleInstance> instance_;
+    std::unique_ptr<ProtokollClass> proto_;
+};

@@ -1,0 +1,74 @@
+#include "ExerciseStartup.h"
+
+#include "ExerciseState.h"
+#include "TRAVEK.h"
+
+#include "platform/files.h"
+#include "platform/processes.h"
+
+#include <QDir>
+
+namespace exercise {
+
+namespace {
+
+QString descend(const QString& base, const QString& level)
+{
+    const QString path = base + QLatin1Char('/') + level;
+    if (!platform::folderExists(path))
+        QDir().mkdir(path);
+    return path;
+}
+
+bool launcherBeside()
+{
+    return platform::programFileExists(TRAVEK::AppPath() + QStringLiteral("/startomo.exe"));
+}
+
+} // namespace
+
+QString findDataDir()
+{
+    QString base = SHGetFolder::GetFolderPath(SHGetFolder::kAppData, true, true);
+    base = descend(base, QStringLiteral("DA Ravezure"));
+    if (!launcherBeside())
+        base = descend(base, QStringLiteral("Plenaro"));
+    return descend(base, QStringLiteral("Tavoro"));
+}
+
+WindowPlacement windowPlacement(const SuiteOptions& options, bool launcherStarted)
+{
+    WindowPlacement placement;
+    const bool startedFullScreen = launcherStarted && options.HGrundStart == -1;
+    placement.backdrop = options.HGrund == -1;
+    placement.minimizeBox = !placement.backdrop && !startedFullScreen;
+    placement.topmost = startedFullScreen && options.HGrund == 0 && options.TVis == 0;
+    return placement;
+}
+
+QString helpFile(const SuiteOptions& options, bool launcherStarted)
+{
+    const bool top = ((launcherStarted && options.HGrundStart == -1) || options.HGrund == -1)
+                     && options.TVis == 0;
+    const QString name = top ? QStringLiteral("Ratgebix_Top") : QStringLiteral("Ratgebix");
+    const QString extension = WinXPTest::IsWinNT6() ? QStringLiteral(".chm") : QStringLiteral(".hlp");
+    return TRAVEK::AppPath() + QLatin1Char('/') + name + extension;
+}
+
+std::optional<LauncherStart> launcherReturn(const ExerciseState& state)
+{
+    if (!state.launcherStarted() || state.TaskMode || state.options.Aufloesung != 0)
+        return std::nullopt;
+    const QString args = state.PupilName.isEmpty()
+                             ? QString()
+                             : QStringLiteral(" /n=\"%1\"").arg(state.PupilName);
+    const QString app = TRAVEK::AppPath();
+    if (launcherBeside())
+        return LauncherStart{app + QStringLiteral("/startomo.exe") + args, app};
+    const QString sibling = app + QStringLiteral("/../kickomo.exe");
+    if (platform::programFileExists(sibling))
+        return LauncherStart{sibling + QStringLiteral(" 2") + args, app + QStringLiteral("/..")};
+    return std::nullopt;
+}
+
+} // namespace exercise

@@ -1,0 +1,403 @@
+#include "Form1.h"
+
+#include "HelpModeFile.h"
+#include "TypewriterKeyboard.h"
+#include "TypewriterPrinting.h"
+
+#include "DesignPictures.h"
+#include "GetOwnWords.h"
+#include "ProtokollClass.h"
+#include "SStufe.h"
+#include "TRAVEK.h"
+#include "UsedWordFile.h"
+
+#include "platform/files.h"
+#include "platform/forms/end.h"
+#include "platform/forms/timer.h"
+#include "platform/forms/twips.h"
+#include "platform/services.h"
+
+#include <QToolButton>
+
+#include <algorithm>
+#include <map>
+
+namespace {
+
+ExerciseConfig typewriterConfig()
+{
+    return {QStringLiteral("tastomat"), QStringLiteral("QL Tastomat"), QStringLiteral("Tastomat"),
+            2, 6825, 7095, ExerciseConfig::ScratchFile::AtStart};
+}
+
+void setButtonPicture(QAbstractButton* button, const QString& path, int size)
+{
+    button->setIcon(QIcon(platform::loadPicture(path)));
+    button->setIconSize(QSize(size, size));
+}
+
+} // namespace
+
+Form1::Form1(ExerciseState& s) : ExerciseForm(s, typewriterConfig())
+{
+    setCaption(QStringLiteral("QL Tastomat ;   <F6> für Lehrermenü"));
+    setGeometryTwips(0, 0, 9600, config.smallHeight);
+    addKeys();
+    addControls();
+    addMenus();
+}
+
+Form1::~Form1() = default;
+
+void Form1::addKeys()
+{
+    for (int i = 0; i < kKeyCount; ++i) {
+        const TypewriterKey& key = kTypewriterKeys[static_cast<std::size_t>(i)];
+        auto* button = new QToolButton(client());
+        button->setObjectName(QStringLiteral("Worttaste(%1)").arg(i));
+        button->setGeometry(platform::twipsRect(key.left, keyTop(key), key.width, kKeyHeight));
+        button->setText(QString::fromUtf8(key.caption));
+        button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        platform::setTag(button, QString::fromUtf8(key.tag));
+        platform::setControlFont(button, QStringLiteral("Arial"), 9.75, true);
+        setButtonPicture(button, TRAVEK::AppPath() + QStringLiteral("/keys/%1.bmp").arg(key.tag),
+                         platform::twipsToPixels(600));
+        connect(button, &QToolButton::clicked, this,
+                [this, i] { platform::runHandler([&] { Worttaste_Click(i); }); });
+        Worttaste.push_back(button);
+    }
+}
+
+void Form1::addControls()
+{
+    Anzeige = addPicture(QStringLiteral("Anzeige"), {240, 3480, 1650, 1650});
+    Schrift = addLabel(QStringLiteral("Schrift"), {2160, 3720, 5400, 1035});
+    platform::setControlFont(Schrift, QStringLiteral("Arial"), 36, true);
+    Schrift->setWordWrap(false);
+    Richtig = addPicture(QStringLiteral("Richtig"), {7680, 3480, 1650, 1650});
+    Falsch = addPicture(QStringLiteral("Falsch"), {7680, 3480, 1650, 1650});
+    platform::setPicture(Richtig, designPicturePath(DesignPicture::Richtig));
+    platform::setPicture(Falsch, designPicturePath(DesignPicture::Falsch));
+    Richtig->hide();
+    Falsch->hide();
+    Loeschen = addButton(QStringLiteral("Löschen"), {7800, 120, 1260, 1035}, QStringLiteral("Löschen"),
+                         [this] { Loeschen_Click(); });
+    setButtonPicture(Loeschen, designPicturePath(DesignPicture::Loeschen), 32);
+    Command1 = addButton(QStringLiteral("Command1"), {7800, 1200, 1260, 1035}, QStringLiteral("Hilfen"),
+                         [this] { Command1_Click(); });
+    for (QPushButton* button : {Loeschen, Command1})
+        platform::setControlFont(button, QStringLiteral("Arial"), 9.75, true);
+    Neues = addButton(QStringLiteral("Neues"), {2160, 5160, 2400, 840}, QString(),
+                      [this] { Neues_Click(); });
+    setButtonPicture(Neues, designPicturePath(DesignPicture::Weiter), 40);
+    Ende = addButton(QStringLiteral("Ende"), {7560, 5280, 1800, 660}, QString(),
+                     [this] { Ende_Click(); });
+    setButtonPicture(Ende, designPicturePath(DesignPicture::Ende), 40);
+    Ende->setIconSize(QSize(platform::twipsToPixels(1800) - 8, platform::twipsToPixels(660) - 8));
+    Tabelle = addPicture(QStringLiteral("Tabelle"), {0, 0, 1500, 1500});
+    Tabelle->hide();
+    Timer1 = addTimer(QStringLiteral("Timer1"), 3300, [this] { Timer1_Timer(); });
+}
+
+void Form1::addMenus()
+{
+    Drucken1 = addTeacherItem(QStringLiteral("Drucken1"), QStringLiteral("&Anlauttabelle drucken"),
+                              [this] { Drucken1_Click(); });
+    Drucken2 = addTeacherItem(QStringLiteral("Drucken2"), QStringLiteral("&Wörter drucken"),
+                              [this] { Drucken2_Click(); });
+    dasmenu->insertSeparator(Drucken1);
+    addTeacherSeparator();
+    SLeicht = addTeacherItem(QStringLiteral("SLeicht"), QStringLiteral("Formilo &mit Hilfen"),
+                             [this] { SLeicht_Click(); });
+    SSchwer = addTeacherItem(QStringLiteral("SSchwer"), QStringLiteral("Formilo &ohne Hilfen"),
+                             [this] { SSchwer_Click(); });
+    addTeacherSeparator();
+    WLeicht = addTeacherItem(QStringLiteral("WLeicht"), QStringLiteral("&Leichte Wörter"),
+                             [this] { WLeicht_Click(); });
+    WSchwer = addTeacherItem(QStringLiteral("WSchwer"), QStringLiteral("&Schwere Wörter"),
+                             [this] { WSchwer_Click(); });
+    WAlle = addTeacherItem(QStringLiteral("WAlle"), QStringLiteral("&Alle Wörter"),
+                           [this] { WAlle_Click(); });
+    WEigene = addTeacherItem(QStringLiteral("WEigene"), QStringLiteral("Wörter mit eigenen &Bildern"),
+                             [this] { WEigene_Click(); });
+    WEigene->setVisible(false);
+    for (QAction* item : {SLeicht, SSchwer, WLeicht, WSchwer, WAlle, WEigene})
+        item->setCheckable(true);
+}
+
+void Form1::loadProgramSettings()
+{
+    usedWords = std::make_unique<UsedWordFile>(state.TempFile);
+    Schwer = help_mode::read(state.DataDir);
+    if (capitals())
+        showCapitalCaptions();
+}
+
+void Form1::showCapitalCaptions()
+{
+    for (int i = 0; i < kKeyCount; ++i)
+        Worttaste[static_cast<std::size_t>(i)]->setText(keyCaption(i, true));
+}
+
+void Form1::startExercise()
+{
+    if (Schwer == 1)
+        SLeicht_Click();
+    else if (Schwer == 2)
+        SSchwer_Click();
+    WDiff = askLevel();
+    if (state.options.Opt_AnlautTastomat != 0)
+        loadOwnKeyPictures();
+    applyLevel();
+}
+
+int Form1::askLevel()
+{
+    SStufe dialog;
+    dialog.load();
+    dialog.Stufe[0]->setText(QStringLiteral("kurze Wörter"));
+    dialog.Stufe[1]->setText(QStringLiteral("längere Wörter"));
+    dialog.Stufe[2]->setText(QStringLiteral("alle Wörter"));
+    if (state.options.optEigeneBilder != 0) {
+        dialog.Stufe[3]->setText(QStringLiteral("Wörter mit eigenen Bildern"));
+        dialog.Stufe[3]->show();
+        dialog.setHeightTwips(dialog.heightTwips() + 840);
+        WEigene->setVisible(true);
+    }
+    dialog.showModal();
+    const QString chosen = platform::tag(dialog.Stufe[0]);
+    dialog.unload();
+    static const std::map<QString, int> levels{
+        {QStringLiteral("0"), 1}, {QStringLiteral("1"), 2},
+        {QStringLiteral("2"), 0}, {QStringLiteral("3"), 10}};
+    const auto level = levels.find(chosen);
+    return level == levels.end() ? 0 : level->second;
+}
+
+void Form1::loadOwnKeyPictures()
+{
+    for (int i = 0; i < kKeyCount; ++i) {
+        QToolButton* key = Worttaste[static_cast<std::size_t>(i)];
+        const QString sound = platform::tag(key).trimmed();
+        const QString path =
+            TRAVEK::AppPath() + QStringLiteral("/Anlaut/Tastomat/") + sound + QStringLiteral(".bmp");
+        if (!platform::fileExists(path)) {
+            key->hide();
+            RestrictedKeys[static_cast<std::size_t>(i)] = sound.toLower();
+            continue;
+        }
+        const QPixmap picture = platform::loadPicture(path);
+        if (picture.isNull())
+            platform::msgBox(QStringLiteral("Die Anlauttabelle konnte nicht korrekt geladen werden!"));
+        else
+            key->setIcon(QIcon(picture));
+        RestrictedKeys[static_cast<std::size_t>(i)] = QStringLiteral("-");
+    }
+}
+
+void Form1::applyLevel()
+{
+    switch (WDiff) {
+    case 1: WLeicht_Click(); break;
+    case 2: WSchwer_Click(); break;
+    case 10: WEigene_Click(); break;
+    default: WAlle_Click(); break;
+    }
+}
+
+void Form1::SLeicht_Click()
+{
+    Command1->show();
+    setHelpMode(1);
+}
+
+void Form1::SSchwer_Click()
+{
+    Command1->hide();
+    setHelpMode(2);
+}
+
+void Form1::setHelpMode(int schwer)
+{
+    Timer1->setEnabled(false);
+    SLeicht->setChecked(schwer == 1);
+    SSchwer->setChecked(schwer == 2);
+    Schwer = schwer;
+    help_mode::save(state.DataDir, Schwer);
+}
+
+void Form1::checkLevel(QAction* item)
+{
+    for (QAction* other : {WLeicht, WSchwer, WAlle, WEigene})
+        other->setChecked(other == item);
+}
+
+void Form1::builtInLevel(QAction* item, int level)
+{
+    checkLevel(item);
+    WDiff = level;
+    ResetUsedWords();
+    NextWord();
+}
+
+void Form1::WAlle_Click()
+{
+    builtInLevel(WAlle, 0);
+}
+
+void Form1::WLeicht_Click()
+{
+    builtInLevel(WLeicht, 1);
+}
+
+void Form1::WSchwer_Click()
+{
+    builtInLevel(WSchwer, 2);
+}
+
+void Form1::WEigene_Click()
+{
+    checkLevel(WEigene);
+    OwnWords = std::make_unique<GetOwnWords>();
+    OwnWords->setPfad(QStringLiteral("EigeneBilder/Tastomat"));
+    state.WordCount = OwnWords->Anzahl();
+    if (state.WordCount == 0) {
+        platform::msgBox(QStringLiteral("Es gibt keine eigenen Bilder! Ich verwende meine Bilder."));
+        WAlle_Click();
+        return;
+    }
+    WDiff = 10;
+    NextWord();
+}
+
+void Form1::ResetUsedWords()
+{
+    static const std::map<int, int> sizes{{0, TypewriterWords::kAll}, {1, TypewriterWords::kShort},
+                                          {2, TypewriterWords::kLonger}};
+    if (const auto size = sizes.find(WDiff); size != sizes.end())
+        state.WordCount = size->second;
+    usedWords->reset();
+}
+
+void Form1::GetWord()
+{
+    int n = usedWords->PickWordIndex(state.WordCount);
+    if (WDiff == 2)
+        n += TypewriterWords::kShort;
+    typing.tiles = words.tiles(n);
+    typing.Wortname = typing.tiles.join(QString());
+    DateiName = typing.Wortname + QStringLiteral(".bmp");
+}
+
+void Form1::GetOwnWord()
+{
+    OwnWords->Continue();
+    typing.tiles = OwnWords->Bausteine().mid(0, 8);
+    typing.Wortname = typing.tiles.join(QString());
+    DateiName = OwnWords->Bildpfad();
+}
+
+bool Form1::blocked() const
+{
+    for (const QString& tile : typing.tiles)
+        if (!tile.isEmpty() && std::find(RestrictedKeys.begin(), RestrictedKeys.end(), tile.toLower())
+                                   != RestrictedKeys.end())
+            return true;
+    return false;
+}
+
+void Form1::chooseWord()
+{
+    const auto choose = [this] { WDiff == 10 ? GetOwnWord() : GetWord(); };
+    choose();
+    if (state.options.Opt_AnlautTastomat == 0)
+        return;
+    for (int tries = 1; blocked() && tries < 2 * state.WordCount + 1; ++tries)
+        choose();
+    if (blocked())
+        platform::msgBox(
+            QStringLiteral("Keine passenden Worte zur eingeschränkten Anlauttabelle vorhanden!"));
+}
+
+void Form1::NextWord()
+{
+    state.TaskWrong = false;
+    Timer1->setEnabled(false);
+    chooseWord();
+    typing.startWord(typing.tiles, capitals());
+    Falsch->hide();
+    Richtig->hide();
+    showTyped();
+    platform::setPicture(Anzeige, DateiName);
+    Proto().Aufgabe = typing.Wortname;
+    Proto().NeueAufgabe = true;
+}
+
+void Form1::showTyped()
+{
+    Schrift->setText(typing.Schrift);
+}
+
+void Form1::Worttaste_Click(int index)
+{
+    const TypewriterKey& key = kTypewriterKeys.at(static_cast<std::size_t>(index));
+    const TypingState::Press result =
+        typing.press(QString::fromUtf8(key.first), QString::fromUtf8(key.later), capitals());
+    if (result == TypingState::Press::Ignored)
+        return;
+    showTyped();
+    if (result == TypingState::Press::Wrong) {
+        Falsch->show();
+        state.TaskWrong = true;
+        Proto().Richtig = false;
+        Proto().Count();
+        return;
+    }
+    if (result != TypingState::Press::Solved)
+        return;
+    Richtig->show();
+    Proto().Richtig = true;
+    Proto().Count();
+    if (typing.Tipp == 1 && Schwer == 1)
+        Timer1->setEnabled(true);
+}
+
+void Form1::Loeschen_Click()
+{
+    if (!typing.erase())
+        return;
+    showTyped();
+    Falsch->hide();
+}
+
+void Form1::Command1_Click()
+{
+    const bool wrongPending = typing.fehler == -1;
+    const TypingState::Help result = typing.help(Schwer);
+    if (result == TypingState::Help::Ignored)
+        return;
+    if (wrongPending)
+        Falsch->hide();
+    showTyped();
+    if (result == TypingState::Help::Completed)
+        Timer1->setEnabled(true);
+}
+
+void Form1::Timer1_Timer()
+{
+    Timer1->setEnabled(false);
+    typing.restart();
+    Falsch->hide();
+    Richtig->hide();
+    showTyped();
+}
+
+void Form1::Drucken1_Click()
+{
+    printInitialSoundTable(*this);
+}
+
+void Form1::Drucken2_Click()
+{
+    printWordCards(*this);
+}

@@ -1,0 +1,93 @@
+#pragma once
+
+#include "TypewriterWords.h"
+#include "TypingState.h"
+
+#include "ExerciseForm.h"
+
+#include <array>
+#include <memory>
+#include <vector>
+
+class GetOwnWords;
+class UsedWordFile;
+class QToolButton;
+namespace platform {
+class Timer;
+}
+
+// The word typewriter: the child writes the word for a picture on the initial-sound keyboard.
+class Form1 : public ExerciseForm {
+    Q_OBJECT
+public:
+    explicit Form1(ExerciseState& state);
+    ~Form1() override;
+
+    // Level: 0 all words, 1 short words, 2 longer words, 10 own pictures.
+    int WDiff = 0;
+    // Help mode: 1 with help, 2 without.
+    int Schwer = 0;
+    QString DateiName;
+    std::array<QString, 23> RestrictedKeys;
+    TypingState typing;
+    const TypewriterWords words;
+    std::unique_ptr<GetOwnWords> OwnWords;
+    std::unique_ptr<UsedWordFile> usedWords;
+
+    std::vector<QToolButton*> Worttaste;
+    QLabel* Schrift = nullptr;
+    QLabel* Anzeige = nullptr;
+    QLabel* Falsch = nullptr;
+    QLabel* Tabelle = nullptr;
+    QPushButton* Loeschen = nullptr;
+    QPushButton* Command1 = nullptr;
+    platform::Timer* Timer1 = nullptr;
+    QAction* Drucken1 = nullptr;
+    QAction* Drucken2 = nullptr;
+    QAction* SLeicht = nullptr;
+    QAction* SSchwer = nullptr;
+    QAction* WLeicht = nullptr;
+    QAction* WSchwer = nullptr;
+    QAction* WAlle = nullptr;
+    QAction* WEigene = nullptr;
+
+    void Worttaste_Click(int index);
+    void Loeschen_Click();
+    void Command1_Click();
+    void Timer1_Timer();
+    void SLeicht_Click();
+    void SSchwer_Click();
+    void WLeicht_Click();
+    void WSchwer_Click();
+    void WAlle_Click();
+    void WEigene_Click();
+    void Drucken1_Click();
+    void Drucken2_Click();
+
+    void GetWord();
+    void GetOwnWord();
+    void NextWord();
+    // Empties the used-word file and sets the size of the current set.
+    void ResetUsedWords();
+
+protected:
+    void loadProgramSettings() override;
+    void startExercise() override;
+    void nextTask() override { NextWord(); }
+
+private:
+    void addKeys();
+    void addControls();
+    void addMenus();
+    bool capitals() const { return state.options.Buchstaben == -1; }
+    void showCapitalCaptions();
+    void loadOwnKeyPictures();
+    int askLevel();
+    void applyLevel();
+    void checkLevel(QAction* item);
+    void builtInLevel(QAction* item, int level);
+    void setHelpMode(int schwer);
+    bool blocked() const;
+    void chooseWord();
+    void showTyped();
+};

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+
+// The 23 initial-sound keys of the typewriter, in index order.
+struct TypewriterKey {
+    const char* caption;   // "A  a"
+    const char* tag;       // the sound: "A", also the own picture's file name
+    const char* first;     // typed as the first tile of a word
+    const char* later;     // typed as any later tile
+    int row;               // 1..3
+    int left;              // twips
+    int width;             // twips
+};
+
+constexpr int kKeyCount = 23;
+constexpr int kKeyHeight = 1035;
+extern const std::array<TypewriterKey, kKeyCount> kTypewriterKeys;
+
+int keyTop(const TypewriterKey& key);
+// "A" ... "Z", "AU", "EI", "SCH" in capitals mode, else the key's own caption.
+QString keyCaption(int index, bool capitals);

@@ -1,0 +1,45 @@
+#include "TypewriterWords.h"
+
+#include <QFile>
+
+namespace {
+
+constexpr int kTiles = 8;
+
+const QStringList& graphemes()
+{
+    static const QStringList list{QStringLiteral("Sch"), QStringLiteral("sch"), QStringLiteral("Ei"),
+                                  QStringLiteral("ei"),  QStringLiteral("Au"),  QStringLiteral("au")};
+    return list;
+}
+
+QString nextTile(const QString& word, qsizetype at)
+{
+    for (const QString& g : graphemes())
+        if (QStringView(word).mid(at).startsWith(g))
+            return g;
+    return word.mid(at, 1);
+}
+
+} // namespace
+
+QStringList splitTiles(const QString& word)
+{
+    QStringList tiles;
+    for (qsizetype at = 0; at < word.size() && tiles.size() < kTiles;) {
+        tiles.append(nextTile(word, at));
+        at += tiles.last().size();
+    }
+    while (tiles.size() < kTiles)
+        tiles.append(QString());
+    return tiles;
+}
+
+TypewriterWords::TypewriterWords()
+{
+    QFile file(QStringLiteral(":/tastomat/tastomat.txt"));
+    if (file.open(QIODevice::ReadOnly))
+        words_ = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    for (QString& word : words_)
+        word = word.trimmed();
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// A word cut into the tiles the keys type; always eight entries, empty after the word's end.
+QStringList splitTiles(const QString& word);
+
+// The 94 built-in words: 1-73 short words, 74-94 longer words.
+class TypewriterWords {
+public:
+    static constexpr int kAll = 94;
+    static constexpr int kShort = 73;
+    static constexpr int kLonger = 21;
+
+    TypewriterWords();
+    int count() const { return static_cast<int>(words_.size()); }
+    // Entry n (1-based).
+    QString word(int n) const { return words_.value(n - 1); }
+    QStringList tiles(int n) const { return splitTiles(word(n)); }
+
+private:
+    QStringList words_;
+};

@@ -1,0 +1,66 @@
+#include "TypingState.h"
+
+void TypingState::startWord(const QStringList& newTiles, bool capitals)
+{
+    tiles = newTiles;
+    if (capitals)
+        for (QString& tile : tiles)
+            tile = tile.toUpper();
+    Wortname = tiles.join(QString());
+    restart();
+}
+
+void TypingState::restart()
+{
+    AktNummer = 1;
+    Aktuell = tiles.value(0);
+    fehler = 0;
+    Schrift.clear();
+    Tipp = 0;
+}
+
+void TypingState::advance()
+{
+    ++AktNummer;
+    if (AktNummer <= tiles.size())
+        Aktuell = tiles.value(AktNummer - 1);
+}
+
+TypingState::Press TypingState::press(const QString& first, const QString& later, bool capitals)
+{
+    if (complete() || fehler == -1)
+        return Press::Ignored;
+    TransferCode = AktNummer == 1 ? first : later;
+    if (capitals)
+        TransferCode = TransferCode.toUpper();
+    LastPressed = TransferCode;
+    Schrift += TransferCode;
+    if (TransferCode != Aktuell) {
+        fehler = -1;
+        return Press::Wrong;
+    }
+    advance();
+    fehler = 0;
+    return complete() ? Press::Solved : Press::Right;
+}
+
+bool TypingState::erase()
+{
+    if (fehler != -1)
+        return false;
+    Schrift.chop(LastPressed.size());
+    fehler = 0;
+    LastPressed.clear();
+    return true;
+}
+
+TypingState::Help TypingState::help(int schwer)
+{
+    if (complete() || schwer == 2)
+        return Help::Ignored;
+    erase();
+    Tipp = 1;
+    Schrift += Aktuell;
+    advance();
+    return complete() ? Help::Completed : Help::Written;
+}

@@ -1,0 +1,11 @@
+#include "DesignPictures.h"
+
+#include "TRAVEK.h"
+
+QString designPicturePath(DesignPicture picture)
+{
+    static const char* const kFiles[] = {"richtig.png", "falsch.png", "ende.png", "weiter.png",
+                                         "loeschen.png"};
+    return TRAVEK::AppPath() + QStringLiteral("/design/")
+           + QLatin1String(kFiles[static_cast<int>(picture)]);
+}

@@ -1,0 +1,103 @@
+#include "GetOwnWords.h"
+
+#include "platform/files.h"
+
+#include <QDir>
+#include <QImage>
+
+namespace {
+
+QString capitalized(QString word)
+{
+    if (!word.isEmpty())
+        word[0] = word[0].toUpper();
+    return word;
+}
+
+} // namespace
+
+void GetOwnWords::setPfad(const QString& p)
+{
+    QString folder = QDir::fromNativeSeparators(p);
+    folder_ = QDir(folder).absolutePath() + QLatin1Char('/');
+    Bildnamen.clear();
+    current_ = 0;
+    // Name filters match without regard to case, so Katze.BMP counts as well.
+    const QFileInfoList files = QDir(folder_).entryInfoList({QStringLiteral("*.bmp")}, QDir::Files,
+                                                            QDir::Name);
+    for (const QFileInfo& file : files) {
+        if (!QImage(file.filePath()).isNull())
+            Bildnamen.append(file.fileName().chopped(4));
+    }
+    drawer_.setAnzahl(Anzahl());
+}
+
+void GetOwnWords::Reset()
+{
+    drawer_.ClearArray();
+}
+
+void GetOwnWords::Continue()
+{
+    current_ = drawer_.ZufallsZahl() - 1;
+}
+
+QString GetOwnWords::Bildpfad() const
+{
+    if (Anzahl() < 1)
+        return {};
+    // The file may be named "Katze.BMP".
+    return platform::resolveNoCase(folder_.chopped(1), Bildnamen.at(current_) + QStringLiteral(".bmp"));
+}
+
+QString GetOwnWords::Wortname() const
+{
+    if (Anzahl() < 1)
+        return {};
+    return capitalized(Bildnamen.at(current_).toLower());
+}
+
+QStringList GetOwnWords::Bausteine() const
+{
+    if (Anzahl() < 1)
+        return {};
+    const QString s = Bildnamen.at(current_).toLower();
+    QStringList blocks = silben_ ? syllableBlocks(s) : letterBlocks(s);
+    while (blocks.size() < kBlocks)
+        blocks.append(QString());
+    blocks[0] = capitalized(blocks[0]);
+    return blocks;
+}
+
+// Letters, with "sch", "ei", "au" and "ch" as one block each; hyphens are skipped.
+QStringList GetOwnWords::letterBlocks(QString s) const
+{
+    static const QStringList kClusters{QStringLiteral("sch"), QStringLiteral("ei"),
+                                       QStringLiteral("au"), QStringLiteral("ch")};
+    QStringList blocks;
+    while (!s.isEmpty() && blocks.size() < kBlocks) {
+        if (s.startsWith(QLatin1Char('-'))) {
+            s.remove(0, 1);
+            continue;
+        }
+        qsizetype length = 1;
+        for (const QString& cluster : kClusters) {
+            if (s.startsWith(cluster)) {
+                length = cluster.size();
+                break;
+            }
+        }
+        blocks.append(s.left(length));
+        s.remove(0, length);
+    }
+    return blocks;
+}
+
+// One block per syllable; a word with more than nine keeps the rest in the last block.
+QStringList GetOwnWords::syllableBlocks(const QString& s) const
+{
+    QStringList blocks = s.split(QLatin1Char('-'));
+    while (blocks.size() > kBlocks)
+        blocks[kBlocks - 1] += QLatin1Char('-') + blocks.takeAt(kBlocks);
+    return blocks;
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "Zufall_Array.h"
+
+#include <QString>
+#include <QStringList>
+
+// The teacher's own pictures as words: the picture files "<Word>.bmp" of one folder, handed
+// out in random order without repetition.
+class GetOwnWords {
+public:
+    GetOwnWords() = default;
+
+    void Reset();
+    int Anzahl() const { return static_cast<int>(Bildnamen.size()); }
+    void Continue();
+    QString Bildpfad() const;
+    QString Wortname() const;
+    // Nine letter blocks (syllables when Silben is set); an empty list when there is no picture.
+    QStringList Bausteine() const;
+    void setSilben(bool s) { silben_ = s; }
+    // Scans the folder (relative to the current folder, with or without a final "/").
+    void setPfad(const QString& p);
+
+    static constexpr int kBlocks = 9;
+
+private:
+    QStringList letterBlocks(QString s) const;
+    QStringList syllableBlocks(const QString& s) const;
+
+    QString folder_;
+    QStringList Bildnamen;
+    int current_ = 0;
+    Zufall_Array drawer_;
+    bool silben_ = false;
+};

@@ -1,0 +1,53 @@
+#include "Hintergrund.h"
+
+#include "ExerciseState.h"
+
+#include "platform/forms/twips.h"
+#include "platform/services.h"
+
+#include <QWindow>
+
+Hintergrund::Hintergrund(ExerciseState& state, platform::Form& mainWindow)
+    : Form(QStringLiteral("Hintergrund")), state_(state), mainWindow_(mainWindow)
+{
+    setCaption(QStringLiteral("Hintergrund"));
+    setWindowFlag(Qt::FramelessWindowHint);
+    QPalette black = palette();
+    black.setColor(QPalette::Window, Qt::black);
+    for (QWidget* widget : {static_cast<QWidget*>(this), client()}) {
+        widget->setPalette(black);
+        widget->setAutoFillBackground(true);
+    }
+}
+
+void Hintergrund::Form_Load()
+{
+    place();
+    setWindowIcon(mainWindow_.windowIcon());
+    winId();
+    mainWindow_.winId();
+    QWindow* main = mainWindow_.windowHandle();
+    savedOwner_ = main->transientParent();
+    main->setTransientParent(windowHandle());
+}
+
+// The work area keeps the taskbar visible; otherwise the whole screen is covered.
+void Hintergrund::place()
+{
+    const platform::Display& display = *platform::services().display;
+    const QRect area = state_.options.TVis ? display.workArea() : display.screen();
+    setGeometryTwips(platform::pixelsToTwips(area.left()), platform::pixelsToTwips(area.top()),
+                     platform::pixelsToTwips(area.width()) + 2 * kBorderTwips,
+                     platform::pixelsToTwips(area.height()) + kCaptionTwips + kBorderTwips);
+}
+
+void Hintergrund::restoreOwner()
+{
+    if (QWindow* main = mainWindow_.windowHandle())
+        main->setTransientParent(savedOwner_);
+}
+
+bool Hintergrund::Form_QueryUnload(platform::UnloadMode mode)
+{
+    return mode != platform::UnloadMode::Code;
+}

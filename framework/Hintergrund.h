@@ -1,0 +1,30 @@
+#pragma once
+
+#include "platform/forms/form.h"
+
+#include <QPointer>
+
+class QWindow;
+struct ExerciseState;
+
+// The black backdrop behind the exercise's main window: covers the work area (TVis) or the
+// whole screen and becomes the main window's owner, so the main window stays in front of it.
+class Hintergrund : public platform::Form {
+    Q_OBJECT
+public:
+    Hintergrund(ExerciseState& state, platform::Form& mainWindow);
+
+    // Gives the main window back the owner it had before the backdrop took over.
+    void restoreOwner();
+
+protected:
+    void Form_Load() override;
+    bool Form_QueryUnload(platform::UnloadMode mode) override;
+
+private:
+    void place();
+
+    ExerciseState& state_;
+    platform::Form& mainWindow_;
+    QPointer<QWindow> savedOwner_;
+};

@@ -1,0 +1,12 @@
+#include "PupilName.h"
+
+#include <algorithm>
+
+bool isValidPupilName(const QString& name)
+{
+    return !name.isEmpty() && std::all_of(name.begin(), name.end(), [](QChar c) {
+        const char16_t u = c.unicode();
+        return u == u' ' || (u >= u'0' && u <= u'9') || (u >= u'A' && u <= u'Z')
+               || (u >= u'a' && u <= u'z');
+    });
+}

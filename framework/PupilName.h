@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QString>
+
+// A pupil name as the name dialog accepts it: blanks, 0-9, A-Z and a-z, not empty. Only such a
+// name may become a log file name.
+bool isValidPupilName(const QString& name);

@@ -1,0 +1,295 @@
+#include "Form1.h"
+
+#include "DesignPictures.h"
+#include "Display.h"
+#include "Form2.h"
+#include "Hintergrund.h"
+#include "Launcher.h"
+#include "Man_Namen.h"
+#include "Man_NamenAnzeigen.h"
+#include "Man_Protokolle.h"
+#include "PictureButton.h"
+#include "PupilNames.h"
+#include "TRAVEK.h"
+#include "WordLists.h"
+
+#include "platform/forms/end.h"
+#include "platform/forms/twips.h"
+#include "platform/services.h"
+#include "platform/single_instance.h"
+
+namespace {
+
+constexpr int kClientWidth = 9105;
+constexpr int kClientHeight = 5790;
+const char* const kCaption = "QL Tavoro ;   <F6> für Lehrermenü";
+
+void failWith(const platform::FileError& error)
+{
+    if (!error.failed())
+        return;
+    platform::msgBox(error.message);
+    platform::End();
+}
+
+} // namespace
+
+Form1::Form1(LauncherState& state)
+    : Form(QStringLiteral("Form1")), state_(state), layoutScale_(platform::layoutScale())
+{
+    setCaption(QString::fromUtf8(kCaption));
+    setGeometryTwips(0, 0, kClientWidth + 2 * kBorderTwips, kClientHeight + kCaptionTwips + kBorderTwips);
+    Hilfe = addLabel(QStringLiteral("Hilfe"), QRect(300, 120, 8415, 735),
+                     QStringLiteral("Hallo! Wähle aus, was du üben möchtest:"));
+    platform::setControlFont(Hilfe, QStringLiteral("Arial"), 14, true);
+    const QString appPath = TRAVEK::AppPath();
+    for (const Launcher::Exercise& e : Launcher::kExercises) {
+        const QString program = QString::fromLatin1(e.program);
+        auto* button = new PictureButton(QString::fromUtf8(e.caption),
+                                         platform::loadPicture(appPath + QLatin1Char('/') + QLatin1String(e.picture)),
+                                         client());
+        button->setObjectName(QString::fromLatin1(e.button));
+        button->setGeometry(platform::twipsRect(e.left, e.top, 2055, 1455));
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this,
+                [this, program] { platform::runHandler([&] { startExercise(program); }); });
+        exerciseButtons.push_back(button);
+    }
+    CB_Name = addButton(QStringLiteral("CB_Name"), QRect(4560, 4200, 2055, 1215),
+                        QStringLiteral("Namen eingeben"), [this] { CB_Name_Click(); });
+    Command8 = addButton(QStringLiteral("Command8"), QRect(6720, 4440, 2055, 735), {},
+                         [this] { Command8_Click(); });
+    Command8->setIcon(QIcon(platform::loadPicture(designPicturePath(DesignPicture::Ende))));
+    Command8->setIconSize(QSize(platform::twipsToPixels(1800), platform::twipsToPixels(660)));
+    buildMenu();
+}
+
+Form1::~Form1() = default;
+
+void Form1::buildMenu()
+{
+    dasmenu = addMenu(QStringLiteral("dasmenu"), QStringLiteral("Lehrermenü"));
+    M_Hilfe_Paket = addMenuItem(dasmenu, QStringLiteral("M_Hilfe_Paket"), QStringLiteral("Hilfe zum Programmpaket"),
+                                [this] { M_Hilfe_Paket_Click(); });
+    M_Hilfe_Paket->setShortcut(QKeySequence(Qt::Key_F1));
+    addSeparator(dasmenu, QStringLiteral("M_wsgek"));
+    M_Info = addMenuItem(dasmenu, QStringLiteral("M_Info"), QStringLiteral("Infos über die Programme"),
+                         [] { TRAVEK::ShowInfo(); });
+    addSeparator(dasmenu, QStringLiteral("M_wsge"));
+    M_Protokolle = dasmenu->addMenu(QStringLiteral("Protokolle"));
+    M_Protokolle->setObjectName(QStringLiteral("M_Protokolle"));
+    M_ProtokolleAnzeigen = addMenuItem(M_Protokolle, QStringLiteral("M_ProtokolleAnzeigen"),
+                                       QStringLiteral("Protokolle anzeigen"), [this] { M_ProtokolleAnzeigen_Click(); });
+    M_Namen = addMenuItem(M_Protokolle, QStringLiteral("M_Namen"), QStringLiteral("Namen anzeigen und löschen"),
+                          [this] { M_Namen_Click(); });
+    addSeparator(dasmenu, QStringLiteral("M_sgr"));
+    for (const QString& caption : {QStringLiteral("Eigene Wörterlisten für \"Bogenblick\""),
+                                   QStringLiteral("und \"Fugolin\" erstellen")})
+        WErstellen.push_back(addMenuItem(dasmenu, QStringLiteral("WErstellen"), caption,
+                                         [this] { WErstellen_Click(); }));
+    addSeparator(dasmenu, QStringLiteral("M_wg"));
+    M_Optionen = addMenuItem(dasmenu, QStringLiteral("M_Optionen"), QStringLiteral("Optionen"),
+                             [this] { M_Optionen_Click(); });
+}
+
+void Form1::Form_Load()
+{
+    setMenuVisible(dasmenu, false);
+    setHeightTwips(kClientHeight + kCaptionTwips + kBorderTwips);
+    endIfAnotherCopyRuns();
+    if (ProcessR::ProcessRunning(QStringLiteral("Pensumo.exe"))) {
+        platform::msgBox(QString::fromUtf8(Launcher::kTaskManagerRunning));
+        unload();
+        platform::End();
+    }
+    prepareDataFolder();
+    LoadSuiteOptions(state_.options, state_.DataDir, OptionsReader::Launcher);
+    applyDisplay();
+    Hilfe->setText(Launcher::greeting({}));
+    state_.HelpFile = Launcher::helpFile(TRAVEK::AppPath(), state_.options);
+    CB_Name->setVisible(state_.options.ProtSave != 0);
+    if (state_.options.ProtSave != 0)
+        askForName();
+}
+
+void Form1::endIfAnotherCopyRuns()
+{
+    if (instance_)
+        return;
+    instance_ = std::make_unique<platform::SingleInstance>(QStringLiteral("startomo"));
+    if (instance_->anotherRunning()) {
+        setCaption(QStringLiteral("-<[Zweite Instanz]>-"));
+        unload();
+        platform::End();
+    }
+    instance_->setActivationHandler([] {
+        for (platform::Form* form : platform::loadedForms()) {
+            if (form->isVisible()) {
+                form->raise();
+                form->activateWindow();
+            }
+        }
+    });
+}
+
+void Form1::prepareDataFolder()
+{
+    state_.DataDir = Launcher::makeDataFolder(SHGetFolder::GetFolderPath(SHGetFolder::kAppData, true, true));
+    failWith(SyncWordLists(TRAVEK::AppPath(), state_.DataDir));
+}
+
+void Form1::applyDisplay()
+{
+    if (state_.options.Aufloesung == -1) {
+        ScreenRes::ChangeResolution(640, 480);
+        state_.ResolutionChanged = 11;
+    }
+    fitLayoutScale();
+    centerOnScreen();
+    setMinimizeBox(state_.options.HGrundStart != -1);
+    if (state_.options.HGrundStart == -1) {
+        showBackdrop();
+        if (state_.options.TVis == 0)
+            ShowTaskbar::SetTaskbarVisible(false);
+    }
+}
+
+// The 640 x 480 mode scales every layout; the window built before the switch follows it.
+void Form1::fitLayoutScale()
+{
+    const double factor = platform::layoutScale() / layoutScale_;
+    if (factor == 1.0)
+        return;
+    layoutScale_ = platform::layoutScale();
+    for (QWidget* control : client()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const QRect g = control->geometry();
+        control->setGeometry(qRound(g.x() * factor), qRound(g.y() * factor), qRound(g.width() * factor),
+                             qRound(g.height() * factor));
+        QFont font = control->font();
+        font.setPointSizeF(font.pointSizeF() * factor);
+        control->setFont(font);
+        if (auto* button = qobject_cast<QPushButton*>(control))
+            button->setIconSize(button->iconSize() * factor);
+    }
+    setHeightTwips(heightTwips());
+}
+
+void Form1::askForName()
+{
+    state_.PupilName = PupilNames::nameFromCommandLine(state_.CommandLine);
+    if (!state_.PupilName.isEmpty()) {
+        const QString folder = logFolder();
+        failWith(PupilNames::ensureNameList(folder, TRAVEK::AppPath() + QStringLiteral("/Protokoll_2/Namen.ini")));
+        const QString log = PupilNames::logFilePath(folder, state_.PupilName);
+        if (!platform::fileExists(log))
+            failWith(platform::appendTextLines(log, {}));
+    }
+    Hilfe->setText(Launcher::greeting(state_.PupilName));
+    if (state_.PupilName.isEmpty())
+        CB_Name_Click();
+}
+
+QString Form1::logFolder() const
+{
+    return state_.DataDir + QStringLiteral("/Protokoll_2");
+}
+
+void Form1::CB_Name_Click()
+{
+    Man_Namen dialog(logFolder(), TRAVEK::AppPath() + QStringLiteral("/Protokoll_2/Namen.ini"), state_.PupilName);
+    dialog.showModal();
+    Hilfe->setText(Launcher::greeting(state_.PupilName));
+}
+
+void Form1::Form_KeyDown(int& keyCode, int)
+{
+    if (keyCode != 117)
+        return;
+    const bool show = !menuVisible(dasmenu);
+    setHeightTwips(heightTwips() + (show ? kMenuBarTwips : -kMenuBarTwips));
+    setMenuVisible(dasmenu, show);
+}
+
+bool Form1::Form_QueryUnload(platform::UnloadMode mode)
+{
+    return mode != platform::UnloadMode::Code;
+}
+
+void Form1::Form_Unload()
+{
+    removeBackdrop();
+    if (state_.ResolutionChanged == 11 && ScreenRes::RestoreResolution())
+        state_.ResolutionChanged = 0;
+    ShowTaskbar::SetTaskbarVisible(true);
+}
+
+void Form1::startExercise(const QString& program)
+{
+    const QString line = Launcher::exerciseCommandLine(program, state_.options, state_.DataDir, state_.PupilName);
+    if (!platform::services().processes->start(line)) {
+        platform::msgBox(QString::fromUtf8(Launcher::kProgramMissing));
+        return;
+    }
+    if (state_.options.Aufloesung != 0)
+        return;
+    unload();
+    platform::End();
+}
+
+void Form1::Command8_Click()
+{
+    unload();
+    platform::End();
+}
+
+void Form1::M_Hilfe_Paket_Click()
+{
+    platform::services().help->open(state_.HelpFile, 99);
+}
+
+void Form1::WErstellen_Click()
+{
+    if (!platform::services().processes->start(TRAVEK::AppPath() + QStringLiteral("/Kartello.exe")))
+        platform::msgBox(QString::fromUtf8(Launcher::kProgramMissing));
+}
+
+void Form1::M_Optionen_Click()
+{
+    hide();
+    state_.OptionsCaller = objectName();
+    options_ = std::make_unique<Form2>(state_);
+    options_->show();
+}
+
+void Form1::M_ProtokolleAnzeigen_Click()
+{
+    Man_Protokolle viewer({QStringLiteral("Man_Protokolle"), logFolder()});
+    viewer.showModal();
+}
+
+void Form1::M_Namen_Click()
+{
+    Man_NamenAnzeigen list(QStringLiteral("Man_NamenAnzeigen"), logFolder(),
+                           TRAVEK::AppPath() + QStringLiteral("/Protokoll_2/Namen.ini"), state_.PupilName);
+    list.showModal();
+}
+
+// In the 640 x 480 mode the backdrop covers exactly that screen.
+void Form1::showBackdrop()
+{
+    backdropState_.options = state_.options;
+    backdrop_ = std::make_unique<Hintergrund>(backdropState_, *this);
+    backdrop_->load();
+    if (state_.ResolutionChanged == 11)
+        backdrop_->setGeometryTwips(0, 0, 640 * platform::kTwipsPerPixel + 2 * kBorderTwips,
+                                    480 * platform::kTwipsPerPixel + kCaptionTwips + kBorderTwips);
+    backdrop_->show();
+}
+
+void Form1::removeBackdrop()
+{
+    if (!backdrop_ || !TRAVEK::FormLoaded(QStringLiteral("Hintergrund")))
+        return;
+    backdrop_->restoreOwner();
+    backdrop_->unload();
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "SuiteOptions.h"
+
+#include <QString>
+
+// The launcher's program-wide values; they survive a reload of the main window.
+struct LauncherState {
+    QString DataDir;
+    SuiteOptions options;
+    QString PupilName;
+    int ResolutionChanged = 0;     // 11 while the 640 x 480 mode was asked for
+    QString OptionsCaller;
+    QString CommandLine;           // the launcher's own argument string
+    QString HelpFile;
+};

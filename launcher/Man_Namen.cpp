@@ -1,0 +1,91 @@
+#include "Man_Namen.h"
+
+#include "DesignPictures.h"
+#include "PupilName.h"
+#include "PupilNames.h"
+
+#include "platform/forms/end.h"
+#include "platform/forms/twips.h"
+#include "platform/services.h"
+
+namespace {
+
+// A file step that fails leaves the dialog with nothing sensible to do.
+void endOnError(const platform::FileError& error)
+{
+    if (!error.failed())
+        return;
+    platform::msgBox(error.message);
+    platform::End();
+}
+
+} // namespace
+
+Man_Namen::Man_Namen(QString folder, QString defaultList, QString& pupilName)
+    : Form(QStringLiteral("Man_Namen")), folder_(std::move(folder)),
+      defaultList_(std::move(defaultList)), pupilName_(pupilName)
+{
+    setCaption(QStringLiteral("QL Ornifant"));
+    setGeometryTwips(0, 0, 8580 + 2 * kBorderTwips, 5370 + kCaptionTwips + kBorderTwips);
+    Label2 = addLabel(QStringLiteral("Label2"), QRect(870, 240, 6135, 855));
+    platform::setControlFont(Label2, QStringLiteral("Arial"), 12);
+    Text1 = addTextBox(QStringLiteral("Text1"), QRect(1590, 1200, 4695, 480));
+    Text1->setReadOnly(true);
+    platform::setControlFont(Text1, QStringLiteral("Arial"), 14);
+    List1 = addListBox(QStringLiteral("List1"), QRect(360, 2160, 4695, 2220), [this] { List1_Click(); });
+    OK = addButton(QStringLiteral("OK"), QRect(5520, 2520, 1815, 1575), QStringLiteral("Weiter"),
+                   [this] { OK_Click(); });
+    OK->setIcon(QIcon(platform::loadPicture(designPicturePath(DesignPicture::Weiter))));
+    OK->setIconSize(QSize(platform::twipsToPixels(1500), platform::twipsToPixels(700)));
+}
+
+void Man_Namen::Form_Load()
+{
+    setTopmost(true);
+    centerOnScreen();
+    endOnError(PupilNames::ensureNameList(folder_, defaultList_));
+    const platform::TextFile list = PupilNames::readNameList(folder_);
+    endOnError(list.error);
+    List1->addItems(PupilNames::offeredNames(list.lines));
+    Label2->setText(QStringLiteral("Hallo, schön dass Du üben möchtest!\r\nGib bitte deinen Namen ein:"));
+}
+
+void Man_Namen::Form_KeyDown(int& keyCode, int)
+{
+    // Enter presses the default button.
+    if (keyCode != 13)
+        return;
+    keyCode = 0;
+    OK_Click();
+}
+
+void Man_Namen::Form_KeyPress(int& keyAscii)
+{
+    QString field = Text1->text();
+    PupilNames::filterKey(keyAscii, field);
+    Text1->setText(field);
+}
+
+bool Man_Namen::Form_QueryUnload(platform::UnloadMode mode)
+{
+    return mode != platform::UnloadMode::Code;
+}
+
+void Man_Namen::List1_Click()
+{
+    if (QListWidgetItem* item = List1->currentItem())
+        Text1->setText(item->text());
+}
+
+void Man_Namen::OK_Click()
+{
+    const QString name =
+        Text1->text().isEmpty() ? QString::fromLatin1(PupilNames::kUnknown) : Text1->text();
+    if (!isValidPupilName(name)) {
+        platform::msgBox(QStringLiteral("Gib bitte nur Buchstaben oder Zahlen ein!"));
+        return;
+    }
+    pupilName_ = name;
+    endOnError(PupilNames::registerName(folder_, name));
+    unload();
+}

@@ -1,0 +1,68 @@
+#include "Man_NamenAnzeigen.h"
+
+#include "PupilNames.h"
+
+#include "platform/forms/end.h"
+#include "platform/services.h"
+
+Man_NamenAnzeigen::Man_NamenAnzeigen(QString formName, QString folder, QString defaultList,
+                                     QString& pupilName)
+    : Form(std::move(formName)), folder_(std::move(folder)), defaultList_(std::move(defaultList)),
+      pupilName_(pupilName)
+{
+    setCaption(QStringLiteral("Namen löschen"));
+    setGeometryTwips(0, 0, 5430 + 2 * kBorderTwips, 4380 + kCaptionTwips + kBorderTwips);
+    List1 = addListBox(QStringLiteral("List1"), QRect(240, 240, 4935, 3105), {});
+    Command1 = addButton(QStringLiteral("Command1"), QRect(240, 3600, 2295, 495),
+                         QStringLiteral("Name löschen"), [this] { Command1_Click(); });
+    OK = addButton(QStringLiteral("OK"), QRect(2880, 3600, 2295, 495), QStringLiteral("Zurück"),
+                   [this] { OK_Click(); });
+}
+
+void Man_NamenAnzeigen::Form_Load()
+{
+    centerOnScreen();
+    platform::FileError error;
+    if (!defaultList_.isEmpty())
+        error = PupilNames::ensureNameList(folder_, defaultList_);
+    const platform::TextFile list = PupilNames::readNameList(folder_);
+    if (!error.failed())
+        error = list.error;
+    if (error.failed()) {
+        platform::msgBox(error.message);
+        platform::End();
+    }
+    List1->addItems(list.lines);
+}
+
+void Man_NamenAnzeigen::Form_KeyDown(int& keyCode, int)
+{
+    // Esc presses "Zurück".
+    if (keyCode != 27)
+        return;
+    keyCode = 0;
+    OK_Click();
+}
+
+void Man_NamenAnzeigen::Command1_Click()
+{
+    QListWidgetItem* item = List1->currentItem();
+    if (!item || !item->isSelected())
+        return;
+    const QString name = item->text();
+    if (platform::msgBox(QStringLiteral("Soll der Name ") + name + QStringLiteral(" wirklich gelöscht werden?"),
+                         platform::MessageButtons::YesNo)
+        != platform::MessageAnswer::Yes)
+        return;
+    if (name == pupilName_)
+        pupilName_.clear();
+    deleted_.append(name);
+    delete List1->takeItem(List1->row(item));
+}
+
+void Man_NamenAnzeigen::OK_Click()
+{
+    if (const platform::FileError e = PupilNames::removeNames(folder_, deleted_); e.failed())
+        platform::msgBox(e.message);
+    unload();
+}

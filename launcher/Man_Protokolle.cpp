@@ -1,0 +1,89 @@
+#include "Man_Protokolle.h"
+
+#include "LogFolder.h"
+
+#include "platform/files.h"
+#include "platform/services.h"
+
+#include <QDir>
+
+Man_Protokolle::Man_Protokolle(Setup setup)
+    : Form(setup.formName), setup_(std::move(setup))
+{
+    setCaption(QStringLiteral("Protokolle anzeigen"));
+    setGeometryTwips(0, 0, setup_.clientWidth + 2 * kBorderTwips, 5880 + kCaptionTwips + kBorderTwips);
+    File1 = addListBox(QStringLiteral("File1"), QRect(240, 240, 2055, 3600), [this] { File1_Click(); });
+    Text1 = addMultiLineTextBox(QStringLiteral("Text1"), QRect(2520, 240, setup_.textWidth, 5295));
+    Text1->setReadOnly(true);
+    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Command2 = addButton(QStringLiteral("Command2"), QRect(240, 4080, 2055, 615),
+                         QStringLiteral("ausgewähltes Protokoll löschen"), [this] { Command2_Click(); });
+    Command1 = addButton(QStringLiteral("Command1"), QRect(240, 4920, 2055, 615),
+                         QStringLiteral("Zurück"), [this] { Command1_Click(); });
+}
+
+void Man_Protokolle::Form_Load()
+{
+    centerOnScreen();
+    if (setup_.createFolder && !platform::folderExists(setup_.folder))
+        QDir().mkpath(setup_.folder);
+    refresh();
+}
+
+void Man_Protokolle::Form_KeyDown(int& keyCode, int)
+{
+    // Esc presses "Zurück".
+    if (keyCode != 27)
+        return;
+    keyCode = 0;
+    Command1_Click();
+}
+
+void Man_Protokolle::refresh()
+{
+    const QSignalBlocker quiet(File1);
+    File1->clear();
+    File1->addItems(LogFolder::logNames(setup_.folder));
+}
+
+void Man_Protokolle::File1_Click()
+{
+    const QListWidgetItem* item = File1->currentItem();
+    if (!item)
+        return;
+    const QString path = setup_.folder + QLatin1Char('/') + item->text();
+    const LogFolder::LogText log = LogFolder::readLog(path);
+    if (log.error.failed()) {
+        platform::msgBox(log.error.message);
+        return;
+    }
+    Text1->setPlainText(log.text);
+    platform::setTag(Text1, path);
+}
+
+void Man_Protokolle::Command2_Click()
+{
+    const QListWidgetItem* item = File1->currentItem();
+    if (!item || !item->isSelected())
+        return;
+    const QString name = item->text();
+    if (platform::msgBox(QStringLiteral("Wollen Sie die Datei ") + name + QStringLiteral(" wirklich löschen?"),
+                         platform::MessageButtons::YesNo)
+        != platform::MessageAnswer::Yes)
+        return;
+    const QString path = setup_.folder + QLatin1Char('/') + name;
+    if (const platform::FileError e = platform::removeFile(path); e.failed()) {
+        platform::msgBox(e.message);
+        return;
+    }
+    if (platform::tag(Text1) == path) {
+        Text1->clear();
+        platform::setTag(Text1, {});
+    }
+    refresh();
+}
+
+void Man_Protokolle::Command1_Click()
+{
+    unload();
+}

@@ -1,0 +1,101 @@
+#include "OptionsEditor.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <array>
+
+const char* const OptionsEditor::kInUseMessage =
+    "Die Optionen-Datei kann nicht geändert werden.\r\n"
+    "Dies kann folgende Gründe haben:\r\n"
+    "- Das Optionen-Fenster ist schon geöffnet (bei einer Netzwerkinstallation eventuell an einem "
+    "anderen PC). Schließen Sie zuerst dieses Fenster.\r\n"
+    "- Sie haben keine Schreibrechte auf dem Laufwerk, auf dem die Programme installiert sind. "
+    "Stellen Sie die Schreibrechte bitte her, bevor Sie die Optionen ändern.";
+
+namespace {
+
+std::array<int*, 11> fields(SuiteOptions& o)
+{
+    return {&o.HGrund, &o.HGrundStart, &o.TVis, &o.Aufloesung, &o.Buchstaben, &o.Proto,
+            &o.FehlerWeiter, &o.optEigeneBilder, &o.Opt_AnlautKritzlon, &o.Opt_AnlautTastomat,
+            &o.ProtSave};
+}
+
+int toInt16(qint64 value)
+{
+    return static_cast<int>(std::clamp<qint64>(value, -32768, 32767));
+}
+
+// The file is read directly: the lock this editor holds keeps the shared readers out.
+QStringList readLines(const QString& path, QString& error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        error = file.errorString();
+        return {};
+    }
+    QStringList lines = platform::decodeWindows1252(file.readAll()).split(QLatin1Char('\n'));
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+} // namespace
+
+OptionsEditor::OptionsEditor(QString dataDir)
+    : path_(platform::resolveNoCase(dataDir, QStringLiteral("options4.ini")))
+{
+}
+
+OptionsEditor::~OptionsEditor() = default;
+
+OptionsEditor::Opened OptionsEditor::open(SuiteOptions& current)
+{
+    lock_ = std::make_unique<platform::FileLock>(path_);
+    const platform::FileError probe = lock_->acquire();
+    if (probe.locked() || (!probe.failed() && !QFileInfo(path_).isWritable())) {
+        lock_.reset();
+        return Opened::InUse;
+    }
+    if (probe.failed()) {
+        error_ = probe.message;
+        lock_.reset();
+        return Opened::Failed;
+    }
+    const QStringList lines = readLines(path_, error_);
+    if (!error_.isEmpty())
+        return Opened::Failed;
+    auto f = fields(current);
+    for (int i = 0; i < 10 && i < lines.size(); ++i)
+        *f[i] = toInt16(platform::parseNumber(lines[i]));
+    loaded_ = current;
+    loaded_.ProtSave = lines.size() > 10 ? toInt16(platform::parseNumber(lines[10])) : 0;
+    return Opened::Ok;
+}
+
+platform::FileError OptionsEditor::save(const SuiteOptions& values)
+{
+    QSaveFile file(path_);
+    QByteArray bytes;
+    for (const QString& line : suiteOptionLines(values))
+        bytes += line.toLatin1() + "\r\n";
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        return {platform::FileErrorKind::Other, file.errorString()};
+    release();
+    return {};
+}
+
+void OptionsEditor::release()
+{
+    lock_.reset();
+}
+
+bool OptionsEditor::changed(const SuiteOptions& before, const SuiteOptions& after)
+{
+    SuiteOptions a = before;
+    SuiteOptions b = after;
+    a.HGrundStart = b.HGrundStart;
+    return !(a == b);
+}

@@ -1,0 +1,111 @@
+#include "PupilNames.h"
+
+#include "PupilName.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace PupilNames {
+
+namespace {
+
+bool letterOrDigit(int code)
+{
+    return (code >= '0' && code <= '9') || (code >= 'A' && code <= 'Z') || (code >= 'a' && code <= 'z');
+}
+
+// Ä Ö Ü ß ä ö ü in Windows-1252: the key filter takes them, the check refuses them.
+bool umlaut(int code)
+{
+    return code == 196 || code == 214 || code == 220 || code == 223 || code == 228 || code == 246
+           || code == 252;
+}
+
+} // namespace
+
+QString nameListPath(const QString& folder)
+{
+    return platform::resolveNoCase(folder, QStringLiteral("Namen.ini"));
+}
+
+QString logFilePath(const QString& folder, const QString& name)
+{
+    return platform::resolveNoCase(folder, name + QStringLiteral(".txt"));
+}
+
+void filterKey(int& keyAscii, QString& field)
+{
+    if (letterOrDigit(keyAscii) || umlaut(keyAscii)) {
+        field += platform::decodeWindows1252(QByteArray(1, static_cast<char>(keyAscii)));
+        return;
+    }
+    if (keyAscii == 8)
+        field.chop(1);
+    keyAscii = 0;
+}
+
+platform::FileError ensureNameList(const QString& folder, const QString& defaultList)
+{
+    if (!platform::folderExists(folder) && !QDir().mkpath(folder))
+        return {platform::FileErrorKind::Other,
+                QStringLiteral("Der Ordner %1 konnte nicht angelegt werden.").arg(folder)};
+    const QString list = nameListPath(folder);
+    if (platform::fileExists(list))
+        return {};
+    if (platform::fileExists(defaultList))
+        return platform::copyFileKeepingTime(defaultList, list);
+    return platform::writeTextFile(list, {});
+}
+
+platform::TextFile readNameList(const QString& folder)
+{
+    return platform::readTextFile(nameListPath(folder));
+}
+
+QStringList offeredNames(const QStringList& lines)
+{
+    QStringList names;
+    for (const QString& line : lines)
+        if (line != QLatin1String(kUnknown))
+            names.append(line);
+    return names;
+}
+
+platform::FileError registerName(const QString& folder, const QString& name)
+{
+    const QString log = logFilePath(folder, name);
+    if (!platform::fileExists(log))
+        if (platform::FileError e = platform::appendTextLines(log, {}); e.failed())
+            return e;
+    const platform::TextFile list = readNameList(folder);
+    if (list.error.failed() && list.error.kind != platform::FileErrorKind::NotFound)
+        return list.error;
+    if (list.lines.contains(name, Qt::CaseInsensitive))
+        return {};
+    return platform::appendTextLines(nameListPath(folder), {name});
+}
+
+platform::FileError removeNames(const QString& folder, const QStringList& deleted)
+{
+    platform::TextFile list = readNameList(folder);
+    if (list.error.failed() && list.error.kind != platform::FileErrorKind::NotFound)
+        return list.error;
+    for (const QString& name : deleted)
+        list.lines.removeOne(name);
+    return platform::writeTextFile(nameListPath(folder), list.lines);
+}
+
+QString nameFromCommandLine(const QString& commandLine)
+{
+    const QString start = QStringLiteral("/n=\"");
+    const qsizetype p = commandLine.indexOf(start);
+    if (p < 0)
+        return {};
+    const qsizetype q = commandLine.indexOf(QLatin1Char('"'), p + start.size());
+    if (q < 0)
+        return {};
+    const QString name = commandLine.mid(p + start.size(), q - p - start.size());
+    return isValidPupilName(name) ? name : QString();
+}
+
+} // namespace PupilNames

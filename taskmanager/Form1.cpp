@@ -1,0 +1,254 @@
+#include "Form1.h"
+
+#include "Form2.h"
+#include "Namen.h"
+#include "PackageOptions.h"
+
+#include "Display.h"
+#include "Hintergrund.h"
+#include "Man_NamenAnzeigen.h"
+#include "Man_Protokolle.h"
+#include "PupilNames.h"
+#include "TRAVEK.h"
+
+#include "platform/files.h"
+#include "platform/forms/end.h"
+#include "platform/forms/twips.h"
+#include "platform/services.h"
+
+#include <QDir>
+
+namespace taskmanager {
+
+Form1::Form1(TaskManagerState& state) : platform::Form(QStringLiteral("Form1")), state_(state)
+{
+    setCaption(QStringLiteral("QL Pensumo"));
+    setMinimizeBox(false);   // added at start-up unless the backdrop is shown
+    QMenu* Zusammen = addMenu(QStringLiteral("Zusammen"), QStringLiteral("Aufgabenzusammenstellung"));
+    for (int i = 0; i < kSetCount; ++i) {
+        Nr[i] = addMenuItem(Zusammen, QStringLiteral("Nr%1").arg(i + 1), QStringLiteral("Nr. %1 :").arg(i + 1),
+                            [this, i] { Nr_Click(i + 1); });
+        Nr[i]->setCheckable(true);
+    }
+    QMenu* Einstell = addMenu(QStringLiteral("Einstell"), QStringLiteral("Optionen"));
+    addMenuItem(Einstell, QStringLiteral("Einstellungen"), QStringLiteral("Einstellungen"),
+                [this] { Einstellungen_Click(); });
+    addMenuItem(Einstell, QStringLiteral("Anzeigen"), QStringLiteral("Protokolle anzeigen"),
+                [this] { Anzeigen_Click(); });
+    addMenuItem(Einstell, QStringLiteral("NamenAnz"), QStringLiteral("Namen anzeigen und löschen"),
+                [this] { NamenAnz_Click(); });
+    setGeometryTwips(0, 0, 3465 + 2 * kBorderTwips, 3585 + kCaptionTwips + kBorderTwips + kMenuBarTwips);
+
+    Command1 = addButton(QStringLiteral("Command1"), QRect(405, 240, 2655, 1215), QStringLiteral("Los geht's"),
+                         [this] { Command1_Click(); });
+    CB_Name = addButton(QStringLiteral("CB_Name"), QRect(405, 1680, 2655, 735), QStringLiteral("Name eingeben"),
+                        [this] { CB_Name_Click(); });
+    CB_Name->hide();
+    EndeKnopf = addButton(QStringLiteral("EndeKnopf"), QRect(405, 2520, 2655, 735), {},
+                          [this] { EndeKnopf_Click(); });
+    for (QPushButton* button : {Command1, CB_Name})
+        platform::setControlFont(button, QStringLiteral("Arial"), 14.25, true);
+}
+
+Form1::~Form1() = default;
+
+void Form1::Form_Load()
+{
+    state_.AppPath = TRAVEK::AppPath();
+    state_.PackageDir = SHGetFolder::GetFolderPath(SHGetFolder::kAppData, true, true)
+                        + QStringLiteral("/DA Ravezure");
+    QDir().mkpath(state_.PackageDir);
+    moveTwips(0, 0);
+    EndeKnopf->setIcon(platform::loadPicture(state_.AppPath + QStringLiteral("/design/ende.png")));
+    EndeKnopf->setIconSize(EndeKnopf->size());
+    readPackage();
+    prepareFolders();
+    init();
+    if (state_.settings.logging == -1) {
+        show();
+        askNameWhenLogging();
+    }
+}
+
+void Form1::readPackage()
+{
+    const QString managerSource = state_.AppPath + QStringLiteral("/manager.ini");
+    const platform::TextFile source = platform::readTextFile(managerSource);
+    if (source.error.failed()) {
+        platform::msgBox(source.error.message);
+        platform::End();
+    }
+    const QString code = source.lines.isEmpty() ? QString() : readField(source.lines.first());
+    const PackageInfo package = packageInfo(code);
+    if (!package.folder.isEmpty())
+        state_.PackageDir += QLatin1Char('/') + package.folder;
+    QDir().mkpath(state_.PackageDir);
+    if (code == QLatin1String("PL"))
+        QDir().mkpath(state_.PackageDir + QStringLiteral("/Ornifant"));
+    const DisplayFlags flags = loadPackageOptions(package, state_.PackageDir, state_.AppPath);
+    setUpDisplay(flags.backdrop, flags.taskbarVisible, flags.fullScreen);
+}
+
+void Form1::prepareFolders()
+{
+    const QString defaultNames = state_.AppPath + QStringLiteral("/Protokoll/Namen.ini");
+    if (const auto error = PupilNames::ensureNameList(state_.logFolder(), defaultNames); error.failed())
+        platform::msgBox(error.message);
+    if (!platform::fileExists(state_.managerFile()))
+        platform::copyFileKeepingTime(state_.AppPath + QStringLiteral("/manager.ini"), state_.managerFile());
+}
+
+void Form1::setUpDisplay(int backdrop, int taskbarVisible, int fullScreen)
+{
+    if (fullScreen == -1)
+        state_.resolutionChanged = ScreenRes::ChangeResolution(640, 480);
+    if (backdrop != -1) {
+        setMinimizeBox(true);
+        return;
+    }
+    showBackdrop(taskbarVisible);
+    if (taskbarVisible == 0)
+        ShowTaskbar::SetTaskbarVisible(false);
+}
+
+// In the 640 x 480 mode the backdrop covers exactly that screen.
+void Form1::showBackdrop(int taskbarVisible)
+{
+    backdropState_.options.TVis = taskbarVisible;
+    backdrop_ = std::make_unique<Hintergrund>(backdropState_, *this);
+    backdrop_->load();
+    if (state_.resolutionChanged)
+        backdrop_->setGeometryTwips(0, 0, 640 * platform::kTwipsPerPixel + 2 * kBorderTwips,
+                                    480 * platform::kTwipsPerPixel + kCaptionTwips + kBorderTwips);
+    backdrop_->show();
+}
+
+void Form1::removeBackdrop()
+{
+    if (!backdrop_ || !TRAVEK::FormLoaded(QStringLiteral("Hintergrund")))
+        return;
+    backdrop_->restoreOwner();
+    backdrop_->unload();
+}
+
+void Form1::init()
+{
+    const ManagerRead file = readManagerFile(state_.managerFile());
+    if (file.error.failed()) {
+        platform::msgBox(file.error.message);
+        return;
+    }
+    state_.settings = file.settings;
+    for (int i = 0; i < kSetCount; ++i)
+        Nr[i]->setText(QStringLiteral("Nr. %1: ").arg(i + 1) + state_.settings.sets[i].name);
+    const int active = state_.settings.activeSet;
+    if (active >= 1 && active <= kSetCount)
+        Nr_Click(active);
+}
+
+void Form1::Nr_Click(int set)
+{
+    state_.settings.activeSet = set;
+    MenuInit();
+    Nr[set - 1]->setChecked(true);
+    AktivSave();
+}
+
+void Form1::MenuInit()
+{
+    for (QAction* item : Nr)
+        item->setChecked(false);
+    const TaskSet& set = state_.settings.sets[state_.settings.activeSet - 1];
+    for (int p = 0; p < kPositions; ++p)
+        state_.active[p] = resolveProgram(state_.settings.Programmpaket, set.indices[p], state_.AppPath);
+}
+
+void Form1::AktivSave()
+{
+    if (const auto error = saveActiveSet(state_.managerFile(), state_.settings.activeSet); error.failed())
+        platform::msgBox(error.message);
+}
+
+void Form1::Command1_Click()
+{
+    const bool logging = state_.settings.logging == -1;
+    if (logging && state_.PupilName.isEmpty())
+        CB_Name_Click();
+    if (logging && state_.PupilName.isEmpty())
+        return;
+    setEnabled(false);
+    const QString taskLog = logging ? PupilNames::logFilePath(state_.logFolder(), state_.PupilName) : QString();
+    TaskRun(state_.settings.Programmpaket, state_.PackageDir)
+        .run(state_.active, state_.settings.allowedErrors, taskLog);
+    setEnabled(true);
+    activateWindow();
+    Command1->setFocus();
+}
+
+void Form1::askNameWhenLogging()
+{
+    CB_Name->setVisible(state_.settings.logging == -1);
+    if (state_.settings.logging == -1 && state_.PupilName.isEmpty())
+        CB_Name_Click();
+}
+
+void Form1::CB_Name_Click()
+{
+    Namen entry(state_.logFolder(), state_.PupilName);
+    entry.showModal();
+}
+
+void Form1::Einstellungen_Click()
+{
+    {
+        Form2 editor(state_);
+        editor.showModal();
+    }
+    init();
+    askNameWhenLogging();
+    if (state_.settings.logging != -1)
+        state_.PupilName.clear();
+}
+
+void Form1::Anzeigen_Click()
+{
+    Man_Protokolle::Setup setup;
+    setup.formName = QStringLiteral("Protokolle");
+    setup.folder = state_.logFolder();
+    setup.createFolder = false;
+    setup.clientWidth = 8055;
+    setup.textWidth = 5175;
+    Man_Protokolle viewer(setup);
+    viewer.showModal();
+}
+
+void Form1::NamenAnz_Click()
+{
+    {
+        Man_NamenAnzeigen list(QStringLiteral("NamenAnzeigen"), state_.logFolder(), {}, state_.PupilName);
+        list.showModal();
+    }
+    if (state_.settings.logging == -1)
+        askNameWhenLogging();
+}
+
+void Form1::EndeKnopf_Click()
+{
+    unload();
+    platform::End();
+}
+
+bool Form1::Form_QueryUnload(platform::UnloadMode)
+{
+    return true;
+}
+
+void Form1::Form_Unload()
+{
+    removeBackdrop();
+    if (state_.resolutionChanged)
+        state_.resolutionChanged = !ScreenRes::RestoreResolution();
+    ShowTaskbar::SetTaskbarVisible(true);
+}
+
+} // namespace taskmanager

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "TaskManagerState.h"
+
+#include "ExerciseState.h"
+
+#include "platform/forms/form.h"
+
+#include <array>
+#include <memory>
+
+class Hintergrund;
+
+namespace taskmanager {
+
+// The task manager's main window: the set menu, "Los geht's" and the teacher's menu.
+class Form1 : public platform::Form {
+    Q_OBJECT
+public:
+    explicit Form1(TaskManagerState& state);
+    ~Form1() override;
+
+    // Reads "manager.ini" and selects the stored active set.
+    void init();
+    // Rewrites line 2 of "manager.ini" with the active set.
+    void AktivSave();
+    // Unchecks the set menus and resolves the active set's programs.
+    void MenuInit();
+
+protected:
+    void Form_Load() override;
+    bool Form_QueryUnload(platform::UnloadMode mode) override;
+    void Form_Unload() override;
+
+private:
+    void Command1_Click();
+    void CB_Name_Click();
+    void EndeKnopf_Click();
+    void Nr_Click(int set);
+    void Einstellungen_Click();
+    void Anzeigen_Click();
+    void NamenAnz_Click();
+
+    void readPackage();
+    void prepareFolders();
+    void setUpDisplay(int backdrop, int taskbarVisible, int fullScreen);
+    void showBackdrop(int taskbarVisible);
+    void removeBackdrop();
+    // With logging on: show "Name eingeben" and ask for a name when none is set.
+    void askNameWhenLogging();
+
+    TaskManagerState& state_;
+    QPushButton* Command1;
+    QPushButton* CB_Name;
+    QPushButton* EndeKnopf;
+    std::array<QAction*, kSetCount> Nr{};
+    ExerciseState backdropState_;   // the backdrop reads the taskbar flag from it
+    std::unique_ptr<Hintergrund> backdrop_;
+};
+
+} // namespace taskmanager

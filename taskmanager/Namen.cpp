@@ -1,0 +1,68 @@
+#include "Namen.h"
+
+#include "PupilName.h"
+#include "PupilNames.h"
+
+#include "platform/services.h"
+
+namespace taskmanager {
+
+Namen::Namen(QString folder, QString& pupilName)
+    : platform::Form(QStringLiteral("Namen")), folder_(std::move(folder)), pupilName_(pupilName)
+{
+    setCaption(QStringLiteral("Namen eingeben"));
+    setGeometryTwips(0, 0, 5430 + 2 * kBorderTwips, 5070 + kCaptionTwips + kBorderTwips);
+    Label1 = addLabel(QStringLiteral("Label1"), QRect(120, 120, 5055, 495), QStringLiteral("Gib deinen Namen ein:"));
+    platform::setControlFont(Label1, QStringLiteral("Arial"), 12);
+    Text1 = addTextBox(QStringLiteral("Text1"), QRect(240, 840, 4935, 615));
+    platform::setControlFont(Text1, QStringLiteral("Arial"), 14);
+    List1 = addListBox(QStringLiteral("List1"), QRect(240, 1800, 4935, 2235), [this] { List1_Click(); });
+    OK = addButton(QStringLiteral("OK"), QRect(1080, 4320, 3135, 495), QStringLiteral("Weiter"), [this] { OK_Click(); });
+    OK->setDefault(true);
+}
+
+void Namen::Form_Load()
+{
+    centerOnScreen();
+    const platform::TextFile list = PupilNames::readNameList(folder_);
+    if (list.error.failed())
+        platform::msgBox(list.error.message);
+    List1->addItems(PupilNames::offeredNames(list.lines));
+}
+
+void Namen::Form_KeyDown(int& keyCode, int)
+{
+    // Enter presses "Weiter", the default button.
+    if (keyCode != 13)
+        return;
+    keyCode = 0;
+    OK_Click();
+}
+
+bool Namen::Form_QueryUnload(platform::UnloadMode mode)
+{
+    // Only "Weiter" leaves the dialog.
+    return mode != platform::UnloadMode::Code;
+}
+
+void Namen::List1_Click()
+{
+    if (QListWidgetItem* item = List1->currentItem())
+        Text1->setText(item->text());
+}
+
+void Namen::OK_Click()
+{
+    const QString name = Text1->text().isEmpty() ? QString::fromLatin1(PupilNames::kUnknown) : Text1->text();
+    if (!isValidPupilName(name)) {
+        platform::msgBox(QStringLiteral("Gib bitte nur Buchstaben oder Zahlen ein!"));
+        return;
+    }
+    // A list that cannot be written is reported; the pupil still goes on under the name.
+    if (const platform::FileError error = PupilNames::registerName(folder_, name); error.failed())
+        platform::msgBox(error.message);
+    pupilName_ = name;
+    unload();
+}
+
+} // namespace taskmanager

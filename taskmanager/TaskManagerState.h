@@ -1,0 +1,23 @@
+#pragma once
+
+#include "ManagerFile.h"
+#include "TaskRun.h"
+
+#include <QString>
+
+namespace taskmanager {
+
+// The task manager's values for the whole run, shared by its main window and its dialogs.
+struct TaskManagerState {
+    QString AppPath;
+    QString PackageDir;
+    ManagerSettings settings;   // the editor edits the sets here in place
+    ResolvedSet active;         // the active set's programs
+    QString PupilName;          // empty when none
+    bool resolutionChanged = false;
+
+    QString managerFile() const { return PackageDir + QStringLiteral("/manager.ini"); }
+    QString logFolder() const { return PackageDir + QStringLiteral("/Protokoll"); }
+};
+
+} // namespace taskmanager

@@ -1,0 +1,23 @@
+#include "Form1.h"
+
+#include "platform/forms/application.h"
+#include "platform/services.h"
+#include "platform/single_instance.h"
+
+int main(int argc, char** argv)
+{
+    platform::Application app(argc, argv);
+    app.setApplicationName(QStringLiteral("QL Pensumo"));
+    platform::installRealServices(argc, argv);
+    platform::SingleInstance instance(QStringLiteral("Pensumo"));
+    if (instance.anotherRunning())
+        return 0;
+    taskmanager::TaskManagerState state;
+    taskmanager::Form1 form(state);
+    instance.setActivationHandler([&form] {
+        form.raise();
+        form.activateWindow();
+    });
+    form.show();
+    return app.run();
+}

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "fixture.h"
+
+#include "platform/files.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTest>
+
+#include <ostream>
+
+inline void PrintTo(const QString& text, std::ostream* os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
+
+// The real programs of the built program folder, run with a data folder of the test's own.
+class EndToEndTest : public testing_support::SuiteTest {
+protected:
+    EndToEndTest() : oldDataHome_(qgetenv("XDG_DATA_HOME"))
+    {
+        qputenv("XDG_DATA_HOME", QFile::encodeName(appDataDir()));
+        QDir().mkpath(dataDir());
+        // The backup equals the central file, so the user's own options are kept.
+        QFile::copy(suite("options4.ini"), dataDir() + "/options4.bak");
+    }
+    ~EndToEndTest() override { qputenv("XDG_DATA_HOME", oldDataHome_); }
+
+    static QString suite(const QString& name) { return QStringLiteral(TAVORO_SUITE_DIR "/") + name; }
+
+    void writeUserOptions(int aufloesung)
+    {
+        QStringList lines = platform::readTextFile(suite("options4.ini")).lines;
+        lines[0] = lines[1] = platform::formatNumber(aufloesung);
+        lines[3] = platform::formatNumber(aufloesung);
+        lines[10] = platform::formatNumber(1);
+        writeFile(dataDir() + "/options4.ini", lines);
+    }
+
+    // The process of the program folder's `program` whose argument string contains `text`.
+    static qint64 findProcess(const QString& program, const QString& text)
+    {
+        for (const QString& pid : QDir("/proc").entryList(QDir::Dirs)) {
+            if (QFileInfo(QStringLiteral("/proc/%1/exe").arg(pid)).symLinkTarget() != suite(program))
+                continue;
+            if (arguments(pid.toLongLong()).join(' ').contains(text))
+                return pid.toLongLong();
+        }
+        return 0;
+    }
+
+    static QStringList arguments(qint64 pid)
+    {
+        QFile cmdline(QStringLiteral("/proc/%1/cmdline").arg(pid));
+        if (!cmdline.open(QIODevice::ReadOnly))
+            return {};
+        QStringList args = QString::fromLocal8Bit(cmdline.readAll()).split(QChar(0));
+        if (!args.isEmpty() && args.last().isEmpty())
+            args.removeLast();
+        return args;
+    }
+
+    static bool holdsOpen(qint64 pid, const QString& path)
+    {
+        const QDir fds(QStringLiteral("/proc/%1/fd").arg(pid));
+        for (const QString& fd : fds.entryList(QDir::Files | QDir::System))
+            if (QFileInfo(fds.filePath(fd)).symLinkTarget() == path)
+                return true;
+        return false;
+    }
+
+private:
+    QByteArray oldDataHome_;
+};

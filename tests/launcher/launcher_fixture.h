@@ -1,0 +1,62 @@
+#pragma once
+
+#include "Form1.h"
+#include "LauncherState.h"
+
+#include "fixture.h"
+
+#include "platform/forms/end.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+#include <QTimer>
+
+#include <memory>
+#include <ostream>
+
+inline void PrintTo(const QString& text, std::ostream* os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
+
+// A program folder with the central options and the default name list, and a launcher to start.
+class LauncherTest : public testing_support::SuiteTest {
+protected:
+    struct Options {
+        int HGrund = 0, TVis = -1, Aufloesung = 0, ProtSave = 0;
+    };
+
+    LauncherTest() { setCentralOptions({}); writeFile(programDir() + "/Protokoll_2/Namen.ini", {"Anna", "Ben"}); }
+
+    // platform::End asks the application to quit, which without a running loop stays pending and
+    // would end every later nested loop at once; a brief application loop takes it back.
+    ~LauncherTest() override
+    {
+        if (!platform::programEnded())
+            return;
+        QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+        QCoreApplication::exec();
+    }
+
+    void setCentralOptions(const Options& o)
+    {
+        const auto n = [](int v) { return platform::formatNumber(v); };
+        writeFile(programDir() + "/options4.ini", {n(o.HGrund), n(o.HGrund), n(o.TVis), n(o.Aufloesung), n(0),
+                                                   n(-1), n(0), n(1), n(0), n(0), n(o.ProtSave)});
+    }
+
+    // Loads and shows the launcher window as the program's start does.
+    Form1& start(const QString& commandLine = {})
+    {
+        state.CommandLine = commandLine;
+        launcher = std::make_unique<Form1>(state);
+        launcher->show();
+        return *launcher;
+    }
+
+    QString logFolder() const { return dataDir() + "/Protokoll_2"; }
+    QStringList nameList() const { return platform::readTextFile(logFolder() + "/Namen.ini").lines; }
+
+    LauncherState state;
+    std::unique_ptr<Form1> launcher;
+};

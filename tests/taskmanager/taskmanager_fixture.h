@@ -1,0 +1,48 @@
+#pragma once
+
+#include "Form1.h"
+#include "ManagerFile.h"
+
+#include "fixture.h"
+
+#include <QPushButton>
+#include <QTest>
+
+#include <memory>
+#include <ostream>
+
+// Readable failure messages for texts.
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
+// A program folder with the task manager's default files, and the main window on fakes.
+class TaskManagerTest : public testing_support::SuiteTest {
+protected:
+    TaskManagerTest();
+    ~TaskManagerTest() override;
+
+    // The program folder's "manager.ini" (the data copy is made from it at start).
+    void writeManager(const taskmanager::ManagerSettings& settings) const;
+    void writeOptions(int backdrop, int taskbarVisible, int fullScreen) const;
+    QString packageDir() const { return dataDir(); }
+    QString resultsFile() const { return packageDir() + "/Protokoll.txt"; }
+
+    taskmanager::Form1& start();
+    QPushButton* button(const QString& name) const;
+    void click(const QString& name) const;
+    QAction* menuItem(const QString& name) const;
+
+    // A block record as the exercises append it, and the abort record.
+    static QStringList blockRecord(const QString& title);
+    static QStringList abortRecord(const QString& title);
+    // The exercise whose command line starts with `program` appends `lines` to `file`.
+    void whenRunning(const QString& program, const QString& file, const QStringList& lines);
+
+    taskmanager::TaskManagerState state;
+    std::unique_ptr<taskmanager::Form1> form;
+
+private:
+    std::vector<std::tuple<QString, QString, QStringList>> effects_;
+};
