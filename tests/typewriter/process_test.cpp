@@ -86,10 +86,10 @@ std::vector<std::pair<int, QStringList>> processesOf(const QString& program)
 
 TEST_F(TypewriterTest, EndingStartsTheRealLauncherWithThePupilsName)
 {
-    // Stand-in launcher: stays running until the test ends it.
-    writeBytes(programDir() + "/startomo", "#!/bin/sh\nwhile :; do sleep 0.1; done\n");
-    QFile::setPermissions(programDir() + "/startomo",
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    // The real launcher, kept to this test's data folder; it runs until the test ends it.
+    QFile::remove(programDir() + "/startomo");
+    copyFromSuite("startomo");
+    qputenv("XDG_DATA_HOME", appDataDir().toLocal8Bit());
     options.ProtSave = 1;
     writeOptions(options);
     const QString arguments = QString("Q /p=\"%1\" /n=\"Anna\"").arg(appDataDir());
