@@ -31,15 +31,15 @@ QString central()
     return TRAVEK::AppPath() + QStringLiteral("/options4.ini");
 }
 
-void readInto(SuiteOptions& options, const QVector<qint64>& values)
+} // namespace
+
+void applySuiteOptionValues(SuiteOptions& options, const QVector<qint64>& values)
 {
     auto f = fields(options);
     for (int i = 0; i < 10 && i < values.size(); ++i)
         *f[i] = toInt16(values[i]);
     options.ProtSave = values.size() > 10 ? toInt16(values[10]) : 0;
 }
-
-} // namespace
 
 platform::FileError RefreshCentralOptions(const QString& dataDir)
 {
@@ -77,7 +77,7 @@ void LoadSuiteOptions(SuiteOptions& options, const QString& dataDir, OptionsRead
         if (!pending.failed())
             pending = file.error;
         if (!pending.failed()) {
-            readInto(options, file.values);
+            applySuiteOptionValues(options, file.values);
             return;
         }
         if (!pending.locked()) {

@@ -36,6 +36,10 @@ void LoadSuiteOptions(SuiteOptions& options, const QString& dataDir, OptionsRead
 // backup. A missing backup is recreated from the central copy, without a refresh.
 platform::FileError RefreshCentralOptions(const QString& dataDir);
 
+// The values read from the file's lines over `options`: lines 1 to 10 where present, line 11
+// as 0 when missing.
+void applySuiteOptionValues(SuiteOptions& options, const QVector<qint64>& values);
+
 // The eleven lines in file order, and the rewrite of the file.
 QStringList suiteOptionLines(const SuiteOptions& options);
 platform::FileError writeSuiteOptions(const QString& path, const SuiteOptions& options);

@@ -3,7 +3,6 @@
 #include "DesignPictures.h"
 #include "Display.h"
 #include "Form2.h"
-#include "Hintergrund.h"
 #include "Launcher.h"
 #include "Man_Namen.h"
 #include "Man_NamenAnzeigen.h"
@@ -148,7 +147,7 @@ void Form1::applyDisplay()
     centerOnScreen();
     setMinimizeBox(state_.options.HGrundStart != -1);
     if (state_.options.HGrundStart == -1) {
-        showBackdrop();
+        backdrop_.show(state_.options.TVis, state_.ResolutionChanged == 11);
         if (state_.options.TVis == 0)
             ShowTaskbar::SetTaskbarVisible(false);
     }
@@ -217,7 +216,7 @@ bool Form1::Form_QueryUnload(platform::UnloadMode mode)
 
 void Form1::Form_Unload()
 {
-    removeBackdrop();
+    backdrop_.remove();
     if (state_.ResolutionChanged == 11 && ScreenRes::RestoreResolution())
         state_.ResolutionChanged = 0;
     ShowTaskbar::SetTaskbarVisible(true);
@@ -274,22 +273,3 @@ void Form1::M_Namen_Click()
     list.showModal();
 }
 
-// In the 640 x 480 mode the backdrop covers exactly that screen.
-void Form1::showBackdrop()
-{
-    backdropState_.options = state_.options;
-    backdrop_ = std::make_unique<Hintergrund>(backdropState_, *this);
-    backdrop_->load();
-    if (state_.ResolutionChanged == 11)
-        backdrop_->setGeometryTwips(0, 0, 640 * platform::kTwipsPerPixel + 2 * kBorderTwips,
-                                    480 * platform::kTwipsPerPixel + kCaptionTwips + kBorderTwips);
-    backdrop_->show();
-}
-
-void Form1::removeBackdrop()
-{
-    if (!backdrop_ || !TRAVEK::FormLoaded(QStringLiteral("Hintergrund")))
-        return;
-    backdrop_->restoreOwner();
-    backdrop_->unload();
-}

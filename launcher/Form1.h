@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ExerciseState.h"
+#include "Backdrop.h"
 #include "LauncherState.h"
 
 #include "platform/forms/form.h"
@@ -13,7 +13,6 @@ class SingleInstance;
 }
 class Form2;
 class PictureButton;
-class Hintergrund;
 
 // The launcher's start window: nine exercise buttons, the greeting, the end button and the
 // teacher menu behind F6.
@@ -48,8 +47,6 @@ private:
     void endIfAnotherCopyRuns();
     void prepareDataFolder();
     void applyDisplay();
-    void showBackdrop();
-    void removeBackdrop();
     void askForName();
     void fitLayoutScale();
     void startExercise(const QString& program);
@@ -64,7 +61,6 @@ private:
     LauncherState& state_;
     std::unique_ptr<platform::SingleInstance> instance_;
     std::unique_ptr<Form2> options_;
-    ExerciseState backdropState_;   // the backdrop reads the taskbar option from it
-    std::unique_ptr<Hintergrund> backdrop_;
+    Backdrop backdrop_{*this};
     double layoutScale_;
 };

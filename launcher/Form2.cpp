@@ -1,7 +1,5 @@
 #include "Form2.h"
 
-#include "TRAVEK.h"
-
 #include "platform/forms/end.h"
 #include "platform/services.h"
 

@@ -4,7 +4,6 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-#include <array>
 
 const char* const OptionsEditor::kInUseMessage =
     "Die Optionen-Datei kann nicht geändert werden.\r\n"
@@ -15,18 +14,6 @@ const char* const OptionsEditor::kInUseMessage =
     "Stellen Sie die Schreibrechte bitte her, bevor Sie die Optionen ändern.";
 
 namespace {
-
-std::array<int*, 11> fields(SuiteOptions& o)
-{
-    return {&o.HGrund, &o.HGrundStart, &o.TVis, &o.Aufloesung, &o.Buchstaben, &o.Proto,
-            &o.FehlerWeiter, &o.optEigeneBilder, &o.Opt_AnlautKritzlon, &o.Opt_AnlautTastomat,
-            &o.ProtSave};
-}
-
-int toInt16(qint64 value)
-{
-    return static_cast<int>(std::clamp<qint64>(value, -32768, 32767));
-}
 
 // The file is read directly: the lock this editor holds keeps the shared readers out.
 QStringList readLines(const QString& path, QString& error)
@@ -67,11 +54,13 @@ OptionsEditor::Opened OptionsEditor::open(SuiteOptions& current)
     const QStringList lines = readLines(path_, error_);
     if (!error_.isEmpty())
         return Opened::Failed;
-    auto f = fields(current);
-    for (int i = 0; i < 10 && i < lines.size(); ++i)
-        *f[i] = toInt16(platform::parseNumber(lines[i]));
+    QVector<qint64> values;
+    for (const QString& line : lines)
+        values.append(platform::parseNumber(line));
+    const int protSave = current.ProtSave;
+    applySuiteOptionValues(current, values);
     loaded_ = current;
-    loaded_.ProtSave = lines.size() > 10 ? toInt16(platform::parseNumber(lines[10])) : 0;
+    current.ProtSave = protSave;
     return Opened::Ok;
 }
 

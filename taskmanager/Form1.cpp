@@ -5,7 +5,6 @@
 #include "PackageOptions.h"
 
 #include "Display.h"
-#include "Hintergrund.h"
 #include "Man_NamenAnzeigen.h"
 #include "Man_Protokolle.h"
 #include "PupilNames.h"
@@ -13,7 +12,6 @@
 
 #include "platform/files.h"
 #include "platform/forms/end.h"
-#include "platform/forms/twips.h"
 #include "platform/services.h"
 
 #include <QDir>
@@ -106,30 +104,11 @@ void Form1::setUpDisplay(int backdrop, int taskbarVisible, int fullScreen)
         setMinimizeBox(true);
         return;
     }
-    showBackdrop(taskbarVisible);
+    backdrop_.show(taskbarVisible, state_.resolutionChanged);
     if (taskbarVisible == 0)
         ShowTaskbar::SetTaskbarVisible(false);
 }
 
-// In the 640 x 480 mode the backdrop covers exactly that screen.
-void Form1::showBackdrop(int taskbarVisible)
-{
-    backdropState_.options.TVis = taskbarVisible;
-    backdrop_ = std::make_unique<Hintergrund>(backdropState_, *this);
-    backdrop_->load();
-    if (state_.resolutionChanged)
-        backdrop_->setGeometryTwips(0, 0, 640 * platform::kTwipsPerPixel + 2 * kBorderTwips,
-                                    480 * platform::kTwipsPerPixel + kCaptionTwips + kBorderTwips);
-    backdrop_->show();
-}
-
-void Form1::removeBackdrop()
-{
-    if (!backdrop_ || !TRAVEK::FormLoaded(QStringLiteral("Hintergrund")))
-        return;
-    backdrop_->restoreOwner();
-    backdrop_->unload();
-}
 
 void Form1::init()
 {
@@ -245,7 +224,7 @@ bool Form1::Form_QueryUnload(platform::UnloadMode)
 
 void Form1::Form_Unload()
 {
-    removeBackdrop();
+    backdrop_.remove();
     if (state_.resolutionChanged)
         state_.resolutionChanged = !ScreenRes::RestoreResolution();
     ShowTaskbar::SetTaskbarVisible(true);

@@ -2,14 +2,13 @@
 
 #include "TaskManagerState.h"
 
-#include "ExerciseState.h"
+#include "Backdrop.h"
 
 #include "platform/forms/form.h"
 
 #include <array>
 #include <memory>
 
-class Hintergrund;
 
 namespace taskmanager {
 
@@ -44,8 +43,6 @@ private:
     void readPackage();
     void prepareFolders();
     void setUpDisplay(int backdrop, int taskbarVisible, int fullScreen);
-    void showBackdrop(int taskbarVisible);
-    void removeBackdrop();
     // With logging on: show "Name eingeben" and ask for a name when none is set.
     void askNameWhenLogging();
 
@@ -54,8 +51,7 @@ private:
     QPushButton* CB_Name;
     QPushButton* EndeKnopf;
     std::array<QAction*, kSetCount> Nr{};
-    ExerciseState backdropState_;   // the backdrop reads the taskbar flag from it
-    std::unique_ptr<Hintergrund> backdrop_;
+    Backdrop backdrop_{*this};
 };
 
 } // namespace taskmanager

@@ -5,11 +5,7 @@
 
 #include "fixture.h"
 
-#include "platform/forms/end.h"
-
-#include <QCoreApplication>
 #include <QStringList>
-#include <QTimer>
 
 #include <memory>
 #include <ostream>
@@ -27,16 +23,6 @@ protected:
     };
 
     LauncherTest() { setCentralOptions({}); writeFile(programDir() + "/Protokoll_2/Namen.ini", {"Anna", "Ben"}); }
-
-    // platform::End asks the application to quit, which without a running loop stays pending and
-    // would end every later nested loop at once; a brief application loop takes it back.
-    ~LauncherTest() override
-    {
-        if (!platform::programEnded())
-            return;
-        QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
-        QCoreApplication::exec();
-    }
 
     void setCentralOptions(const Options& o)
     {

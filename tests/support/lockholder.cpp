@@ -1,9 +1,10 @@
-// Holds the settings lock on a file until it is killed, as another computer's options dialog would.
+// Holds the settings lock on a file until its standard input closes or it is killed, as another
+// program's options dialog would.
 #include "platform/files.h"
 
-#include <unistd.h>
-
+#include <cstdio>
 #include <iostream>
+#include <string>
 
 int main(int argc, char** argv)
 {
@@ -13,6 +14,7 @@ int main(int argc, char** argv)
     if (lock.acquire().failed())
         return 1;
     std::cout << "locked" << std::endl;
-    for (;;)
-        ::pause();
+    std::string line;
+    std::getline(std::cin, line);
+    return 0;
 }

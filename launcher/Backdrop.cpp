@@ -1,0 +1,25 @@
+#include "Backdrop.h"
+
+#include "TRAVEK.h"
+
+#include "platform/forms/twips.h"
+
+void Backdrop::show(int taskbarVisible, bool lowResolution)
+{
+    state_.options.TVis = taskbarVisible;
+    form_ = std::make_unique<Hintergrund>(state_, owner_);
+    form_->load();
+    if (lowResolution)
+        form_->setGeometryTwips(0, 0, 640 * platform::kTwipsPerPixel + 2 * platform::Form::kBorderTwips,
+                                480 * platform::kTwipsPerPixel + platform::Form::kCaptionTwips
+                                    + platform::Form::kBorderTwips);
+    form_->show();
+}
+
+void Backdrop::remove()
+{
+    if (!form_ || !TRAVEK::FormLoaded(QStringLiteral("Hintergrund")))
+        return;
+    form_->restoreOwner();
+    form_->unload();
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "ExerciseState.h"
+#include "Hintergrund.h"
+
+#include <memory>
+
+// The black backdrop behind the launcher's or the task manager's own window.
+class Backdrop {
+public:
+    explicit Backdrop(platform::Form& owner) : owner_(owner) {}
+
+    // `taskbarVisible` is the option TVis; in the 640 x 480 mode the backdrop covers exactly
+    // that screen.
+    void show(int taskbarVisible, bool lowResolution);
+    void remove();
+
+private:
+    platform::Form& owner_;
+    ExerciseState state_;   // the backdrop form reads the taskbar option from it
+    std::unique_ptr<Hintergrund> form_;
+};
