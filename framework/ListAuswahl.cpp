@@ -39,6 +39,7 @@ ListAuswahl::ListAuswahl(ExerciseState& state) : Form(QStringLiteral("ListAuswah
 
 void ListAuswahl::Form_Load()
 {
+    setCenteredWhenShown(true);
     const QString ownLists = state_.DataDir + QStringLiteral("/Listen");
     if (!platform::folderExists(ownLists))
         QDir().mkdir(ownLists);

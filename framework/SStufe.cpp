@@ -32,6 +32,7 @@ void LevelDialog::Form_Load()
 {
     setCaption(QCoreApplication::applicationName());
     setTopmost(true);
+    setCenteredWhenShown(true);
 }
 
 // The dialog only hides, so the exercise can still read the Tag.

@@ -68,6 +68,8 @@ void Form::setVisible(bool visible)
         load();
     if (visible && (programEnded() || !loaded_))
         return;
+    if (visible && centeredWhenShown_ && !isVisible())
+        centerOnScreen();
     QWidget::setVisible(visible);
     if (visible && shownHook())
         shownHook()(*this);

@@ -61,6 +61,8 @@ public:
     int scaleWidthTwips() const;
     int scaleHeightTwips() const;
     void centerOnScreen();
+    // Centred on the screen each time it is shown, with the size it has then.
+    void setCenteredWhenShown(bool on) { centeredWhenShown_ = on; }
 
     // Always on top, and whether the window has a minimise box.
     void setTopmost(bool topmost);
@@ -135,6 +137,7 @@ private:
     bool loaded_ = false;
     bool unloading_ = false;
     bool keyPreview_ = true;
+    bool centeredWhenShown_ = false;
     int widthTwips_ = 4800;
     int heightTwips_ = 3600;
     QEventLoop* modalLoop_ = nullptr;

@@ -4,6 +4,8 @@
 
 #include "fixture.h"
 
+#include "platform/forms/twips.h"
+
 #include <QCoreApplication>
 #include <QTest>
 #include <QWindow>
@@ -59,6 +61,18 @@ TEST_F(DialogsTest, LevelDialogShowsTheTitleOnTopWithTheLastButtonHidden)
     SStufe2 six;
     ASSERT_EQ(six.Stufe.size(), 6u);
     EXPECT_TRUE(six.Stufe[5]->isHidden());
+}
+
+TEST_F(DialogsTest, LevelDialogIsCentredWithTheSizeItIsShownWith)
+{
+    SStufe dialog;
+    dialog.load();
+    dialog.setHeightTwips(dialog.heightTwips() + 840);
+    dialog.show();
+    const int screenTwips = platform::pixelsToTwips(display->screenRect.height());
+    EXPECT_NEAR(dialog.topTwips(), (screenTwips - dialog.heightTwips()) / 2, 15);
+    EXPECT_NEAR(dialog.leftTwips(),
+                (platform::pixelsToTwips(display->screenRect.width()) - dialog.widthTwips()) / 2, 15);
 }
 
 TEST_F(DialogsTest, BackdropCoversTheWorkAreaOrTheScreen)
