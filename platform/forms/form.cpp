@@ -208,6 +208,8 @@ QMenu* Form::addMenu(const QString& name, const QString& caption)
         menuBar_ = new QMenuBar(this);
         menuBar_->setNativeMenuBar(false);
         menuBar_->setObjectName(objectName() + QStringLiteral("_menubar"));
+        // The menu font of the layouts, so that a narrow window's menus still fit on its bar.
+        setControlFont(menuBar_, QStringLiteral("MS Sans Serif"), 8);
     }
     auto* menu = new QMenu(caption, menuBar_);
     menu->setObjectName(name);
