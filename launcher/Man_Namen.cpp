@@ -1,7 +1,6 @@
 #include "Man_Namen.h"
 
 #include "DesignPictures.h"
-#include "PupilName.h"
 #include "PupilNames.h"
 
 #include "platform/forms/end.h"
@@ -79,12 +78,9 @@ void Man_Namen::List1_Click()
 
 void Man_Namen::OK_Click()
 {
-    const QString name =
-        Text1->text().isEmpty() ? QString::fromLatin1(PupilNames::kUnknown) : Text1->text();
-    if (!isValidPupilName(name)) {
-        platform::msgBox(QStringLiteral("Gib bitte nur Buchstaben oder Zahlen ein!"));
+    const QString name = PupilNames::confirmedName(Text1->text());
+    if (name.isEmpty())
         return;
-    }
     pupilName_ = name;
     endOnError(PupilNames::registerName(folder_, name));
     unload();

@@ -2,6 +2,8 @@
 
 #include "PupilName.h"
 
+#include "platform/services.h"
+
 #include <QDir>
 #include <QFile>
 
@@ -106,6 +108,15 @@ QString nameFromCommandLine(const QString& commandLine)
         return {};
     const QString name = commandLine.mid(p + start.size(), q - p - start.size());
     return isValidPupilName(name) ? name : QString();
+}
+
+QString confirmedName(const QString& field)
+{
+    const QString name = field.isEmpty() ? QString::fromLatin1(kUnknown) : field;
+    if (isValidPupilName(name))
+        return name;
+    platform::msgBox(QStringLiteral("Gib bitte nur Buchstaben oder Zahlen ein!"));
+    return {};
 }
 
 } // namespace PupilNames

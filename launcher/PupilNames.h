@@ -26,6 +26,10 @@ platform::TextFile readNameList(const QString& folder);
 // The name entry's list: every line but "unbekannt".
 QStringList offeredNames(const QStringList& lines);
 
+// The name a confirmed entry stands for ("unbekannt" when empty); empty after telling the
+// pupil when it holds other characters than a pupil name may.
+QString confirmedName(const QString& field);
+
 // A confirmed name: its log file is created when missing, and the name is appended to the list
 // unless the list holds it in any letter case.
 platform::FileError registerName(const QString& folder, const QString& name);

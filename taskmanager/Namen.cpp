@@ -1,6 +1,5 @@
 #include "Namen.h"
 
-#include "PupilName.h"
 #include "PupilNames.h"
 
 #include "platform/services.h"
@@ -53,11 +52,9 @@ void Namen::List1_Click()
 
 void Namen::OK_Click()
 {
-    const QString name = Text1->text().isEmpty() ? QString::fromLatin1(PupilNames::kUnknown) : Text1->text();
-    if (!isValidPupilName(name)) {
-        platform::msgBox(QStringLiteral("Gib bitte nur Buchstaben oder Zahlen ein!"));
+    const QString name = PupilNames::confirmedName(Text1->text());
+    if (name.isEmpty())
         return;
-    }
     // A list that cannot be written is reported; the pupil still goes on under the name.
     if (const platform::FileError error = PupilNames::registerName(folder_, name); error.failed())
         platform::msgBox(error.message);
