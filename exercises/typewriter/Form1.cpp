@@ -4,6 +4,8 @@
 #include "TypewriterKeyboard.h"
 #include "TypewriterPrinting.h"
 
+#include "LevelChoice.h"
+
 #include "DesignPictures.h"
 #include "GetOwnWords.h"
 #include "ProtokollClass.h"
@@ -153,23 +155,14 @@ void Form1::startExercise()
 
 int Form1::askLevel()
 {
+    const bool ownPictures = state.options.optEigeneBilder != 0;
+    WEigene->setVisible(ownPictures);
     SStufe dialog;
-    dialog.load();
-    dialog.Stufe[0]->setText(QStringLiteral("kurze Wörter"));
-    dialog.Stufe[1]->setText(QStringLiteral("längere Wörter"));
-    dialog.Stufe[2]->setText(QStringLiteral("alle Wörter"));
-    if (state.options.optEigeneBilder != 0) {
-        dialog.Stufe[3]->setText(QStringLiteral("Wörter mit eigenen Bildern"));
-        dialog.Stufe[3]->show();
-        dialog.setHeightTwips(dialog.heightTwips() + 840);
-        WEigene->setVisible(true);
-    }
-    dialog.showModal();
-    const QString chosen = platform::tag(dialog.Stufe[0]);
-    dialog.unload();
-    static const std::map<QString, int> levels{
-        {QStringLiteral("0"), 1}, {QStringLiteral("1"), 2},
-        {QStringLiteral("2"), 0}, {QStringLiteral("3"), 10}};
+    const int chosen = ::askLevel(dialog,
+                                  {QStringLiteral("kurze Wörter"), QStringLiteral("längere Wörter"),
+                                   QStringLiteral("alle Wörter")},
+                                  ownPictures ? QStringLiteral("Wörter mit eigenen Bildern") : QString());
+    static const std::map<int, int> levels{{0, 1}, {1, 2}, {2, 0}, {3, 10}};
     const auto level = levels.find(chosen);
     return level == levels.end() ? 0 : level->second;
 }

@@ -1,0 +1,9 @@
+#include "Capitals.h"
+
+QString toCapitals(const QString& text)
+{
+    QString result = text;
+    for (QChar& c : result)
+        c = c.toUpper();
+    return result;
+}

@@ -1,0 +1,11 @@
+#include "Capitals.h"
+
+#include <gtest/gtest.h>
+
+TEST(Capitals, UmlautsBecomeCapitalsAndSharpSStaysOneCharacter)
+{
+    EXPECT_EQ(toCapitals(QStringLiteral("Mütze")), QStringLiteral("MÜTZE"));
+    EXPECT_EQ(toCapitals(QStringLiteral("äöü schau")), QStringLiteral("ÄÖÜ SCHAU"));
+    EXPECT_EQ(toCapitals(QStringLiteral("Gießkanne")), QStringLiteral("GIEßKANNE"));
+    EXPECT_EQ(toCapitals(QStringLiteral("Gießkanne")).size(), 9);
+}
