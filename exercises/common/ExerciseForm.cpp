@@ -219,18 +219,23 @@ void ExerciseForm::Neues_Click()
     if (state.TaskWrong)
         ++state.WrongFirst;
     ++state.TasksDone;
-    if (state.TasksDone > kBlockSize - 1 && (state.options.Proto == -1 || state.TaskMode))
-        showBlockResult();
+    showBlockResultWhenDue(kBlockSize);
     nextTask();
 }
 
-void ExerciseForm::showBlockResult()
+void ExerciseForm::showBlockResultWhenDue(int blockSize)
+{
+    if (state.TasksDone >= blockSize && (state.options.Proto == -1 || state.TaskMode))
+        showBlockResult(blockSize);
+}
+
+void ExerciseForm::showBlockResult(int blockSize)
 {
     Protokoll block(state, *this);
     block.load();
-    block.GesamteA = kBlockSize;
+    block.GesamteA = blockSize;
     block.FalscheA = state.WrongFirst;
-    block.RichtigeA = kBlockSize - state.WrongFirst;
+    block.RichtigeA = blockSize - state.WrongFirst;
     block.ProtokollInit();
     if (state.TaskMode)
         block.Weiter->hide();

@@ -55,7 +55,9 @@ public:
     void Hilfe_Click();
     void M_Ende_Click();
     void Neues_Click();
-    void WFehler_Click();
+    // "Weiter trotz Fehler": the task counts as wrong and the next one comes. A program whose
+    // teacher "Weiter" starts afresh without counting overrides it.
+    virtual void WFehler_Click();
 
 protected:
     // Items of the teacher menu go before its closing "Ende" entries.
@@ -75,12 +77,16 @@ protected:
 
     bool solved() const { return Richtig && !Richtig->isHidden(); }
 
+    // The block result dialog, once `blockSize` tasks are done and suite option 6 or an
+    // assignment asks for it.
+    void showBlockResultWhenDue(int blockSize);
+
 private:
     bool secondInstance();
     void placeWindow();
     void readCommandLine();
     void startLog(const QString& logPath);
-    void showBlockResult();
+    void showBlockResult(int blockSize);
     void returnToLauncher();
     void removeBackdrop();
 
