@@ -1,5 +1,5 @@
 // All 94 word cards of the typewriter printed to PDF, as on a machine without a printer.
-#include "TypewriterPrinting.h"
+#include "WordCardPrinting.h"
 #include "TypewriterWords.h"
 
 #include "platform/files.h"

@@ -6,6 +6,7 @@
 #include "SuiteOptions.h"
 #include "TypewriterPrinting.h"
 #include "TypewriterWords.h"
+#include "WordCardPrinting.h"
 
 #include "platform/qt_printer.h"
 
