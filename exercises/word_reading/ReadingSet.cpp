@@ -1,0 +1,101 @@
+#include "ReadingSet.h"
+
+#include "Capitals.h"
+
+#include <QFile>
+
+namespace {
+
+const QStringList& builtInWords()
+{
+    static const QStringList words = [] {
+        QFile file(QStringLiteral(":/lesolum/lesolum.txt"));
+        QStringList list;
+        if (file.open(QIODevice::ReadOnly))
+            list = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        for (QString& word : list)
+            word = word.trimmed();
+        return list;
+    }();
+    return words;
+}
+
+} // namespace
+
+ReadingSet::ReadingSet() = default;
+ReadingSet::~ReadingSet() = default;
+
+QString ReadingSet::builtInWord(int n)
+{
+    return builtInWords().value(n - 1);
+}
+
+void ReadingSet::useBuiltInWords(Level level)
+{
+    level_ = level;
+    const int size = level == Easy ? kEasyWords : level == Hard ? kAllWords - kEasyWords : kAllWords;
+    drawer_.setAnzahl(size);
+}
+
+bool ReadingSet::useOwnPictures(const QString& folder)
+{
+    auto pictures = std::make_unique<GetOwnWords>();
+    pictures->setPfad(folder);
+    if (pictures->Anzahl() < kWords)
+        return false;
+    ownPictures_ = std::move(pictures);
+    pageOffset_ = 0;
+    level_ = Own;
+    return true;
+}
+
+void ReadingSet::newSet(bool capitals, const std::array<int, kWords>& order)
+{
+    if (level_ == Own) {
+        // Only full pages of ten: a set never shows a picture twice.
+        pageOffset_ += kWords;
+        if (ownPictures_->Anzahl() < pageOffset_) {
+            ownPictures_->Reset();
+            pageOffset_ = kWords;
+        }
+    }
+    for (int i = 1; i <= kWords; ++i) {
+        drawWord(i);
+        if (capitals)
+            words_[static_cast<std::size_t>(i - 1)] = toCapitals(word(i));
+    }
+    placed_ = order;
+    position_ = 1;
+    wordError_ = false;
+    paused_ = false;
+}
+
+void ReadingSet::drawWord(int i)
+{
+    QString& word = words_[static_cast<std::size_t>(i - 1)];
+    QString& picture = pictures_[static_cast<std::size_t>(i - 1)];
+    if (level_ == Own) {
+        ownPictures_->Continue();
+        word = ownPictures_->Wortname();
+        picture = ownPictures_->Bildpfad();
+        return;
+    }
+    const int n = drawer_.ZufallsZahl() + (level_ == Hard ? kEasyWords : 0);
+    word = builtInWord(n);
+    picture = word + QStringLiteral(".bmp");
+}
+
+ReadingSet::Click ReadingSet::click(const QString& tag)
+{
+    if (paused_ || finished())
+        return {};
+    paused_ = true;
+    if (tag != currentWord()) {
+        wordError_ = true;
+        return {Answer::Wrong, false};
+    }
+    const Click right{Answer::Right, wordError_};
+    wordError_ = false;
+    ++position_;
+    return right;
+}
