@@ -1,6 +1,6 @@
 #include "TypewriterWords.h"
 
-#include <QFile>
+#include "WordTable.h"
 
 namespace {
 
@@ -35,11 +35,6 @@ QStringList splitTiles(const QString& word)
     return tiles;
 }
 
-TypewriterWords::TypewriterWords()
+TypewriterWords::TypewriterWords() : words_(readWordTable(QStringLiteral("tastomat")))
 {
-    QFile file(QStringLiteral(":/tastomat/tastomat.txt"));
-    if (file.open(QIODevice::ReadOnly))
-        words_ = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    for (QString& word : words_)
-        word = word.trimmed();
 }

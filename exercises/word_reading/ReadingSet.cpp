@@ -1,33 +1,15 @@
 #include "ReadingSet.h"
 
 #include "Capitals.h"
-
-#include <QFile>
-
-namespace {
-
-const QStringList& builtInWords()
-{
-    static const QStringList words = [] {
-        QFile file(QStringLiteral(":/lesolum/lesolum.txt"));
-        QStringList list;
-        if (file.open(QIODevice::ReadOnly))
-            list = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        for (QString& word : list)
-            word = word.trimmed();
-        return list;
-    }();
-    return words;
-}
-
-} // namespace
+#include "WordTable.h"
 
 ReadingSet::ReadingSet() = default;
 ReadingSet::~ReadingSet() = default;
 
 QString ReadingSet::builtInWord(int n)
 {
-    return builtInWords().value(n - 1);
+    static const QStringList words = readWordTable(QStringLiteral("lesolum"));
+    return words.value(n - 1);
 }
 
 void ReadingSet::useBuiltInWords(Level level)
