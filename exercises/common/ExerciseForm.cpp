@@ -113,8 +113,8 @@ void ExerciseForm::readCommandLine()
     const ExerciseCommandLine line = parseExerciseCommandLine(state.CommandLine);
     state.TasksDone = 0;
     state.WrongFirst = 0;
-    state.TaskMode = line.taskMode;
-    state.AllowedErrors = line.taskMode ? line.allowedErrors : 0;
+    state.TaskMode = config.assignments && line.taskMode;
+    state.AllowedErrors = state.TaskMode ? line.allowedErrors : 0;
     if (state.TaskMode) {
         if (Ende)
             Ende->hide();
@@ -122,9 +122,15 @@ void ExerciseForm::readCommandLine()
         M_Ende->setVisible(true);
     }
     state.PupilName.clear();
+    const bool named = state.LoggingOn != 0 && !line.pupilName.isEmpty() && !line.logPath.isEmpty();
+    if (!config.resultsLog) {
+        if (named)
+            state.PupilName = line.pupilName;
+        state.LoggingOn = 0;
+        return;
+    }
     // A log folder that is not there counts as absent, as does an unusable name.
-    if (state.LoggingOn != 0 && !line.pupilName.isEmpty() && !line.logPath.isEmpty()
-        && platform::folderExists(line.logPath)) {
+    if (named && platform::folderExists(line.logPath)) {
         state.PupilName = line.pupilName;
         startLog(line.logPath);
     } else {
@@ -181,7 +187,7 @@ void ExerciseForm::Form_KeyDown(int& keyCode, int)
     if (keyCode != kF6)
         return;
     const bool show = !menuVisible(dasmenu);
-    WFehler->setVisible(show);
+    WFehler->setVisible(show && config.tasks);
     setMenuVisible(dasmenu, show);
     if (config.largeHeight == 0)
         setHeightTwips(heightTwips() + (show ? kMenuBarTwips : -kMenuBarTwips));

@@ -24,6 +24,14 @@ struct ExerciseConfig {
     int smallHeight = 0;
     int largeHeight = 0;
     ScratchFile scratch = ScratchFile::None;
+    // The task manager's suffix ("Q05A") starts assignment mode; without it the suffix is
+    // ignored and the program runs as when started by the launcher.
+    bool assignments = true;
+    // The pupil's results log; without it a pupil's name on the command line is kept only to
+    // hand it back to the launcher.
+    bool resultsLog = true;
+    // Tasks one after another: the next-task rules and the teacher's "Weiter trotz Fehler".
+    bool tasks = true;
 };
 
 // The main window `Form1` of an exercise: its start-up, teacher menu, help, closing rules,
@@ -68,7 +76,7 @@ protected:
     virtual void loadProgramSettings() {}
     virtual void startExercise() {}
     // The program's next task, at the end of Neues_Click.
-    virtual void nextTask() = 0;
+    virtual void nextTask() {}
 
     void Form_Load() override;
     bool Form_QueryUnload(platform::UnloadMode mode) override;

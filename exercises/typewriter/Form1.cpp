@@ -1,19 +1,20 @@
 #include "Form1.h"
 
-#include "HelpModeFile.h"
 #include "TypewriterKeyboard.h"
 #include "TypewriterPrinting.h"
 
+#include "InitialSoundKeys.h"
 #include "LevelChoice.h"
+#include "SettingsNumberFile.h"
 
 #include "DesignPictures.h"
 #include "GetOwnWords.h"
 #include "ProtokollClass.h"
 #include "SStufe.h"
+#include "SuiteOptions.h"
 #include "TRAVEK.h"
 #include "UsedWordFile.h"
 
-#include "platform/files.h"
 #include "platform/forms/end.h"
 #include "platform/forms/timer.h"
 #include "platform/forms/twips.h"
@@ -30,6 +31,12 @@ ExerciseConfig typewriterConfig()
 {
     return {QStringLiteral("tastomat"), QStringLiteral("QL Tastomat"), QStringLiteral("Tastomat"),
             2, 6825, 7095, ExerciseConfig::ScratchFile::AtStart};
+}
+
+// "options2.ini": the help mode, 1 with help (also for an empty file), 2 without.
+SettingsNumberFile helpModeFile()
+{
+    return {QStringLiteral("options2.ini"), 1, QString::fromUtf8(kSettingsLockedMessage)};
 }
 
 void setButtonPicture(QAbstractButton* button, const QString& path, int size)
@@ -55,18 +62,9 @@ void Form1::addKeys()
 {
     for (int i = 0; i < kKeyCount; ++i) {
         const TypewriterKey& key = kTypewriterKeys[static_cast<std::size_t>(i)];
-        auto* button = new QToolButton(client());
-        button->setObjectName(QStringLiteral("Worttaste(%1)").arg(i));
-        button->setGeometry(platform::twipsRect(key.left, keyTop(key), key.width, kKeyHeight));
-        button->setText(QString::fromUtf8(key.caption));
-        button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-        platform::setTag(button, QString::fromUtf8(key.tag));
-        platform::setControlFont(button, QStringLiteral("Arial"), 9.75, true);
-        setButtonPicture(button, TRAVEK::AppPath() + QStringLiteral("/keys/%1.bmp").arg(key.tag),
-                         platform::twipsToPixels(600));
-        connect(button, &QToolButton::clicked, this,
-                [this, i] { platform::runHandler([&] { Worttaste_Click(i); }); });
-        Worttaste.push_back(button);
+        Worttaste.push_back(initial_sound_keys::addKey(
+            *this, i, {key.left, keyTop(key), key.width, kKeyHeight}, QString::fromUtf8(key.caption),
+            QString::fromUtf8(key.tag), [this, i] { Worttaste_Click(i); }));
     }
 }
 
@@ -130,7 +128,7 @@ void Form1::addMenus()
 void Form1::loadProgramSettings()
 {
     usedWords = std::make_unique<UsedWordFile>(state.TempFile);
-    Schwer = help_mode::read(state.DataDir);
+    Schwer = helpModeFile().read(state.DataDir);
     if (capitals())
         showCapitalCaptions();
 }
@@ -169,22 +167,12 @@ int Form1::askLevel()
 
 void Form1::loadOwnKeyPictures()
 {
+    const std::vector<bool> own = initial_sound_keys::loadOwnPictures(
+        Worttaste, QStringLiteral("Tastomat"),
+        QStringLiteral("Die Anlauttabelle konnte nicht korrekt geladen werden!"));
     for (int i = 0; i < kKeyCount; ++i) {
-        QToolButton* key = Worttaste[static_cast<std::size_t>(i)];
-        const QString sound = platform::tag(key).trimmed();
-        const QString path =
-            TRAVEK::AppPath() + QStringLiteral("/Anlaut/Tastomat/") + sound + QStringLiteral(".bmp");
-        if (!platform::fileExists(path)) {
-            key->hide();
-            RestrictedKeys[static_cast<std::size_t>(i)] = sound.toLower();
-            continue;
-        }
-        const QPixmap picture = platform::loadPicture(path);
-        if (picture.isNull())
-            platform::msgBox(QStringLiteral("Die Anlauttabelle konnte nicht korrekt geladen werden!"));
-        else
-            key->setIcon(QIcon(picture));
-        RestrictedKeys[static_cast<std::size_t>(i)] = QStringLiteral("-");
+        const auto k = static_cast<std::size_t>(i);
+        RestrictedKeys[k] = own[k] ? QStringLiteral("-") : platform::tag(Worttaste[k]).trimmed().toLower();
     }
 }
 
@@ -216,7 +204,7 @@ void Form1::setHelpMode(int schwer)
     SLeicht->setChecked(schwer == 1);
     SSchwer->setChecked(schwer == 2);
     Schwer = schwer;
-    help_mode::save(state.DataDir, Schwer);
+    helpModeFile().save(state.DataDir, Schwer);
 }
 
 void Form1::checkLevel(QAction* item)

@@ -1,11 +1,6 @@
-#include "HelpModeFile.h"
 #include "TypewriterKeyboard.h"
 #include "TypewriterWords.h"
 #include "TypingState.h"
-
-#include "fixture.h"
-
-#include "platform/files.h"
 
 #include <gtest/gtest.h>
 
@@ -119,40 +114,6 @@ TEST(TypingState, HelpWritesTheExpectedTileAfterErasingAWrongKey)
     EXPECT_EQ(t.Tipp, 0);
     EXPECT_EQ(t.Aktuell, "H");
     EXPECT_EQ(t.help(2), Help::Ignored);
-}
-
-class HelpModeFileTest : public testing_support::SuiteTest {
-protected:
-    QString file() const { return appDataDir() + "/options2.ini"; }
-};
-
-TEST_F(HelpModeFileTest, CreatedWithOneAndSavedAsNumberLine)
-{
-    EXPECT_EQ(help_mode::read(appDataDir()), 1);
-    EXPECT_EQ(readBytes(file()), QByteArray(" 1 \r\n"));
-    help_mode::save(appDataDir(), 2);
-    EXPECT_EQ(readBytes(file()), QByteArray(" 2 \r\n"));
-    EXPECT_EQ(help_mode::read(appDataDir()), 2);
-}
-
-TEST_F(HelpModeFileTest, EmptyOrNonNumericFirstLineMeansHelpMode)
-{
-    for (const QByteArray& bytes : {QByteArray(), QByteArray("abc\r\n 2 \r\n"), QByteArray("\r\n")}) {
-        writeBytes(file(), bytes);
-        EXPECT_EQ(help_mode::read(appDataDir()), 1) << bytes.toStdString();
-    }
-}
-
-TEST_F(HelpModeFileTest, LockedFileIsRetriedThenLeftUnsaved)
-{
-    writeBytes(file(), " 1 \r\n");
-    platform::FileLock lock(file());
-    ASSERT_FALSE(lock.acquire().failed());
-    help_mode::save(appDataDir(), 2);
-    EXPECT_EQ(clock->sleeps, (std::vector<int>{500, 1000, 1500}));
-    EXPECT_EQ(messages->texts(), QStringList{"Ich konnte die Änderung nicht speichern!"});
-    lock.release();
-    EXPECT_EQ(readBytes(file()), QByteArray(" 1 \r\n"));
 }
 
 } // namespace

@@ -1,0 +1,56 @@
+#include "InitialSoundKeys.h"
+
+#include "TRAVEK.h"
+
+#include "platform/files.h"
+#include "platform/forms/end.h"
+#include "platform/forms/form.h"
+#include "platform/forms/twips.h"
+#include "platform/services.h"
+
+#include <QToolButton>
+
+namespace initial_sound_keys {
+
+QToolButton* addKey(platform::Form& form, int index, const QRect& twips, const QString& caption,
+                    const QString& sound, std::function<void()> onClick)
+{
+    auto* key = new QToolButton(form.client());
+    key->setObjectName(QStringLiteral("Worttaste(%1)").arg(index));
+    key->setGeometry(platform::twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    key->setText(caption);
+    key->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    platform::setTag(key, sound);
+    platform::setControlFont(key, QStringLiteral("Arial"), 9.75, true);
+    if (!sound.isEmpty()) {
+        key->setIcon(QIcon(platform::loadPicture(TRAVEK::AppPath() + QStringLiteral("/keys/")
+                                                 + sound + QStringLiteral(".bmp"))));
+        key->setIconSize(QSize(platform::twipsToPixels(600), platform::twipsToPixels(600)));
+    }
+    QObject::connect(key, &QToolButton::clicked, &form,
+                     [onClick = std::move(onClick)] { platform::runHandler(onClick); });
+    return key;
+}
+
+std::vector<bool> loadOwnPictures(const std::vector<QToolButton*>& keys, const QString& program,
+                                  const QString& loadError)
+{
+    std::vector<bool> own;
+    for (QToolButton* key : keys) {
+        const QString path = TRAVEK::AppPath() + QStringLiteral("/Anlaut/") + program + QLatin1Char('/')
+                             + platform::tag(key).trimmed() + QStringLiteral(".bmp");
+        own.push_back(platform::fileExists(path));
+        if (!own.back()) {
+            key->hide();
+            continue;
+        }
+        const QPixmap picture = platform::loadPicture(path);
+        if (picture.isNull())
+            platform::msgBox(loadError);
+        else
+            key->setIcon(QIcon(picture));
+    }
+    return own;
+}
+
+} // namespace initial_sound_keys

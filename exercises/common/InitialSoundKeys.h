@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QRect>
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+class QToolButton;
+namespace platform {
+class Form;
+}
+
+// The keys of the initial-sound keyboards (typewriter and free writing): a picture button
+// showing a word that begins with the sound, captioned with the sound's letters.
+namespace initial_sound_keys {
+
+// Adds key `index` ("Worttaste(index)") to the form. `sound` is its tag and names its picture
+// "keys/<sound>.bmp" in the program folder; a key without a sound has no picture.
+QToolButton* addKey(platform::Form& form, int index, const QRect& twips, const QString& caption,
+                    const QString& sound, std::function<void()> onClick);
+
+// The teacher's own key pictures "Anlaut/<program>/<tag>.bmp" in the program folder: a key
+// without its file is hidden; a file that cannot be loaded shows `loadError` and the key keeps
+// its picture. Returns per key whether it has an own picture file.
+std::vector<bool> loadOwnPictures(const std::vector<QToolButton*>& keys, const QString& program,
+                                  const QString& loadError);
+
+} // namespace initial_sound_keys

@@ -1,0 +1,66 @@
+#include "SettingsNumberFile.h"
+
+#include "platform/files.h"
+#include "platform/forms/end.h"
+#include "platform/services.h"
+
+#include <QRegularExpression>
+
+namespace {
+
+constexpr int kAttempts = 4;
+
+[[noreturn]] void fail(const QString& message)
+{
+    platform::msgBox(message);
+    platform::End();
+}
+
+// Waits 500, 1000, 1500 ms after the first three locked attempts.
+void waitAfter(int attempt)
+{
+    platform::services().clock->sleep(attempt * 500);
+}
+
+} // namespace
+
+QString SettingsNumberFile::path(const QString& dataDir) const
+{
+    return dataDir + QLatin1Char('/') + fileName;
+}
+
+int SettingsNumberFile::read(const QString& dataDir) const
+{
+    if (!platform::fileExists(path(dataDir)))
+        platform::writeNumberFile(path(dataDir), {defaultValue});
+    for (int attempt = 1;; ++attempt) {
+        const platform::TextFile file = platform::readTextFile(path(dataDir));
+        if (!file.error.failed()) {
+            static const QRegularExpression number(QStringLiteral("^\\s*[-+]?\\d"));
+            if (file.lines.isEmpty() || !number.match(file.lines.first()).hasMatch())
+                return defaultValue;
+            return static_cast<int>(platform::parseNumber(file.lines.first()));
+        }
+        if (!file.error.locked())
+            fail(file.error.message);
+        if (attempt == kAttempts)
+            fail(lockedMessage);
+        waitAfter(attempt);
+    }
+}
+
+void SettingsNumberFile::save(const QString& dataDir, int value) const
+{
+    for (int attempt = 1;; ++attempt) {
+        const platform::FileError error = platform::writeNumberFile(path(dataDir), {value});
+        if (!error.failed())
+            return;
+        if (!error.locked())
+            fail(error.message);
+        if (attempt == kAttempts) {
+            platform::msgBox(QStringLiteral("Ich konnte die Änderung nicht speichern!"));
+            return;
+        }
+        waitAfter(attempt);
+    }
+}
