@@ -7,7 +7,7 @@ int main(int argc, char** argv)
 {
     platform::Application app(argc, argv);
     app.setApplicationName(QStringLiteral("Startomo"));
-    platform::installRealServices(argc, argv);
+    platform::startProgram(argc, argv);
     LauncherState state;
     state.CommandLine = platform::services().processes->ownArguments();
     Form1 form(state);

@@ -4,6 +4,7 @@
 #include "qt_printer.h"
 #include "real_services.h"
 
+#include <QDir>
 #include <QStringList>
 
 namespace platform {
@@ -17,7 +18,7 @@ Services& services()
     return current;
 }
 
-void installRealServices(int argc, char** argv)
+void startProgram(int argc, char** argv)
 {
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
@@ -30,6 +31,12 @@ void installRealServices(int argc, char** argv)
     s.help = std::make_unique<RealHelpViewer>();
     s.display = std::make_unique<RealDisplay>();
     s.printer = std::make_unique<QtPrinter>();
+    enterProgramFolder();
+}
+
+bool enterProgramFolder()
+{
+    return QDir::setCurrent(services().paths->programFolder());
 }
 
 } // namespace platform

@@ -92,8 +92,13 @@ struct Services {
 };
 
 Services& services();
-// Installs the real implementations; `argc`/`argv` give the program's own arguments.
-void installRealServices(int argc, char** argv);
+// The first step of every program's main(): installs the real implementations (`argc`/`argv`
+// give the program's own arguments) and makes the program folder the current folder, as a
+// desktop shortcut's start folder would, so names relative to it (word pictures, own pictures,
+// table pictures) resolve however the program was started.
+void startProgram(int argc, char** argv);
+// Makes the program folder the current folder; false when it cannot be entered.
+bool enterProgramFolder();
 
 // Shorthands for the most used services.
 inline MessageAnswer msgBox(const QString& text, MessageButtons buttons = MessageButtons::Ok,

@@ -8,7 +8,7 @@ int main(int argc, char** argv)
 {
     platform::Application app(argc, argv);
     app.setApplicationName(QStringLiteral("QL Pensumo"));
-    platform::installRealServices(argc, argv);
+    platform::startProgram(argc, argv);
     platform::SingleInstance instance(QStringLiteral("Pensumo"));
     if (instance.anotherRunning())
         return 0;

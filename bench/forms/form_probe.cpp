@@ -8,7 +8,7 @@
 int main(int argc, char** argv)
 {
     platform::Application app(argc, argv);
-    platform::installRealServices(argc, argv);
+    platform::startProgram(argc, argv);
     platform::Form form("Form1");
     form.setGeometryTwips(0, 0, 9600, 7200);
     QMenu* menu = form.addMenu("dasmenu", "Lehrer&menü");

@@ -164,10 +164,9 @@ void ExerciseForm::returnToLauncher()
     const auto launcher = exercise::launcherReturn(state);
     if (!launcher)
         return;
-    const QString here = QDir::currentPath();
     QDir::setCurrent(launcher->currentFolder);
     platform::services().processes->start(launcher->commandLine);
-    QDir::setCurrent(here);
+    QDir::setCurrent(TRAVEK::AppPath());
 }
 
 void ExerciseForm::removeBackdrop()

@@ -3,6 +3,7 @@
 #include "platform/processes.h"
 #include "platform/real_services.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
@@ -42,6 +43,14 @@ protected:
         writeBytes(path, "#!/bin/sh\nprintf '%s\\n%s\\n%s\\n' \"$#\" \"$1\" \"$(pwd)\" > \"$0.out\"\n");
         QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::ExeOwner);
     }
+    // The child inherits the caller's current folder, which here is not the program folder.
+    QString callerFolder()
+    {
+        const QString folder = root.path() + "/caller";
+        QDir().mkpath(folder);
+        QDir::setCurrent(folder);
+        return folder;
+    }
     QByteArray waitForOutput(const QString& name)
     {
         const QString out = programDir() + "/" + name + ".out";
@@ -58,16 +67,18 @@ protected:
 TEST_F(RealProcessesTest, AChildReadsTheWholeArgumentStringUnchanged)
 {
     addRecorder("tastomat");
+    const QString caller = callerFolder();
     const QString args = "Q /p=\"/daten/DA Ravezure/Tavoro\" /n=\"Anna Lena\"";
     ASSERT_TRUE(real.start(programDir() + "/tastomat.exe " + args));
-    EXPECT_EQ(waitForOutput("tastomat"), "1\n" + args.toUtf8() + "\n" + programDir().toUtf8() + "\n");
+    EXPECT_EQ(waitForOutput("tastomat"), "1\n" + args.toUtf8() + "\n" + caller.toUtf8() + "\n");
 }
 
 TEST_F(RealProcessesTest, RelativeNamesComeFromTheProgramFolderAndAnyCase)
 {
     addRecorder("Pensumo");
+    const QString caller = callerFolder();
     ASSERT_TRUE(real.runAndWait("pensumo.exe"));
-    EXPECT_EQ(readBytes(programDir() + "/Pensumo.out"), "0\n\n" + programDir().toUtf8() + "\n");
+    EXPECT_EQ(readBytes(programDir() + "/Pensumo.out"), "0\n\n" + caller.toUtf8() + "\n");
 }
 
 TEST_F(RealProcessesTest, AStartThatFailsIsReportedAsFailed)

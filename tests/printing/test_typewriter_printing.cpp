@@ -9,6 +9,7 @@
 #include "WordCardPrinting.h"
 
 #include "platform/qt_printer.h"
+#include "platform/services.h"
 
 #include "fixture.h"
 
@@ -73,6 +74,8 @@ protected:
         for (const QString& folder : {programDir(), state.DataDir})
             if (!folder.isEmpty())
                 writeFile(folder + QStringLiteral("/options4.ini"), suiteOptionLines(options));
+        // What every program's start does before its window loads.
+        platform::enterProgramFolder();
         whenShown(QStringLiteral("SStufe"), [levelButton](platform::Form& dialog) {
             click(static_cast<SStufe&>(dialog).Stufe[std::size_t(levelButton)]);
         });

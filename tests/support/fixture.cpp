@@ -89,7 +89,6 @@ SuiteTest::SuiteTest()
     platform::setLayoutScale(1.0);
     platform::setFormShownHook(onFormShown);
     clearWhenShown();
-    QDir::setCurrent(paths->program);
 }
 
 SuiteTest::~SuiteTest()
@@ -97,7 +96,8 @@ SuiteTest::~SuiteTest()
     clearWhenShown();
     platform::setFormShownHook({});
     platform::resetProgramEnded();
-    QDir::setCurrent(QDir::tempPath());
+    // A test that entered its program folder must not leave the next one in a removed folder.
+    QDir::setCurrent(startFolder_);
 }
 
 QString SuiteTest::dataDir() const

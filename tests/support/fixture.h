@@ -3,6 +3,7 @@
 #include "fake_printer.h"
 #include "fakes.h"
 
+#include <QDir>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -44,6 +45,9 @@ protected:
     FakeHelpViewer* help;
     FakeDisplay* display;
     FakePrinter* printer;
+
+private:
+    const QString startFolder_ = QDir::currentPath();
 };
 
 // Runs `action` inside the nested loop of the next form of that name that is shown, once.

@@ -1,7 +1,7 @@
 #include "typewriter_fixture.h"
 
 #include "platform/forms/end.h"
-
+#include "platform/services.h"
 
 TypewriterTest::TypewriterTest()
 {
@@ -27,6 +27,8 @@ Form1& TypewriterTest::start(const QString& arguments, Level level)
     if (processes)
         processes->arguments = arguments;
     state = ExerciseState();
+    // What every program's start does before its window loads.
+    platform::enterProgramFolder();
     testing_support::whenShown("SStufe", [this, level](platform::Form& form) {
         auto& dialog = static_cast<SStufe&>(form);
         if (onLevelDialog)

@@ -2,6 +2,8 @@
 
 #include "fixture.h"
 
+#include "platform/services.h"
+
 #include <QDir>
 #include <QImage>
 
@@ -15,6 +17,9 @@ constexpr std::array<int, ReadingSet::kWords> kInOrder{1, 2, 3, 4, 5, 6, 7, 8, 9
 
 class ReadingSetTest : public testing_support::SuiteTest {
 protected:
+    // Own pictures are named relative to the program folder, which every program's start enters.
+    ReadingSetTest() { platform::enterProgramFolder(); }
+
     ReadingSet set;
 
     void writePictures(const QStringList& names) const
