@@ -1,0 +1,108 @@
+#include "caption_fit.h"
+#include "form_states.h"
+
+#include "platform/forms/form.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QSaveFile>
+
+// Every form state of the program's table: the form's picture goes to the gallery, then every
+// caption and picture must fit its control.
+
+namespace forms_check {
+
+void FormEnvironment::copyFolderFromSuite(const QString& folder) const
+{
+    const QDir suite(QStringLiteral(TAVORO_SUITE_DIR));
+    QDirIterator files(suite.filePath(folder), QDir::Files, QDirIterator::Subdirectories);
+    while (files.hasNext())
+        copyFromSuite(suite.relativeFilePath(files.next()));
+}
+
+namespace {
+
+const QString kProgram = QStringLiteral(FORMS_PROGRAM);
+
+QString pictureName(const FormState& entry)
+{
+    return QStringLiteral("%1-%2-%3.png").arg(kProgram, QString::fromUtf8(entry.form), QString::fromUtf8(entry.state));
+}
+
+// The index lists every picture in the folder, so each program's run adds its own; written whole
+// and renamed, a run beside another never leaves half a page.
+void writeIndex(const QDir& gallery)
+{
+    QString page = QStringLiteral("<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>Tavoro: alle Fenster"
+                                  "</title></head>\n<body>\n<h1>Tavoro: alle Fenster</h1>\n");
+    QString program;
+    for (const QString& file : gallery.entryList({QStringLiteral("*.png")}, QDir::Files, QDir::Name)) {
+        const QString owner = file.section(QLatin1Char('-'), 0, 0);
+        if (owner != program) {
+            program = owner;
+            page += QStringLiteral("<h2>%1</h2>\n").arg(program.toHtmlEscaped());
+        }
+        const QString title = file.section(QLatin1Char('-'), 1).chopped(4).toHtmlEscaped();
+        page += QStringLiteral("<figure style=\"display:inline-block\"><img src=\"%1\"><figcaption>%2</figcaption>"
+                               "</figure>\n")
+                    .arg(file.toHtmlEscaped(), title);
+    }
+    page += QStringLiteral("</body></html>\n");
+    QSaveFile index(gallery.filePath(QStringLiteral("index.html")));
+    if (index.open(QIODevice::WriteOnly)) {
+        index.write(page.toUtf8());
+        index.commit();
+    }
+}
+
+void addToGallery(const FormState& entry, platform::Form& form)
+{
+    QDir gallery(QStringLiteral(TAVORO_GALLERY_DIR));
+    gallery.mkpath(QStringLiteral("."));
+    form.grab().save(gallery.filePath(pictureName(entry)));
+    writeIndex(gallery);
+}
+
+// Found by this test and not mended yet; each is a fault to fix, not a state to keep.
+const QStringList kKnownClipped{
+    QStringLiteral("startomo-Form1-F6"), QStringLiteral("startomo-Man_Namen-start"),
+    QStringLiteral("startomo-Man_Protokolle-start"), QStringLiteral("startomo-Form2-start"),
+    QStringLiteral("tastomat-SStufe-start"), QStringLiteral("tastomat-SStufe-own_pictures"),
+    QStringLiteral("tastomat-Form1-with_help"), QStringLiteral("tastomat-Form1-without_help"),
+    QStringLiteral("tastomat-Form1-capitals"), QStringLiteral("tastomat-Form1-F6"),
+    QStringLiteral("tastomat-Form1-assignment_F6"), QStringLiteral("tastomat-Qualitaet-word_cards"),
+    QStringLiteral("Pensumo-Form1-start"), QStringLiteral("Pensumo-Form1-logging"),
+    QStringLiteral("Pensumo-Protokolle-start")};
+
+class FormStateTest : public FormEnvironment, public testing::WithParamInterface<std::size_t> {};
+
+TEST_P(FormStateTest, EveryCaptionAndPictureFitsItsControl)
+{
+    const FormState& entry = formStates().at(GetParam());
+    int looks = 0;
+    QStringList problems;
+    entry.show(*this, [&](platform::Form& form) {
+        ++looks;
+        addToGallery(entry, form);
+        problems = captionProblems(form);
+    });
+    ASSERT_EQ(looks, 1) << "the entry must show its form once";
+    if (kKnownClipped.contains(pictureName(entry).chopped(4)) && !problems.isEmpty())
+        GTEST_SKIP() << problems.join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(problems.isEmpty()) << problems.join(QLatin1Char('\n')).toStdString();
+}
+
+std::string testName(const testing::TestParamInfo<std::size_t>& info)
+{
+    const FormState& entry = formStates().at(info.param);
+    std::string name = kProgram.toStdString() + "_" + entry.form + "_" + entry.state;
+    for (char& c : name)
+        if (!std::isalnum(static_cast<unsigned char>(c)))
+            c = '_';
+    return name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Forms, FormStateTest, testing::Range<std::size_t>(0, formStates().size()), testName);
+
+} // namespace
+} // namespace forms_check

@@ -1,0 +1,129 @@
+#include "form_states.h"
+
+#include "Form1.h"
+
+#include "SStufe.h"
+#include "SuiteOptions.h"
+
+#include "platform/forms/end.h"
+
+#include <QDir>
+#include <QTest>
+
+using forms_check::FormEnvironment;
+using forms_check::FormState;
+using forms_check::Look;
+
+namespace {
+
+struct Start {
+    SuiteOptions options{};
+    int helpMode = 1;                 // "options2.ini": 1 with help, 2 without
+    QString arguments = "Q";
+    std::function<void(platform::Form&)> onLevelDialog{};
+};
+
+// The typewriter as a pupil meets it: the level dialog answered with "alle Wörter".
+void withTypewriter(FormEnvironment& env, const Start& s, const std::function<void(Form1&)>& then)
+{
+    env.writeFile(env.programDir() + "/options4.ini", suiteOptionLines(s.options));
+    env.writeFile(env.dataDir() + "/options2.ini", {platform::formatNumber(s.helpMode)});
+    env.copyFromSuite("startomo");
+    for (const char* folder : {"design", "keys"})
+        env.copyFolderFromSuite(folder);
+    for (const QString& picture : QDir(TAVORO_SUITE_DIR).entryList({"*.bmp"}, QDir::Files))
+        env.copyFromSuite(picture);
+    env.processes->arguments = s.arguments;
+    testing_support::whenShown("SStufe", [s](platform::Form& form) {
+        auto& dialog = static_cast<SStufe&>(form);
+        if (s.onLevelDialog)
+            s.onLevelDialog(dialog);
+        QTest::mouseClick(dialog.Stufe[2], Qt::LeftButton);
+    });
+    ExerciseState state;
+    Form1 typewriter(state);
+    typewriter.show();
+    then(typewriter);
+    if (typewriter.loaded())
+        typewriter.unload();
+}
+
+void lookAtLevelDialog(FormEnvironment& env, Start s, const Look& look)
+{
+    s.onLevelDialog = look;
+    withTypewriter(env, s, [](Form1&) {});
+}
+
+SuiteOptions capitals()
+{
+    SuiteOptions o;
+    o.Buchstaben = -1;
+    return o;
+}
+
+SuiteOptions ownPictures()
+{
+    SuiteOptions o;
+    o.optEigeneBilder = 1;
+    return o;
+}
+
+SuiteOptions blockResult()
+{
+    SuiteOptions o;
+    o.Proto = -1;
+    return o;
+}
+
+} // namespace
+
+const std::vector<FormState>& forms_check::formStates()
+{
+    static const std::vector<FormState> states{
+        {"SStufe", "start", [](FormEnvironment& env, const Look& look) { lookAtLevelDialog(env, {}, look); }},
+        {"SStufe", "own_pictures", [](FormEnvironment& env, const Look& look) {
+             lookAtLevelDialog(env, {.options = ownPictures()}, look);
+         }},
+        {"Form1", "with_help", [](FormEnvironment& env, const Look& look) { withTypewriter(env, {}, look); }},
+        {"Form1", "without_help", [](FormEnvironment& env, const Look& look) {
+             withTypewriter(env, {.helpMode = 2}, look);
+         }},
+        {"Form1", "capitals", [](FormEnvironment& env, const Look& look) {
+             withTypewriter(env, {.options = capitals()}, look);
+         }},
+        {"Form1", "F6", [](FormEnvironment& env, const Look& look) {
+             withTypewriter(env, {}, [&](Form1& f) {
+                 QTest::keyClick(&f, Qt::Key_F6);
+                 look(f);
+             });
+         }},
+        {"Form1", "assignment_F6", [](FormEnvironment& env, const Look& look) {
+             withTypewriter(env, {.arguments = "Q03A"}, [&](Form1& f) {
+                 QTest::keyClick(&f, Qt::Key_F6);
+                 look(f);
+             });
+         }},
+        {"Qualitaet", "word_cards", [](FormEnvironment& env, const Look& look) {
+             withTypewriter(env, {}, [&](Form1& f) {
+                 testing_support::whenShown("Qualität", [&look](platform::Form& dialog) {
+                     look(dialog);
+                     dialog.unload();
+                 });
+                 QTest::keyClick(&f, Qt::Key_F6);
+                 f.Drucken2->trigger();
+             });
+         }},
+        {"Protokoll", "block_result", [](FormEnvironment& env, const Look& look) {
+             withTypewriter(env, {.options = blockResult()}, [&](Form1& f) {
+                 testing_support::whenShown("Protokoll", [&look](platform::Form& dialog) {
+                     look(dialog);
+                     dialog.unload();
+                 });
+                 QTest::keyClick(&f, Qt::Key_F6);
+                 for (int word = 0; word < 10; ++word)
+                     f.WFehler->trigger();
+             });
+         }},
+    };
+    return states;
+}
