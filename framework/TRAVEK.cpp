@@ -3,10 +3,13 @@
 
 #include "platform/files.h"
 #include "platform/forms/form.h"
+#include "platform/processes.h"
 #include "platform/services.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTemporaryFile>
 
 namespace TRAVEK {
@@ -19,16 +22,36 @@ QString AppPath()
     return path;
 }
 
+namespace {
+
+QString tempFolder()
+{
+    const QString folder = platform::services().paths->tempFolder();
+    return folder.isEmpty() ? AppPath() : folder;
+}
+
+} // namespace
+
 QString TempFileName()
 {
-    QString folder = platform::services().paths->tempFolder();
-    if (folder.isEmpty())
-        folder = AppPath();
-    QTemporaryFile file(folder + QStringLiteral("/QLSXXXXXX.tmp"));
+    // The process id in the name tells a later start whether the owner is gone.
+    const qint64 pid = QCoreApplication::applicationPid();
+    QTemporaryFile file(tempFolder() + QStringLiteral("/QLS%1-XXXXXX.tmp").arg(pid));
     file.setAutoRemove(false);
     if (!file.open())
         return {};
     return QFileInfo(file.fileName()).absoluteFilePath();
+}
+
+void RemoveOrphanedTempFiles()
+{
+    static const QRegularExpression name(QStringLiteral("^QLS(\\d+)-\\w{6}\\.tmp$"));
+    const QDir folder(tempFolder());
+    for (const QString& entry : folder.entryList({QStringLiteral("QLS*.tmp")}, QDir::Files)) {
+        const QRegularExpressionMatch match = name.match(entry);
+        if (match.hasMatch() && !platform::processAlive(match.captured(1).toLongLong()))
+            platform::removeFile(folder.filePath(entry));
+    }
 }
 
 void KillIfExists(const QString& fileName)

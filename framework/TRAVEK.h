@@ -7,8 +7,11 @@ namespace TRAVEK {
 
 // Folder of the running executable, without a trailing slash.
 QString AppPath();
-// A new, empty, uniquely named scratch file, or "" when none could be made.
+// A new, empty, uniquely named scratch file ("QLS<process id>-<unique>.tmp" in the temp
+// folder), or "" when none could be made.
 QString TempFileName();
+// Removes the scratch files of processes that are gone (killed, or ended without their unload).
+void RemoveOrphanedTempFiles();
 // Deletes the file when the name is not empty and the file exists; never fails loudly.
 void KillIfExists(const QString& fileName);
 // The about box.

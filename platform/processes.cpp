@@ -6,6 +6,9 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <cerrno>
+#include <signal.h>
+
 namespace platform {
 
 namespace {
@@ -82,6 +85,13 @@ bool processRunning(const QString& programName)
             return true;
     }
     return false;
+}
+
+bool processAlive(qint64 pid)
+{
+    if (pid <= 0)
+        return false;
+    return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
 }
 
 } // namespace platform

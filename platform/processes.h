@@ -25,4 +25,7 @@ bool programFileExists(const QString& programName);
 // the ".exe", compared without regard to case.
 bool processRunning(const QString& programName);
 
+// Whether the process with that id still exists (also when it belongs to another user).
+bool processAlive(qint64 pid);
+
 } // namespace platform

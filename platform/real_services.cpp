@@ -2,6 +2,7 @@
 
 #include "forms/twips.h"
 #include "processes.h"
+#include "termination.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -13,16 +14,12 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QScreen>
-#include <QSocketNotifier>
 #include <QThread>
 #include <QTimer>
 #include <QUrl>
 
 #include <map>
 
-#include <fcntl.h>
-#include <signal.h>
-#include <unistd.h>
 
 namespace platform {
 
@@ -199,17 +196,6 @@ QRect RealDisplay::workArea() const
     return s ? s->availableGeometry() : screen();
 }
 
-namespace {
-
-int g_terminationPipe[2] = {-1, -1};
-
-void onTerminationSignal(int)
-{
-    const char byte = 1;
-    [[maybe_unused]] const ssize_t written = ::write(g_terminationPipe[1], &byte, 1);
-}
-
-} // namespace
 
 RealDisplay::RealDisplay()
 {
@@ -242,21 +228,14 @@ void RealDisplay::setTaskbarVisible(bool visible)
 
 void RealDisplay::restoreOnTermination()
 {
-    if (!qApp || g_terminationPipe[0] >= 0 || ::pipe2(g_terminationPipe, O_CLOEXEC | O_NONBLOCK) != 0)
+    if (restoresOnTermination_ || !qApp)
         return;
-    auto* notifier = new QSocketNotifier(g_terminationPipe[0], QSocketNotifier::Read, qApp);
-    QObject::connect(notifier, &QSocketNotifier::activated, qApp, [] {
+    restoresOnTermination_ = true;
+    onTermination(qApp, [] {
         Display& display = *services().display;
         display.setLowResolution(false);
         display.setTaskbarVisible(true);
-        QCoreApplication::exit(0);
     });
-    struct sigaction action {};
-    action.sa_handler = onTerminationSignal;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    ::sigaction(SIGTERM, &action, nullptr);
-    ::sigaction(SIGHUP, &action, nullptr);
 }
 
 } // namespace platform

@@ -74,6 +74,7 @@ private:
 
     bool lowResolution_ = false;
     bool taskbarVisible_ = true;
+    bool restoresOnTermination_ = false;
 };
 
 } // namespace platform

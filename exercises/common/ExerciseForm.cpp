@@ -12,6 +12,7 @@
 #include "platform/files.h"
 #include "platform/forms/end.h"
 #include "platform/services.h"
+#include "platform/termination.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -66,6 +67,8 @@ void ExerciseForm::Form_Load()
 {
     if (secondInstance())
         platform::End();
+    platform::onTermination(this, [this] { platform::runHandler([this] { closeBySystem(); }); });
+    TRAVEK::RemoveOrphanedTempFiles();
     centerOnScreen();
     if (config.scratch == ExerciseConfig::ScratchFile::AtStart)
         state.TempFile = TRAVEK::TempFileName();
@@ -151,10 +154,19 @@ bool ExerciseForm::Form_QueryUnload(platform::UnloadMode mode)
     return mode != platform::UnloadMode::Code && state.TaskMode;
 }
 
+// A logout or shutdown: the unload runs, but nobody is there to return to.
+void ExerciseForm::closeBySystem()
+{
+    closedBySystem_ = true;
+    unload();
+    platform::End();
+}
+
 void ExerciseForm::Form_Unload()
 {
     proto_.reset();
-    returnToLauncher();
+    if (!closedBySystem_)
+        returnToLauncher();
     removeBackdrop();
     TRAVEK::KillIfExists(state.TempFile);
 }

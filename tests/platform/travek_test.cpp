@@ -9,6 +9,9 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 using testing_support::SuiteTest;
 
 class TravekTest : public SuiteTest {};
@@ -40,6 +43,28 @@ TEST_F(TravekTest, ScratchFilesLandInTheTempFolderElseTheProgramFolder)
     EXPECT_EQ(QFileInfo(TRAVEK::TempFileName()).absolutePath(), programDir());
     paths->temp = root.path() + "/fehlt";
     EXPECT_EQ(TRAVEK::TempFileName(), "");
+}
+
+TEST_F(TravekTest, OnlyScratchFilesOfEndedProcessesAreRemoved)
+{
+    const pid_t ended = ::fork();
+    if (ended == 0)
+        ::_exit(0);
+    ::waitpid(ended, nullptr, 0);
+    const QString mine = TRAVEK::TempFileName();
+    const struct {
+        QString name;
+        bool kept;
+    } cases[] = {{QString("QLS%1-AbC123.tmp").arg(ended), false},
+                 {QFileInfo(mine).fileName(), true},
+                 {QString("QLS%1-AbC123.tmp").arg(::getppid()), true},
+                 {"QLS1A2B.tmp", true},   // no owner in the name: it cannot be told
+                 {QString("QLS%1-AbC123.txt").arg(ended), true}};
+    for (const auto& c : cases)
+        writeBytes(paths->temp + "/" + c.name, "");
+    TRAVEK::RemoveOrphanedTempFiles();
+    for (const auto& c : cases)
+        EXPECT_EQ(QFileInfo::exists(paths->temp + "/" + c.name), c.kept) << c.name.toStdString();
 }
 
 TEST_F(TravekTest, KillIfExistsDeletesOnlyANamedFile)

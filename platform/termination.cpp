@@ -1,0 +1,65 @@
+#include "termination.h"
+
+#include <QCoreApplication>
+#include <QSocketNotifier>
+
+#include <fcntl.h>
+#include <signal.h>
+#include <unistd.h>
+
+namespace platform {
+
+namespace {
+
+int g_pipe[2] = {-1, -1};
+
+void onSignal(int)
+{
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t written = ::write(g_pipe[1], &byte, 1);
+}
+
+// Carries the signal from the pipe to the handlers, once.
+class TerminationNotice : public QObject {
+    Q_OBJECT
+public:
+    explicit TerminationNotice(QObject* parent) : QObject(parent)
+    {
+        auto* notifier = new QSocketNotifier(g_pipe[0], QSocketNotifier::Read, this);
+        connect(notifier, &QSocketNotifier::activated, this, [this, notifier] {
+            notifier->setEnabled(false);
+            emit terminating();
+            QCoreApplication::exit(0);
+        });
+    }
+
+signals:
+    void terminating();
+};
+
+TerminationNotice* notice()
+{
+    static TerminationNotice* instance = nullptr;
+    if (instance || !qApp || ::pipe2(g_pipe, O_CLOEXEC | O_NONBLOCK) != 0)
+        return instance;
+    instance = new TerminationNotice(qApp);
+    struct sigaction action {};
+    action.sa_handler = onSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    ::sigaction(SIGTERM, &action, nullptr);
+    ::sigaction(SIGHUP, &action, nullptr);
+    return instance;
+}
+
+} // namespace
+
+void onTermination(QObject* context, std::function<void()> handler)
+{
+    if (TerminationNotice* n = notice())
+        QObject::connect(n, &TerminationNotice::terminating, context, std::move(handler));
+}
+
+} // namespace platform
+
+#include "termination.moc"

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QObject>
+
+#include <functional>
+
+// SIGTERM and SIGHUP (a logout, a shutdown) reach the program as an ordinary event on its one
+// thread: the handlers run, then every event loop is told to end with code 0.
+namespace platform {
+
+// `handler` runs at most once, on the first of the signals, as long as `context` lives.
+void onTermination(QObject* context, std::function<void()> handler);
+
+} // namespace platform

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QPoint>
+#include <QProcessEnvironment>
+#include <QRect>
+#include <QString>
+
+#include <sys/types.h>
+
+namespace testing_support {
+
+// A private X server (Xvfb) of the test's own, on which the real programs run and receive real
+// mouse clicks (xdotool), as a pupil's or teacher's clicks reach them.
+class PrivateXServer {
+public:
+    PrivateXServer();
+    ~PrivateXServer();
+    PrivateXServer(const PrivateXServer&) = delete;
+    PrivateXServer& operator=(const PrivateXServer&) = delete;
+
+    bool running() const { return !display_.isEmpty(); }
+    // The environment for a program shown on this server.
+    QProcessEnvironment environment() const;
+
+    // The first window with exactly this title; 0 when none appears within `ms`.
+    qulonglong waitForWindow(const QString& title, int ms = 10000) const;
+    // A real click at `pixel`, relative to the window's top-left corner.
+    void click(qulonglong window, QPoint pixel) const;
+
+private:
+    QString xdotool(const QStringList& arguments) const;
+
+    pid_t server_ = -1;
+    QString display_;
+};
+
+} // namespace testing_support
