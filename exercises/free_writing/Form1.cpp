@@ -1,0 +1,265 @@
+#include "Form1.h"
+
+#include "FreeWritingKeyboard.h"
+#include "FreeWritingPrinting.h"
+
+#include "InitialSoundKeys.h"
+#include "SettingsNumberFile.h"
+
+#include "DesignPictures.h"
+
+#include "platform/forms/application.h"
+#include "platform/forms/end.h"
+#include "platform/forms/twips.h"
+
+#include <QPainter>
+#include <QScrollBar>
+#include <QStyleOptionButton>
+#include <QToolButton>
+
+namespace {
+
+constexpr int kSpace = 32;
+constexpr int kBackspace = 8;
+
+ExerciseConfig freeWritingConfig()
+{
+    ExerciseConfig config{QStringLiteral("Kritzlon"), QStringLiteral("QL Kritzlon"), QStringLiteral("Kritzlon"),
+                          3, 6825, 7095, ExerciseConfig::ScratchFile::None};
+    config.assignments = false;
+    config.resultsLog = false;
+    config.tasks = false;
+    return config;
+}
+
+// "options3.ini": the print button, 0 (hidden, also for an empty file) or 1 (shown).
+SettingsNumberFile printButtonFile()
+{
+    return {QStringLiteral("options3.ini"), 0,
+            QStringLiteral("Ich konnte die Programmeinstellungen nicht laden. Eventuell werden diese "
+                           "momentan geändert. Versuchen Sie, das Programm zu einem späteren Zeitpunkt "
+                           "noch einmal zu starten.")};
+}
+
+// The capital box is narrower than its caption: the box stands above the caption.
+class CapitalBox : public QCheckBox {
+public:
+    using QCheckBox::QCheckBox;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        const int side = style()->pixelMetric(QStyle::PM_IndicatorWidth, &option, this);
+        option.rect = QRect((width() - side) / 2, height() / 2 - side - 2, side, side);
+        style()->drawPrimitive(QStyle::PE_IndicatorCheckBox, &option, &painter, this);
+        painter.drawText(QRect(0, height() / 2 + 2, width(), height() / 2 - 2),
+                         Qt::AlignHCenter | Qt::AlignTop, text());
+    }
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+};
+
+} // namespace
+
+Form1::Form1(ExerciseState& s) : ExerciseForm(s, freeWritingConfig())
+{
+    setCaption(QStringLiteral("QL Kritzlon ;   <F6> für Lehrermenü"));
+    setGeometryTwips(0, 0, 9600, config.smallHeight);
+    addKeys();
+    addControls();
+    addMenus();
+}
+
+Form1::~Form1() = default;
+
+void Form1::addKeys()
+{
+    for (int i = 0; i < kFreeWritingKeyCount; ++i) {
+        const FreeWritingKey& key = kFreeWritingKeys[static_cast<std::size_t>(i)];
+        Worttaste.push_back(initial_sound_keys::addKey(
+            *this, i, {key.left, key.top, key.width, kFreeWritingKeyHeight}, QString::fromUtf8(key.caption),
+            QString::fromUtf8(key.tag), [this, i] { Worttaste_Click(i); }));
+    }
+}
+
+void Form1::addControls()
+{
+    Schrift = addMultiLineTextBox(QStringLiteral("Schrift"), {120, 3600, 7695, 2655});
+    platform::setControlFont(Schrift, QStringLiteral("Arial"), 21.75, true);
+    // The text changes only through the keys.
+    Schrift->setReadOnly(true);
+    Schrift->setTextInteractionFlags(Qt::NoTextInteraction);
+    Schrift->setFocusPolicy(Qt::NoFocus);
+    connect(Schrift, &QTextEdit::textChanged, this, [this] { Schrift_Change(); });
+    Gross1 = new CapitalBox(QStringLiteral("Großbuchstabe"), client());
+    Gross1->setObjectName(QStringLiteral("Groß1"));
+    Gross1->setGeometry(platform::twipsRect(8160, 120, 1215, 1035));
+    connect(Gross1, &QCheckBox::stateChanged, this, [this] { platform::runHandler([this] { Gross1_Click(); }); });
+    Loeschen = addButton(QStringLiteral("Löschen"), {8160, 2280, 1215, 735}, QStringLiteral("radieren"),
+                         [this] { Loeschen_Click(); });
+    weiter = addButton(QStringLiteral("weiter"), {8160, 3600, 1215, 735}, QStringLiteral("Neu"),
+                       [this] { weiter_Click(); });
+    Command1 = addButton(QStringLiteral("Command1"), {8160, 4440, 1215, 735}, QStringLiteral("Drucken"),
+                         [this] { Command1_Click(); });
+    Command1->hide();
+    for (QWidget* control : std::initializer_list<QWidget*>{Loeschen, weiter, Command1})
+        platform::setControlFont(control, QStringLiteral("Arial"), 9.75, true);
+    platform::setControlFont(Gross1, QStringLiteral("Arial"), 8, true);
+    Ende = addButton(QStringLiteral("Ende"), {8160, 5520, 1215, 735}, QString(), [this] { Ende_Click(); });
+    Ende->setIcon(QIcon(platform::loadPicture(designPicturePath(DesignPicture::Ende))));
+    Ende->setIconSize(QSize(platform::twipsToPixels(1215) - 8, platform::twipsToPixels(735) - 8));
+    Tabelle = addPicture(QStringLiteral("Tabelle"), {0, 0, 1500, 1500});
+    Tabelle->hide();
+}
+
+void Form1::addMenus()
+{
+    addTeacherSeparator();
+    Drucken1 = addTeacherItem(QStringLiteral("Drucken1"), QStringLiteral("&Lauttabelle drucken"),
+                              [this] { Drucken1_Click(); });
+    addTeacherSeparator();
+    Dan = addTeacherItem(QStringLiteral("Dan"), QStringLiteral("Druckknopf &an"), [this] { Dan_Click(); });
+    Daus = addTeacherItem(QStringLiteral("Daus"), QStringLiteral("Druckknopf a&us"), [this] { Daus_Click(); });
+    Dan->setCheckable(true);
+    Daus->setCheckable(true);
+}
+
+void Form1::loadProgramSettings()
+{
+    Druckknopf = printButtonFile().read(state.DataDir);
+}
+
+void Form1::startExercise()
+{
+    text_ = FreeText(capitals());
+    if (Druckknopf == 1)
+        Dan_Click();
+    else if (Druckknopf == 0)
+        Daus_Click();
+    if (capitals())
+        showCapitalCaptions();
+    if (state.options.Opt_AnlautKritzlon != 0)
+        loadOwnKeyPictures();
+    weiter_Click();
+}
+
+void Form1::showCapitalCaptions()
+{
+    for (int i = 0; i < kSpaceKey; ++i)
+        Worttaste[static_cast<std::size_t>(i)]->setText(
+            QString::fromUtf8(kFreeWritingKeys[static_cast<std::size_t>(i)].capitalsCaption));
+    Gross1->hide();
+}
+
+void Form1::loadOwnKeyPictures()
+{
+    initial_sound_keys::loadOwnPictures(
+        {Worttaste.begin(), Worttaste.begin() + kSpaceKey}, QStringLiteral("Kritzlon"),
+        QStringLiteral("Die Bilder für die Anlauttabelle konnten nicht fehlerfrei geladen werden!"));
+}
+
+void Form1::Worttaste_Click(int index)
+{
+    const FreeWritingKey& key = kFreeWritingKeys.at(static_cast<std::size_t>(index));
+    TransferCode = QString::fromUtf8(AktNummer == 1 ? key.capital : key.small);
+    append(TransferCode);
+    ++AktNummer;
+    clearCapitalBox();
+}
+
+void Form1::Gross1_Click()
+{
+    AktNummer = Gross1->isChecked() ? 1 : 11;
+}
+
+void Form1::clearCapitalBox()
+{
+    // A change of the box runs its click handler, which sets the small form.
+    Gross1->setChecked(false);
+}
+
+void Form1::Form_KeyPress(int& keyAscii)
+{
+    if (keyAscii == kBackspace) {
+        Loeschen_Click();
+    } else if (FreeText::typeable(keyAscii)) {
+        append(platform::characterText(keyAscii));
+        clearCapitalBox();
+        return;
+    }
+    keyAscii = 0;
+}
+
+void Form1::Form_KeyDown(int& keyCode, int shift)
+{
+    if (keyCode == kSpace) {
+        append(QStringLiteral(" "));
+        keyCode = 0;
+        return;
+    }
+    ExerciseForm::Form_KeyDown(keyCode, shift);
+}
+
+void Form1::Loeschen_Click()
+{
+    text_.erase();
+    showText();
+    clearCapitalBox();
+}
+
+void Form1::weiter_Click()
+{
+    AktNummer = 11;
+    clearCapitalBox();
+    text_.clear();
+    showText();
+    WortName.clear();
+}
+
+void Form1::Schrift_Change()
+{
+    WortName = Schrift->toPlainText();
+}
+
+void Form1::append(const QString& piece)
+{
+    text_.append(piece);
+    showText();
+}
+
+void Form1::showText()
+{
+    Schrift->setPlainText(text_.text());
+    Schrift->verticalScrollBar()->setValue(Schrift->verticalScrollBar()->maximum());
+}
+
+void Form1::Dan_Click()
+{
+    setPrintButton(1);
+}
+
+void Form1::Daus_Click()
+{
+    setPrintButton(0);
+}
+
+void Form1::setPrintButton(int flag)
+{
+    Druckknopf = flag;
+    Command1->setVisible(flag == 1);
+    Dan->setChecked(flag == 1);
+    Daus->setChecked(flag == 0);
+    printButtonFile().save(state.DataDir, Druckknopf);
+}
+
+void Form1::Command1_Click()
+{
+    printText(*this);
+}
+
+void Form1::Drucken1_Click()
+{
+    printSoundTables(*this);
+}
