@@ -20,6 +20,21 @@ namespace initial_sound_keys {
 QToolButton* addKey(platform::Form& form, int index, const QRect& twips, const QString& caption,
                     const QString& sound, std::function<void()> onClick);
 
+// Adds a key for each entry of `table` (with `caption` and `tag`), placed at `place(entry)`;
+// a click runs `onClick(index)`.
+template <class Table, class Place>
+std::vector<QToolButton*> addKeys(platform::Form& form, const Table& table, Place place,
+                                  const std::function<void(int)>& onClick)
+{
+    std::vector<QToolButton*> keys;
+    for (int i = 0; i < static_cast<int>(table.size()); ++i) {
+        const auto& entry = table[static_cast<std::size_t>(i)];
+        keys.push_back(addKey(form, i, place(entry), QString::fromUtf8(entry.caption),
+                              QString::fromUtf8(entry.tag), [onClick, i] { onClick(i); }));
+    }
+    return keys;
+}
+
 // The teacher's own key pictures "Anlaut/<program>/<tag>.bmp" in the program folder: a key
 // without its file is hidden; a file that cannot be loaded shows `loadError` and the key keeps
 // its picture. Returns per key whether it has an own picture file.

@@ -76,12 +76,10 @@ Form1::~Form1() = default;
 
 void Form1::addKeys()
 {
-    for (int i = 0; i < kFreeWritingKeyCount; ++i) {
-        const FreeWritingKey& key = kFreeWritingKeys[static_cast<std::size_t>(i)];
-        Worttaste.push_back(initial_sound_keys::addKey(
-            *this, i, {key.left, key.top, key.width, kFreeWritingKeyHeight}, QString::fromUtf8(key.caption),
-            QString::fromUtf8(key.tag), [this, i] { Worttaste_Click(i); }));
-    }
+    Worttaste = initial_sound_keys::addKeys(
+        *this, kFreeWritingKeys,
+        [](const FreeWritingKey& key) { return QRect(key.left, key.top, key.width, kFreeWritingKeyHeight); },
+        [this](int index) { Worttaste_Click(index); });
 }
 
 void Form1::addControls()

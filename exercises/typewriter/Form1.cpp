@@ -60,12 +60,10 @@ Form1::~Form1() = default;
 
 void Form1::addKeys()
 {
-    for (int i = 0; i < kKeyCount; ++i) {
-        const TypewriterKey& key = kTypewriterKeys[static_cast<std::size_t>(i)];
-        Worttaste.push_back(initial_sound_keys::addKey(
-            *this, i, {key.left, keyTop(key), key.width, kKeyHeight}, QString::fromUtf8(key.caption),
-            QString::fromUtf8(key.tag), [this, i] { Worttaste_Click(i); }));
-    }
+    Worttaste = initial_sound_keys::addKeys(
+        *this, kTypewriterKeys,
+        [](const TypewriterKey& key) { return QRect(key.left, keyTop(key), key.width, kKeyHeight); },
+        [this](int index) { Worttaste_Click(index); });
 }
 
 void Form1::addControls()

@@ -227,14 +227,6 @@ TEST_F(FreeWritingTest, BackdropStandsBehindTheWindowUntilItCloses)
     EXPECT_FALSE(platform::formLoaded("Hintergrund"));
 }
 
-void writePicture(const QString& path)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QImage picture(20, 20, QImage::Format_RGB32);
-    picture.fill(Qt::green);
-    ASSERT_TRUE(picture.save(path, "BMP"));
-}
-
 TEST_F(FreeWritingTest, OwnKeyPicturesHideTheKeysWithoutOne)
 {
     options.Opt_AnlautKritzlon = 1;

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QTimer>
 
 #include <deque>
@@ -119,6 +120,14 @@ void SuiteTest::writeBytes(const QString& path, const QByteArray& bytes)
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
     file.write(bytes);
+}
+
+void SuiteTest::writePicture(const QString& path)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QImage picture(20, 20, QImage::Format_RGB32);
+    picture.fill(Qt::green);
+    ASSERT_TRUE(picture.save(path, "BMP")) << path.toStdString();
 }
 
 QByteArray SuiteTest::readBytes(const QString& path)

@@ -32,6 +32,8 @@ protected:
     static void writeFile(const QString& path, const QStringList& lines);
     static void writeBytes(const QString& path, const QByteArray& bytes);
     static QByteArray readBytes(const QString& path);
+    // A small plain bitmap, folders created on the way.
+    static void writePicture(const QString& path);
     // Copies one file of the built program folder into the test's program folder.
     void copyFromSuite(const QString& name) const;
     // A small executable stand-in for a suite program in the program folder.

@@ -332,14 +332,6 @@ TEST_F(TypewriterTest, CapitalsModeShowsAndTypesUpperCase)
     EXPECT_EQ(f.Schrift->text(), f.typing.Wortname);
 }
 
-void writePicture(const QString& path)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QImage picture(20, 20, QImage::Format_RGB32);
-    picture.fill(Qt::green);
-    ASSERT_TRUE(picture.save(path, "BMP"));
-}
-
 TEST_F(TypewriterTest, OwnPicturesLevelUsesEigeneBilder)
 {
     options.optEigeneBilder = 1;
