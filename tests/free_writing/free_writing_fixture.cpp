@@ -1,6 +1,7 @@
 #include "free_writing_fixture.h"
 
 #include "platform/forms/end.h"
+#include "platform/services.h"
 
 FreeWritingTest::FreeWritingTest()
 {
@@ -25,6 +26,8 @@ Form1& FreeWritingTest::start(const QString& arguments)
     platform::resetProgramEnded();
     processes->arguments = arguments;
     state = ExerciseState();
+    // What every program's start does before its window loads.
+    platform::enterProgramFolder();
     form = std::make_unique<Form1>(state);
     form->show();
     return *form;
