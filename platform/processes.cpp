@@ -4,10 +4,14 @@
 #include "services.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cerrno>
+
 #include <signal.h>
+#include <unistd.h>
 
 namespace platform {
 
@@ -69,11 +73,30 @@ bool programFileExists(const QString& programName)
     return !executableFor(programName).isEmpty();
 }
 
-bool processRunning(const QString& programName)
+namespace {
+
+// The application-data folder a process runs with, from the environment it was started with.
+QString appDataFolderOf(const QString& pid)
 {
-    const QString wanted = withoutExe(QFileInfo(programName).fileName());
-    if (wanted.isEmpty())
-        return false;
+    QFile file(QStringLiteral("/proc/%1/environ").arg(pid));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QString xdg;
+    QString home;
+    for (const QByteArray& entry : file.readAll().split('\0')) {
+        if (entry.startsWith("XDG_DATA_HOME="))
+            xdg = QFile::decodeName(entry.mid(14));
+        else if (entry.startsWith("HOME="))
+            home = QFile::decodeName(entry.mid(5));
+    }
+    return xdg.isEmpty() ? home + QStringLiteral("/.local/share") : xdg;
+}
+
+} // namespace
+
+std::vector<RunningProcess> runningProcesses()
+{
+    std::vector<RunningProcess> found;
     const QStringList pids = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     for (const QString& pid : pids) {
         bool isPid = false;
@@ -81,10 +104,31 @@ bool processRunning(const QString& programName)
         if (!isPid)
             continue;
         const QString exe = QFileInfo(QStringLiteral("/proc/%1/exe").arg(pid)).symLinkTarget();
-        if (!exe.isEmpty() && QFileInfo(exe).fileName().contains(wanted, Qt::CaseInsensitive))
-            return true;
+        if (exe.isEmpty())
+            continue;
+        found.push_back({QFileInfo(exe).fileName(), QFileInfo(QStringLiteral("/proc/") + pid).ownerId(),
+                         appDataFolderOf(pid)});
     }
-    return false;
+    return found;
+}
+
+bool processRunning(const QString& programName, const std::vector<RunningProcess>& processes,
+                    uint owner, const QString& appDataFolder)
+{
+    const QString wanted = withoutExe(QFileInfo(programName).fileName());
+    if (wanted.isEmpty())
+        return false;
+    const QString folder = QDir::cleanPath(appDataFolder);
+    return std::any_of(processes.begin(), processes.end(), [&](const RunningProcess& p) {
+        return p.owner == owner && QDir::cleanPath(p.appDataFolder) == folder
+               && p.executableName.endsWith(wanted, Qt::CaseInsensitive);
+    });
+}
+
+bool processRunning(const QString& programName)
+{
+    return processRunning(programName, runningProcesses(), ::getuid(),
+                          services().paths->appDataFolder());
 }
 
 bool processAlive(qint64 pid)

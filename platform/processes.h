@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <vector>
+
 namespace platform {
 
 // "C:/x/tastomat.exe Q03A" splits into the program "C:/x/tastomat.exe" and the argument string
@@ -21,8 +23,23 @@ QString executableFor(const QString& programName);
 // Whether the file the suite names ("…/startomo.exe") is there as a program.
 bool programFileExists(const QString& programName);
 
-// Whether a running process's executable name (of /proc/<pid>/exe) contains `name` without
-// the ".exe", compared without regard to case.
+// A running process as the running-process test sees it.
+struct RunningProcess {
+    QString executableName;   // file name of /proc/<pid>/exe
+    uint owner = 0;
+    QString appDataFolder;    // the application-data folder it runs with
+};
+// The processes whose executable can be read.
+std::vector<RunningProcess> runningProcesses();
+
+// Whether one of `processes` of `owner` and `appDataFolder` runs the program the suite names
+// `programName` ("Pensumo.exe"): its executable's file name ends in the name without ".exe",
+// in any case and with anything in front ("MeinPensumo" counts, "Pensumo2" does not), as a
+// name containing "Pensumo.exe" does where every program name ends in ".exe". Another login,
+// or another data folder of the same login, is another installation's business.
+bool processRunning(const QString& programName, const std::vector<RunningProcess>& processes,
+                    uint owner, const QString& appDataFolder);
+// The same over the machine's processes, for this process's user and application-data folder.
 bool processRunning(const QString& programName);
 
 // Whether the process with that id still exists (also when it belongs to another user).

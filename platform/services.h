@@ -29,7 +29,8 @@ public:
     virtual bool start(const QString& commandLine) = 0;
     // Starts and waits for the end; windows keep painting but take no input meanwhile.
     virtual bool runAndWait(const QString& commandLine) = 0;
-    // Whether a process whose executable name contains the program's name is running.
+    // Whether a process of this user and application-data folder whose executable name ends in
+    // the program's name is running.
     virtual bool isRunning(const QString& programName) = 0;
     // The argument string this program was started with.
     virtual QString ownArguments() const = 0;

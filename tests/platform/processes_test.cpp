@@ -90,14 +90,51 @@ TEST_F(RealProcessesTest, AStartThatFailsIsReportedAsFailed)
     EXPECT_FALSE(programFileExists("kaputt.exe"));
 }
 
-TEST_F(RealProcessesTest, RunningTestComparesTheWholeExecutableName)
+TEST(RunningTest, OnlyAProgramOfThisUserAndDataFolderWhoseNameEndsInTheNameCounts)
 {
-    QProcess probe;
-    probe.start(QStringLiteral(LONG_NAME_PROBE), {});
-    ASSERT_TRUE(probe.waitForStarted());
-    EXPECT_TRUE(real.isRunning("Tavoro_Long_Name_Probe.exe"));
-    EXPECT_TRUE(real.isRunning("name_probe.exe"));
-    probe.kill();
-    probe.waitForFinished();
-    EXPECT_FALSE(real.isRunning("Tavoro_Long_Name_Probe.exe"));
+    const uint me = 1000;
+    const QString data = "/home/anna/.local/share";
+    const struct {
+        RunningProcess process;
+        bool counts;
+    } cases[] = {
+        {{"Pensumo", me, data}, true},
+        {{"PENSUMO", me, data}, true},
+        {{"MeinPensumo", me, data}, true},
+        {{"Pensumo2", me, data}, false},
+        {{"Pensumo.sh", me, data}, false},
+        {{"Pensumo", 1001, data}, false},
+        {{"Pensumo", me, "/home/anna/andere"}, false},
+        {{"Pensumo", me, data + "/"}, true},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(processRunning("Pensumo.exe", {c.process}, me, data), c.counts)
+            << c.process.executableName.toStdString() << " " << c.process.owner << " "
+            << c.process.appDataFolder.toStdString();
+    EXPECT_FALSE(processRunning("Pensumo.exe", {}, me, data));
+}
+
+// Real processes under names a school might meet (one longer than the kernel's 15-character
+// command name), each with this test's data folder, so that what else runs on the machine
+// does not count.
+TEST_F(RealProcessesTest, RunningTestSeesTheRealProcessesOfThisDataFolder)
+{
+    const struct {
+        const char* fileName;
+        bool counts;
+    } cases[] = {{"Lehrerzimmer_PENSUMO", true}, {"Pensumo2", false}};
+    for (const auto& c : cases) {
+        const QString path = programDir() + "/" + c.fileName;
+        ASSERT_TRUE(QFile::copy(QStringLiteral(LONG_NAME_PROBE), path));
+        QProcess probe;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_DATA_HOME", appDataDir());
+        probe.setProcessEnvironment(env);
+        probe.start(path, {});
+        ASSERT_TRUE(probe.waitForStarted());
+        EXPECT_EQ(real.isRunning("Pensumo.exe"), c.counts) << c.fileName;
+        probe.kill();
+        probe.waitForFinished();
+        EXPECT_FALSE(real.isRunning("Pensumo.exe")) << c.fileName;
+    }
 }
