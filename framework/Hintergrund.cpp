@@ -1,14 +1,12 @@
 #include "Hintergrund.h"
 
-#include "ExerciseState.h"
-
 #include "platform/forms/twips.h"
 #include "platform/services.h"
 
 #include <QWindow>
 
-Hintergrund::Hintergrund(ExerciseState& state, platform::Form& mainWindow)
-    : Form(QStringLiteral("Hintergrund")), state_(state), mainWindow_(mainWindow)
+Hintergrund::Hintergrund(bool taskbarVisible, platform::Form& mainWindow)
+    : Form(QStringLiteral("Hintergrund")), taskbarVisible_(taskbarVisible), mainWindow_(mainWindow)
 {
     setCaption(QStringLiteral("Hintergrund"));
     setWindowFlag(Qt::FramelessWindowHint);
@@ -35,7 +33,7 @@ void Hintergrund::Form_Load()
 void Hintergrund::place()
 {
     const platform::Display& display = *platform::services().display;
-    const QRect area = state_.options.TVis ? display.workArea() : display.screen();
+    const QRect area = taskbarVisible_ ? display.workArea() : display.screen();
     setGeometryTwips(platform::pixelsToTwips(area.left()), platform::pixelsToTwips(area.top()),
                      platform::pixelsToTwips(area.width()) + 2 * kBorderTwips,
                      platform::pixelsToTwips(area.height()) + kCaptionTwips + kBorderTwips);

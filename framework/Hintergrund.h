@@ -5,14 +5,14 @@
 #include <QPointer>
 
 class QWindow;
-struct ExerciseState;
 
-// The black backdrop behind the exercise's main window: covers the work area (TVis) or the
-// whole screen and becomes the main window's owner, so the main window stays in front of it.
+// The black backdrop behind the exercise's main window: covers the work area (the taskbar stays
+// visible, option TVis) or the whole screen and becomes the main window's owner, so the main
+// window stays in front of it.
 class Hintergrund : public platform::Form {
     Q_OBJECT
 public:
-    Hintergrund(ExerciseState& state, platform::Form& mainWindow);
+    Hintergrund(bool taskbarVisible, platform::Form& mainWindow);
 
     // Gives the main window back the owner it had before the backdrop took over.
     void restoreOwner();
@@ -24,7 +24,7 @@ protected:
 private:
     void place();
 
-    ExerciseState& state_;
+    const bool taskbarVisible_;
     platform::Form& mainWindow_;
     QPointer<QWindow> savedOwner_;
 };

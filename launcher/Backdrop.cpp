@@ -6,8 +6,7 @@
 
 void Backdrop::show(int taskbarVisible, bool lowResolution)
 {
-    state_.options.TVis = taskbarVisible;
-    form_ = std::make_unique<Hintergrund>(state_, owner_);
+    form_ = std::make_unique<Hintergrund>(taskbarVisible != 0, owner_);
     form_->load();
     if (lowResolution)
         form_->setGeometryTwips(0, 0, 640 * platform::kTwipsPerPixel + 2 * platform::Form::kBorderTwips,

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "ExerciseState.h"
 #include "Hintergrund.h"
 
 #include <memory>
@@ -17,6 +16,5 @@ public:
 
 private:
     platform::Form& owner_;
-    ExerciseState state_;   // the backdrop form reads the taskbar option from it
     std::unique_ptr<Hintergrund> form_;
 };

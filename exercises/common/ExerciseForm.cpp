@@ -3,6 +3,8 @@
 #include "ExerciseCommandLine.h"
 #include "ExerciseStartup.h"
 
+#include "BlackBack.h"
+#include "DesignPictures.h"
 #include "Hintergrund.h"
 #include "Protokoll.h"
 #include "ProtokollClass.h"
@@ -11,6 +13,7 @@
 
 #include "platform/files.h"
 #include "platform/forms/end.h"
+#include "platform/forms/twips.h"
 #include "platform/services.h"
 #include "platform/termination.h"
 
@@ -47,6 +50,23 @@ ProtokollClass& ExerciseForm::Proto()
     if (!proto_)
         proto_ = std::make_unique<ProtokollClass>(state);
     return *proto_;
+}
+
+QPushButton* ExerciseForm::addNextTaskButton(const QString& name, const QRect& twips)
+{
+    Neues = addButton(name, twips, QString(), [this] { Neues_Click(); });
+    Neues->setIcon(QIcon(platform::loadPicture(designPicturePath(DesignPicture::Weiter))));
+    Neues->setIconSize(QSize(40, 40));
+    return Neues;
+}
+
+QPushButton* ExerciseForm::addEndButton(const QRect& twips)
+{
+    Ende = addButton(QStringLiteral("Ende"), twips, QString(), [this] { Ende_Click(); });
+    Ende->setIcon(QIcon(platform::loadPicture(designPicturePath(DesignPicture::Ende))));
+    Ende->setIconSize(QSize(platform::twipsToPixels(twips.width()) - 8,
+                            platform::twipsToPixels(twips.height()) - 8));
+    return Ende;
 }
 
 QAction* ExerciseForm::addTeacherItem(const QString& name, const QString& caption,
@@ -103,8 +123,13 @@ void ExerciseForm::placeWindow()
 {
     const exercise::WindowPlacement placement =
         exercise::windowPlacement(state.options, state.launcherStarted());
-    if (placement.backdrop) {
-        auto* backdrop = new Hintergrund(state, *this);
+    if (placement.backdrop && config.backdropController) {
+        HG = std::make_unique<BlackBack>();
+        HG->TaskVisible = state.options.TVis != 0;
+        HG->owner = name();
+        HG->EnableBlack();
+    } else if (placement.backdrop) {
+        auto* backdrop = new Hintergrund(state.options.TVis != 0, *this);
         backdrop->show();
     }
     setMinimizeBox(placement.minimizeBox);
@@ -167,6 +192,10 @@ void ExerciseForm::Form_Unload()
     proto_.reset();
     if (!closedBySystem_)
         returnToLauncher();
+    if (config.backdropController) {
+        HG.reset();
+        return;
+    }
     removeBackdrop();
     TRAVEK::KillIfExists(state.TempFile);
 }

@@ -9,6 +9,7 @@
 
 #include <memory>
 
+class BlackBack;
 class ProtokollClass;
 
 // What distinguishes one exercise program's main window from another's.
@@ -32,6 +33,8 @@ struct ExerciseConfig {
     bool resultsLog = true;
     // Tasks one after another: the next-task rules and the teacher's "Weiter trotz Fehler".
     bool tasks = true;
+    // The picture exercises hold the backdrop in a `BlackBack` (`HG`), released at unload.
+    bool backdropController = false;
 };
 
 // The main window `Form1` of an exercise: its start-up, teacher menu, help, closing rules,
@@ -48,6 +51,8 @@ public:
 
     // The pupil's results log, created on first use.
     ProtokollClass& Proto();
+    // The backdrop of a program with a backdrop controller, while suite option 1 shows it.
+    std::unique_ptr<BlackBack> HG;
 
     QMenu* dasmenu = nullptr;
     QAction* Hilfe = nullptr;
@@ -68,6 +73,11 @@ public:
     virtual void WFehler_Click();
 
 protected:
+    // The next-task button ("Neues"; "Command1" in the picture exercises) and the end button,
+    // with their pictures and the common handlers.
+    QPushButton* addNextTaskButton(const QString& name, const QRect& twips);
+    QPushButton* addEndButton(const QRect& twips);
+
     // Items of the teacher menu go before its closing "Ende" entries.
     QAction* addTeacherItem(const QString& name, const QString& caption, std::function<void()> onClick);
     QAction* addTeacherSeparator();

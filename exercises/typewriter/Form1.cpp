@@ -85,13 +85,8 @@ void Form1::addControls()
                          [this] { Command1_Click(); });
     for (QPushButton* button : {Loeschen, Command1})
         platform::setControlFont(button, QStringLiteral("Arial"), 9.75, true);
-    Neues = addButton(QStringLiteral("Neues"), {2160, 5160, 2400, 840}, QString(),
-                      [this] { Neues_Click(); });
-    setButtonPicture(Neues, designPicturePath(DesignPicture::Weiter), 40);
-    Ende = addButton(QStringLiteral("Ende"), {7560, 5280, 1800, 660}, QString(),
-                     [this] { Ende_Click(); });
-    setButtonPicture(Ende, designPicturePath(DesignPicture::Ende), 40);
-    Ende->setIconSize(QSize(platform::twipsToPixels(1800) - 8, platform::twipsToPixels(660) - 8));
+    addNextTaskButton(QStringLiteral("Neues"), {2160, 5160, 2400, 840});
+    addEndButton({7560, 5280, 1800, 660});
     Tabelle = addPicture(QStringLiteral("Tabelle"), {0, 0, 1500, 1500});
     Tabelle->hide();
     Timer1 = addTimer(QStringLiteral("Timer1"), 3300, [this] { Timer1_Timer(); });

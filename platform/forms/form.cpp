@@ -9,6 +9,8 @@
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QFont>
+#include <QFontMetrics>
+#include <QMouseEvent>
 #include <QPixmap>
 
 #include <algorithm>
@@ -27,6 +29,40 @@ FormShownHook& shownHook()
 {
     static FormShownHook hook;
     return hook;
+}
+
+class ClickableLabel : public QLabel {
+public:
+    ClickableLabel(const QString& caption, std::function<void()> onClick)
+        : QLabel(caption), onClick_(std::move(onClick))
+    {
+    }
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override
+    {
+        pressed_ = event->button() == Qt::LeftButton;
+    }
+    void mouseReleaseEvent(QMouseEvent* event) override
+    {
+        const bool click = pressed_ && event->button() == Qt::LeftButton
+                           && rect().contains(event->position().toPoint());
+        pressed_ = false;
+        if (click)
+            runHandler(onClick_);
+    }
+
+private:
+    std::function<void()> onClick_;
+    bool pressed_ = false;
+};
+
+// A label as the layouts draw it: text from the top left, wrapped.
+QLabel* asLabel(QLabel* label)
+{
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
 }
 
 void forget(Form* form)
@@ -286,10 +322,13 @@ W* Form::place(W* widget, const QString& name, const QRect& twips, QWidget* pare
 QLabel* Form::addLabel(const QString& name, const QRect& twips, const QString& caption,
                        QWidget* parent)
 {
-    auto* label = place(new QLabel(caption), name, twips, parent);
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return label;
+    return asLabel(place(new QLabel(caption), name, twips, parent));
+}
+
+QLabel* Form::addClickableLabel(const QString& name, const QRect& twips, const QString& caption,
+                                std::function<void()> onClick, QWidget* parent)
+{
+    return asLabel(place(new ClickableLabel(caption, std::move(onClick)), name, twips, parent));
 }
 
 QPushButton* Form::addButton(const QString& name, const QRect& twips, const QString& caption,
@@ -445,6 +484,11 @@ void setControlFont(QWidget* control, const QString& family, double pointSize, b
     font.setPointSizeF(pointSize * layoutScale());
     font.setBold(bold);
     control->setFont(font);
+}
+
+int textWidthTwips(const QWidget* control, const QString& text)
+{
+    return pixelsToTwips(QFontMetrics(control->font()).horizontalAdvance(text));
 }
 
 } // namespace platform

@@ -86,6 +86,9 @@ public:
     // Controls, placed in the client area (or in `parent`, a frame) by a twips rectangle.
     QLabel* addLabel(const QString& name, const QRect& twips, const QString& caption = {},
                      QWidget* parent = nullptr);
+    // A label that runs `onClick` when it is clicked (pressed and released on it).
+    QLabel* addClickableLabel(const QString& name, const QRect& twips, const QString& caption,
+                              std::function<void()> onClick, QWidget* parent = nullptr);
     QPushButton* addButton(const QString& name, const QRect& twips, const QString& caption,
                            std::function<void()> onClick, QWidget* parent = nullptr);
     QLabel* addPicture(const QString& name, const QRect& twips, QWidget* parent = nullptr);
@@ -164,5 +167,7 @@ void setFormShownHook(FormShownHook hook);
 
 // Font of a control as the layouts name it ("Arial", 12, bold).
 void setControlFont(QWidget* control, const QString& family, double pointSize, bool bold = false);
+// Width of `text` in the control's font, in twips of the layout.
+int textWidthTwips(const QWidget* control, const QString& text);
 
 } // namespace platform

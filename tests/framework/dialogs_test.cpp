@@ -78,11 +78,9 @@ TEST_F(DialogsTest, LevelDialogIsCentredWithTheSizeItIsShownWith)
 TEST_F(DialogsTest, BackdropCoversTheWorkAreaOrTheScreen)
 {
     display->work = QRect(60, 30, 964, 738);
-    ExerciseState state;
     platform::Form mainWindow(QStringLiteral("Form1"));
-    for (const int tvis : {-1, 0}) {
-        state.options.TVis = tvis;
-        Hintergrund backdrop(state, mainWindow);
+    for (const bool tvis : {true, false}) {
+        Hintergrund backdrop(tvis, mainWindow);
         backdrop.show();
         EXPECT_EQ(backdrop.geometry(), tvis ? display->work : display->screenRect) << tvis;
         backdrop.unload();
@@ -91,10 +89,9 @@ TEST_F(DialogsTest, BackdropCoversTheWorkAreaOrTheScreen)
 
 TEST_F(DialogsTest, BackdropOwnsTheMainWindowAndRefusesAltF4)
 {
-    ExerciseState state;
     platform::Form mainWindow(QStringLiteral("Form1"));
     mainWindow.show();
-    Hintergrund backdrop(state, mainWindow);
+    Hintergrund backdrop(false, mainWindow);
     backdrop.show();
     EXPECT_EQ(mainWindow.windowHandle()->transientParent(), backdrop.windowHandle());
     QTest::keyClick(&backdrop, Qt::Key_F4, Qt::AltModifier);

@@ -195,3 +195,23 @@ TEST_F(FormsTest, TimersRunOnTheClockService)
     clock->advance(10000);
     EXPECT_EQ(ticks, 3);
 }
+
+TEST_F(FormsTest, AClickableLabelRunsItsHandlerOnlyForAClickOnIt)
+{
+    ProbeForm form;
+    std::vector<int> clicks;
+    QLabel* first = form.addClickableLabel("Karte(1)", QRect(120, 1800, 1095, 1215), "", [&] { clicks.push_back(1); });
+    QLabel* second = form.addClickableLabel("Karte(2)", QRect(1200, 1800, 1095, 1215), "", [&] { clicks.push_back(2); });
+    form.show();
+    QTest::mouseClick(second, Qt::LeftButton);
+    QTest::mouseClick(first, Qt::LeftButton);
+    QTest::mouseClick(first, Qt::RightButton);
+    // Pressed on the label, released outside it: no click.
+    QTest::mousePress(first, Qt::LeftButton);
+    QTest::mouseRelease(first, Qt::LeftButton, {}, QPoint(first->width() + 5, 5));
+    EXPECT_EQ(clicks, (std::vector<int>{2, 1}));
+    form.addClickableLabel("Karte(3)", QRect(2400, 1800, 1095, 1215), "", [] { platform::End(); });
+    QTest::mouseClick(form.findChild<QLabel*>("Karte(3)"), Qt::LeftButton);
+    EXPECT_TRUE(programEnded());
+    resetProgramEnded();
+}
