@@ -98,4 +98,22 @@ void PrivateXServer::click(qulonglong window, QPoint pixel) const
              QStringLiteral("1")});
 }
 
+void PrivateXServer::key(qulonglong window, const QStringList& keys) const
+{
+    // Focused first, so the keys come through the X server's own input as a keyboard's would.
+    if (window != 0)
+        xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), QString::number(window)});
+    xdotool(QStringList{QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("100")} + keys);
+}
+
+QImage PrivateXServer::grab(qulonglong window) const
+{
+    QProcess import;
+    import.setProcessEnvironment(environment());
+    import.start(QStringLiteral("import"), {QStringLiteral("-window"), QString::number(window),
+                                            QStringLiteral("png:-")});
+    import.waitForFinished(10000);
+    return QImage::fromData(import.readAllStandardOutput(), "PNG");
+}
+
 } // namespace testing_support

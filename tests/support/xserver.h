@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QPoint>
 #include <QProcessEnvironment>
 #include <QRect>
@@ -26,6 +27,11 @@ public:
     qulonglong waitForWindow(const QString& title, int ms = 10000) const;
     // A real click at `pixel`, relative to the window's top-left corner.
     void click(qulonglong window, QPoint pixel) const;
+    // Real key presses, in xdotool's names ("F6", "alt+m", "Return"), to the window after
+    // focusing it, or with window 0 to what has the keyboard now (an open menu).
+    void key(qulonglong window, const QStringList& keys) const;
+    // What the window shows on the screen now.
+    QImage grab(qulonglong window) const;
 
 private:
     QString xdotool(const QStringList& arguments) const;

@@ -1,0 +1,79 @@
+// The real launcher started from a folder that is not the program folder, on a private X server:
+// the exercise it starts still finds its word pictures and its table picture.
+#include "end_to_end_fixture.h"
+
+#include "xserver.h"
+
+#include <QProcess>
+#include <QSet>
+
+#include <csignal>
+
+namespace {
+
+using testing_support::PrivateXServer;
+
+// Pixel centre of a control given in twips (15 twips per pixel).
+QPoint centre(int left, int top, int width, int height)
+{
+    return {(left + width / 2) / 15, (top + height / 2) / 15};
+}
+
+int colours(const QImage& image, const QRect& area)
+{
+    QSet<QRgb> seen;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            seen.insert(image.pixel(x, y));
+    return static_cast<int>(seen.size());
+}
+
+TEST_F(EndToEndTest, AnExerciseStartedThroughTheLauncherFromAnotherFolderShowsAndPrintsItsPictures)
+{
+    PrivateXServer x;
+    ASSERT_TRUE(x.running());
+    writeUserOptions(0);
+    QProcessEnvironment env = x.environment();
+    env.insert("XDG_DATA_HOME", appDataDir());
+    env.insert("TMPDIR", paths->temp);
+    // No printer of the machine: the print goes to a PDF in the data folder.
+    env.insert("CUPS_SERVER", root.path() + "/no-cups");
+    QProcess startomo;
+    startomo.setProcessEnvironment(env);
+    startomo.setWorkingDirectory("/");
+    startomo.start(suite("startomo"), {"/n=\"Anna\""});
+
+    const qulonglong launcher = x.waitForWindow("QL Tavoro ;   <F6> für Lehrermenü");
+    ASSERT_NE(launcher, 0u);
+    x.click(launcher, centre(2400, 960, 2055, 1455));   // "Tastomat"
+    ASSERT_TRUE(startomo.waitForFinished(10000));
+
+    const qulonglong level = x.waitForWindow("QL Tastomat");
+    ASSERT_NE(level, 0u);
+    const qint64 pid = findProcess("tastomat", dataDir());
+    ASSERT_NE(pid, 0);
+    EXPECT_EQ(QFileInfo(QStringLiteral("/proc/%1/cwd").arg(pid)).symLinkTarget(), QStringLiteral(TAVORO_SUITE_DIR));
+    x.click(level, centre(360, 1125, 5775, 675));   // "kurze Wörter"
+    const qulonglong window = x.waitForWindow("QL Tastomat ;   <F6> für Lehrermenü");
+    ASSERT_NE(window, 0u);
+
+    // The word's picture fills the picture box: far more than the few colours of an empty box.
+    const QRect pictureBox(240 / 15 + 5, 3480 / 15 + 5, 1650 / 15 - 10, 1650 / 15 - 10);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return colours(x.grab(window), pictureBox) > 20; }, 10000));
+
+    // Teacher menu, "Anlauttabelle drucken", then "OK" in the print dialog.
+    x.key(window, {"F6", "alt+m"});
+    QTest::qWait(500);
+    x.key(0, {"a", "Return"});   // "&Alle Wörter" shares the "A": it only selects
+    const qulonglong print = x.waitForWindow("Drucken");
+    ASSERT_NE(print, 0u);
+    x.click(print, centre(360, 3480, 1935, 375));
+    // A PDF with the table picture in it, not an empty page.
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        const QFileInfoList pdfs = QDir(dataDir() + "/Ausdrucke").entryInfoList({"*.pdf"}, QDir::Files);
+        return pdfs.size() == 1 && pdfs.first().size() > 10000;
+    }, 10000));
+    ::kill(static_cast<pid_t>(pid), SIGKILL);
+}
+
+} // namespace
