@@ -13,6 +13,7 @@
 #include "platform/forms/twips.h"
 
 #include <QPainter>
+#include <QProxyStyle>
 #include <QScrollBar>
 #include <QStyleOptionButton>
 #include <QToolButton>
@@ -41,10 +42,35 @@ SettingsNumberFile printButtonFile()
                            "noch einmal zu starten.")};
 }
 
-// The capital box is narrower than its caption: the box stands above the caption.
+// The capital box is narrower than its caption: its box stands above the caption, centred.
+class BoxAboveCaption : public QProxyStyle {
+public:
+    QRect subElementRect(SubElement element, const QStyleOption* option, const QWidget* widget) const override
+    {
+        const QRect all = option->rect;
+        const int side = pixelMetric(PM_IndicatorWidth, option, widget);
+        switch (element) {
+        case SE_CheckBoxIndicator:
+            return {all.center().x() - side / 2, all.center().y() - side - 2, side, side};
+        case SE_CheckBoxContents:
+        case SE_CheckBoxFocusRect:
+            return {all.left(), all.center().y() + 2, all.width(), all.height() / 2 - 2};
+        case SE_CheckBoxClickRect:
+            return all;
+        default:
+            return QProxyStyle::subElementRect(element, option, widget);
+        }
+    }
+};
+
 class CapitalBox : public QCheckBox {
 public:
-    using QCheckBox::QCheckBox;
+    explicit CapitalBox(QWidget* parent) : QCheckBox(QStringLiteral("Großbuchstabe"), parent)
+    {
+        auto* layout = new BoxAboveCaption;
+        layout->setParent(this);
+        setStyle(layout);
+    }
 
 protected:
     void paintEvent(QPaintEvent*) override
@@ -52,13 +78,13 @@ protected:
         QPainter painter(this);
         QStyleOptionButton option;
         initStyleOption(&option);
-        const int side = style()->pixelMetric(QStyle::PM_IndicatorWidth, &option, this);
-        option.rect = QRect((width() - side) / 2, height() / 2 - side - 2, side, side);
+        const QRect all = option.rect;
+        option.rect = style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, this);
         style()->drawPrimitive(QStyle::PE_IndicatorCheckBox, &option, &painter, this);
-        painter.drawText(QRect(0, height() / 2 + 2, width(), height() / 2 - 2),
+        option.rect = all;
+        painter.drawText(style()->subElementRect(QStyle::SE_CheckBoxContents, &option, this),
                          Qt::AlignHCenter | Qt::AlignTop, text());
     }
-    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
 };
 
 } // namespace
@@ -91,7 +117,7 @@ void Form1::addControls()
     Schrift->setTextInteractionFlags(Qt::NoTextInteraction);
     Schrift->setFocusPolicy(Qt::NoFocus);
     connect(Schrift, &QTextEdit::textChanged, this, [this] { Schrift_Change(); });
-    Gross1 = new CapitalBox(QStringLiteral("Großbuchstabe"), client());
+    Gross1 = new CapitalBox(client());
     Gross1->setObjectName(QStringLiteral("Groß1"));
     Gross1->setGeometry(platform::twipsRect(8160, 120, 1215, 1035));
     connect(Gross1, &QCheckBox::stateChanged, this, [this] { platform::runHandler([this] { Gross1_Click(); }); });
