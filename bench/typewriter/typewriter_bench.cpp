@@ -2,14 +2,12 @@
 // and painted, offscreen, on the fake services with the built program folder.
 #include "Form1.h"
 
-#include "fakes.h"
+#include "bench_services.h"
 
 #include "platform/forms/application.h"
 #include "platform/services.h"
 
-#include <QDir>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
 
@@ -20,28 +18,6 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-struct Services {
-    QTemporaryDir root;
-
-    Services()
-    {
-        platform::Services& s = platform::services();
-        auto paths = std::make_unique<testing_support::FakePaths>();
-        paths->program = QStringLiteral(TAVORO_SUITE_DIR);
-        paths->appData = root.path() + QStringLiteral("/appdata");
-        paths->temp = root.path() + QStringLiteral("/temp");
-        QDir().mkpath(paths->appData);
-        QDir().mkpath(paths->temp);
-        s.paths = std::move(paths);
-        s.processes = std::make_unique<testing_support::FakeProcesses>();
-        s.clock = std::make_unique<testing_support::FakeClock>();
-        s.messages = std::make_unique<testing_support::FakeMessageBoxes>();
-        s.help = std::make_unique<testing_support::FakeHelpViewer>();
-        s.display = std::make_unique<testing_support::FakeDisplay>();
-        QDir::setCurrent(QStringLiteral(TAVORO_SUITE_DIR));
-    }
-};
 
 // Answers the level dialog with "alle Wörter" and notes when it appeared.
 void answerLevelDialog(Clock::time_point& shown)
@@ -60,7 +36,7 @@ void answerLevelDialog(Clock::time_point& shown)
 
 void TypewriterStart(benchmark::State& state)
 {
-    Services services;
+    FakeServices services;
     for (auto _ : state) {
         Clock::time_point shown;
         answerLevelDialog(shown);
@@ -77,7 +53,7 @@ BENCHMARK(TypewriterStart)->UseManualTime()->Unit(benchmark::kMillisecond)->Iter
 
 void TypewriterKeyPress(benchmark::State& state)
 {
-    Services services;
+    FakeServices services;
     Clock::time_point shown;
     answerLevelDialog(shown);
     ExerciseState exerciseState;
