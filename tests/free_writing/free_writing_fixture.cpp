@@ -24,7 +24,8 @@ Form1& FreeWritingTest::start(const QString& arguments)
 {
     stop();
     platform::resetProgramEnded();
-    processes->arguments = arguments;
+    if (processes)
+        processes->arguments = arguments;
     state = ExerciseState();
     // What every program's start does before its window loads.
     platform::enterProgramFolder();

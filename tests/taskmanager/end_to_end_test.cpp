@@ -2,7 +2,14 @@
 
 #include "platform/real_services.h"
 
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
+#include <QThread>
+
+#include <csignal>
+#include <thread>
 
 using taskmanager::ManagerSettings;
 
@@ -27,6 +34,20 @@ protected:
         qunsetenv("TAVORO_STANDIN_ABORT");
     }
 };
+
+// The process of `executable` that is running now, with its arguments; {0, {}} when none.
+std::pair<qint64, QStringList> runningCopy(const QString& executable)
+{
+    for (const QString& pid : QDir("/proc").entryList(QDir::Dirs)) {
+        if (QFileInfo("/proc/" + pid + "/exe").symLinkTarget() != executable)
+            continue;
+        QFile cmdline("/proc/" + pid + "/cmdline");
+        if (!cmdline.open(QIODevice::ReadOnly))
+            continue;
+        return {pid.toLongLong(), QString::fromLocal8Bit(cmdline.readAll()).split(QChar(0), Qt::SkipEmptyParts)};
+    }
+    return {0, {}};
+}
 
 } // namespace
 
@@ -57,6 +78,38 @@ TEST_F(EndToEndTest, RunsTheSetAndWritesTheTaskLog)
           "\r\n";
     EXPECT_EQ(readBytes(packageDir() + "/Protokoll/Lena.txt"), expected);
     EXPECT_FALSE(QFile::exists(resultsFile()));
+    EXPECT_TRUE(messages->shown.empty());
+    EXPECT_TRUE(form->isEnabled());
+}
+
+TEST_F(EndToEndTest, StartsTheRealFreeWritingWithTheAssignmentSuffix)
+{
+    const QString kritzlon = programDir() + "/Kritzlon";
+    ASSERT_TRUE(QFile::copy(TAVORO_SUITE_DIR "/Kritzlon", kritzlon));
+    ManagerSettings s;
+    s.sets[0] = {"Schreiben", {3, 0, 0, 0, 0}};
+    s.allowedErrors = 3;
+    writeManager(s);
+    start();
+    // The pupil writes and the session ends it; the set then goes on.
+    QStringList arguments;
+    std::thread pupil([&] {
+        QElapsedTimer waited;
+        waited.start();
+        while (waited.elapsed() < 20000) {
+            const auto [pid, args] = runningCopy(kritzlon);
+            if (pid != 0 && QFile::exists(appDataDir() + "/DA Ravezure/Plenaro/Tavoro/options3.ini")) {
+                arguments = args;
+                ::kill(static_cast<pid_t>(pid), SIGTERM);
+                return;
+            }
+            QThread::msleep(20);
+        }
+    });
+    click("Command1");
+    pupil.join();
+    EXPECT_EQ(arguments, QStringList({kritzlon, "Q03A"}));
+    EXPECT_EQ(runningCopy(kritzlon).first, 0);
     EXPECT_TRUE(messages->shown.empty());
     EXPECT_TRUE(form->isEnabled());
 }
