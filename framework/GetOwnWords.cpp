@@ -32,6 +32,17 @@ void GetOwnWords::setPfad(const QString& p)
     drawer_.setAnzahl(Anzahl());
 }
 
+void GetOwnWords::keepOnly(const std::function<bool(const QStringList& blocks)>& keep)
+{
+    QStringList kept;
+    for (current_ = 0; current_ < Anzahl(); ++current_)
+        if (keep(Bausteine()))
+            kept.append(Bildnamen.at(current_));
+    Bildnamen = kept;
+    current_ = 0;
+    drawer_.setAnzahl(Anzahl());
+}
+
 void GetOwnWords::Reset()
 {
     drawer_.ClearArray();

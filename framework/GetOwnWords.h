@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // The teacher's own pictures as words: the picture files "<Word>.bmp" of one folder, handed
 // out in random order without repetition.
 class GetOwnWords {
@@ -21,6 +23,8 @@ public:
     void setSilben(bool s) { silben_ = s; }
     // Scans the folder (relative to the current folder, with or without a final "/").
     void setPfad(const QString& p);
+    // Leaves out the pictures whose blocks `keep` refuses: words the exercise cannot ask for.
+    void keepOnly(const std::function<bool(const QStringList& blocks)>& keep);
 
     static constexpr int kBlocks = 9;
 

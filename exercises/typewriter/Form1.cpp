@@ -234,6 +234,8 @@ void Form1::WEigene_Click()
     checkLevel(WEigene);
     OwnWords = std::make_unique<GetOwnWords>();
     OwnWords->setPfad(QStringLiteral("EigeneBilder/Tastomat"));
+    // A word no key can type would leave the pupil stuck at it.
+    OwnWords->keepOnly([](const QStringList& blocks) { return typeable(blocks.mid(0, 8)); });
     state.WordCount = OwnWords->Anzahl();
     if (state.WordCount == 0) {
         platform::msgBox(QStringLiteral("Es gibt keine eigenen Bilder! Ich verwende meine Bilder."));

@@ -1,5 +1,7 @@
 #include "TypewriterKeyboard.h"
 
+#include <algorithm>
+
 const std::array<TypewriterKey, kKeyCount> kTypewriterKeys{{
     {"A  a", "A", "A", "a", 1, 240, 770},
     {"B  b", "B", "B", "b", 2, 1080, 770},
@@ -39,4 +41,17 @@ QString keyCaption(int index, bool capitals)
     if (index >= 20)
         return QString::fromUtf8(key.tag).toUpper();
     return QString::fromUtf8(key.caption).left(1);
+}
+
+bool typeable(const QStringList& tiles)
+{
+    for (qsizetype i = 0; i < tiles.size(); ++i) {
+        const QString& tile = tiles[i];
+        const auto types = [&](const TypewriterKey& key) {
+            return QString::fromUtf8(i == 0 ? key.first : key.later) == tile;
+        };
+        if (!tile.isEmpty() && std::none_of(kTypewriterKeys.begin(), kTypewriterKeys.end(), types))
+            return false;
+    }
+    return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <array>
 
@@ -22,3 +23,5 @@ extern const std::array<TypewriterKey, kKeyCount> kTypewriterKeys;
 int keyTop(const TypewriterKey& key);
 // "A" ... "Z", "AU", "EI", "SCH" in capitals mode, else the key's own caption.
 QString keyCaption(int index, bool capitals);
+// Whether some key types each of the word's tiles at its place ("Ch" of "Buch" has none).
+bool typeable(const QStringList& tiles);
