@@ -43,18 +43,19 @@ TEST_F(EndToEndTest, AnExerciseStartedThroughTheLauncherFromAnotherFolderShowsAn
     startomo.setWorkingDirectory("/");
     startomo.start(suite("startomo"), {"/n=\"Anna\""});
 
-    const qulonglong launcher = x.waitForWindow("QL Tavoro ;   <F6> für Lehrermenü");
+    const qulonglong launcher = x.waitForWindow("QL Tavoro ;   <F6> für Lehrermenü", 60000);
     ASSERT_NE(launcher, 0u);
     x.click(launcher, centre(2400, 960, 2055, 1455));   // "Tastomat"
     ASSERT_TRUE(startomo.waitForFinished(10000));
 
-    const qulonglong level = x.waitForWindow("QL Tastomat");
-    ASSERT_NE(level, 0u);
-    const qint64 pid = findProcess("tastomat", dataDir());
-    ASSERT_NE(pid, 0);
+    qint64 pid = 0;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return (pid = findProcess("tastomat", dataDir())) != 0; }, 10000));
+    // A machine busy with other tests may take its time.
+    const qulonglong level = x.waitForWindow("QL Tastomat", 60000);
+    ASSERT_NE(level, 0u) << "tastomat still running: " << QFileInfo::exists(QStringLiteral("/proc/%1").arg(pid));
     EXPECT_EQ(QFileInfo(QStringLiteral("/proc/%1/cwd").arg(pid)).symLinkTarget(), QStringLiteral(TAVORO_SUITE_DIR));
     x.click(level, centre(360, 1125, 5775, 675));   // "kurze Wörter"
-    const qulonglong window = x.waitForWindow("QL Tastomat ;   <F6> für Lehrermenü");
+    const qulonglong window = x.waitForWindow("QL Tastomat ;   <F6> für Lehrermenü", 60000);
     ASSERT_NE(window, 0u);
 
     // The word's picture fills the picture box: far more than the few colours of an empty box.
@@ -65,7 +66,7 @@ TEST_F(EndToEndTest, AnExerciseStartedThroughTheLauncherFromAnotherFolderShowsAn
     x.key(window, {"F6", "alt+m"});
     QTest::qWait(500);
     x.key(0, {"a", "Return"});   // "&Alle Wörter" shares the "A": it only selects
-    const qulonglong print = x.waitForWindow("Drucken");
+    const qulonglong print = x.waitForWindow("Drucken", 60000);
     ASSERT_NE(print, 0u);
     x.click(print, centre(360, 3480, 1935, 375));
     // A PDF with the table picture in it, not an empty page.
