@@ -38,6 +38,7 @@ const Program kPrograms[] = {
     {"startomo", "/n=\"Anna\""},
     {"tastomat", "Q"},
     {"Pensumo", ""},
+    {"bogenblick", "Q"},
 };
 
 constexpr double kTimeGoal = 1.30;

@@ -57,6 +57,25 @@ private:
     bool pressed_ = false;
 };
 
+// A label that reports where any mouse button was released on it, in twips from its top left.
+class MouseUpLabel : public QLabel {
+public:
+    MouseUpLabel(const QString& caption, std::function<void(int, int)> onMouseUp)
+        : QLabel(caption), onMouseUp_(std::move(onMouseUp))
+    {
+    }
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override
+    {
+        const QPoint at = event->position().toPoint();
+        runHandler([this, at] { onMouseUp_(pixelsToTwips(at.x()), pixelsToTwips(at.y())); });
+    }
+
+private:
+    std::function<void(int, int)> onMouseUp_;
+};
+
 // A label as the layouts draw it: text from the top left, wrapped.
 QLabel* asLabel(QLabel* label)
 {
@@ -329,6 +348,12 @@ QLabel* Form::addClickableLabel(const QString& name, const QRect& twips, const Q
                                 std::function<void()> onClick, QWidget* parent)
 {
     return asLabel(place(new ClickableLabel(caption, std::move(onClick)), name, twips, parent));
+}
+
+QLabel* Form::addMouseUpLabel(const QString& name, const QRect& twips, const QString& caption,
+                              std::function<void(int x, int y)> onMouseUp, QWidget* parent)
+{
+    return asLabel(place(new MouseUpLabel(caption, std::move(onMouseUp)), name, twips, parent));
 }
 
 QPushButton* Form::addButton(const QString& name, const QRect& twips, const QString& caption,

@@ -89,6 +89,9 @@ public:
     // A label that runs `onClick` when it is clicked (pressed and released on it).
     QLabel* addClickableLabel(const QString& name, const QRect& twips, const QString& caption,
                               std::function<void()> onClick, QWidget* parent = nullptr);
+    // A label that reports where a mouse button was released on it, in twips from its top left.
+    QLabel* addMouseUpLabel(const QString& name, const QRect& twips, const QString& caption,
+                            std::function<void(int x, int y)> onMouseUp, QWidget* parent = nullptr);
     QPushButton* addButton(const QString& name, const QRect& twips, const QString& caption,
                            std::function<void()> onClick, QWidget* parent = nullptr);
     QLabel* addPicture(const QString& name, const QRect& twips, QWidget* parent = nullptr);

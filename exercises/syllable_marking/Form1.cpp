@@ -1,0 +1,415 @@
+#include "Form1.h"
+
+#include "LevelChoice.h"
+#include "WordTable.h"
+
+#include "DesignPictures.h"
+#include "GetOwnWords.h"
+#include "ListAuswahl.h"
+#include "ProtokollClass.h"
+#include "SStufe.h"
+
+#include "platform/forms/application.h"
+#include "platform/forms/twips.h"
+#include "platform/services.h"
+
+#include <map>
+
+namespace {
+
+ExerciseConfig syllableMarkingConfig()
+{
+    return {.program = QStringLiteral("bogenblick"),
+            .appTitle = QStringLiteral("QL Bogenblick"),
+            .logTitle = QStringLiteral("Bogenblick"),
+            .helpMapId = 9,
+            .backdropController = true};
+}
+
+constexpr int kClientWidth = 8850;
+constexpr int kClientHeight = 4680;
+constexpr int kThreeSyllableOffset = 21;
+constexpr int kBackspace = 8;
+constexpr int kSpace = 32;
+
+struct Widths {
+    int picture1;
+    int anzeige;
+};
+constexpr Widths kPictureLayout{6495, 5865};
+constexpr Widths kListLayout{8295, 7665};
+
+const QStringList& syllableWords()
+{
+    static const QStringList words = readWordTable(QStringLiteral("silben"));
+    return words;
+}
+
+void sleep(int ms)
+{
+    platform::services().clock->sleep(ms);
+}
+
+} // namespace
+
+Form1::Form1(ExerciseState& s) : ExerciseForm(s, syllableMarkingConfig())
+{
+    setCaption(QStringLiteral("QL Bogenblick ;   <F6> für Lehrermenü"));
+    setGeometryTwips(0, 0, kClientWidth + 2 * kBorderTwips, kClientHeight + kCaptionTwips + kBorderTwips);
+    addControls();
+    addMenus();
+}
+
+Form1::~Form1() = default;
+
+void Form1::addControls()
+{
+    Picture1 = addPicture(QStringLiteral("Picture1"), {240, 240, kPictureLayout.picture1, 1035});
+    Picture1->setFrameShape(QFrame::Box);
+    Picture1->setStyleSheet(QStringLiteral("QLabel#Picture1 { background: white; }"));
+    Anzeige = addMouseUpLabel(QStringLiteral("Anzeige"), {480, 120, kPictureLayout.anzeige, 795}, QString(),
+                              [this](int x, int) { Anzeige_MouseUp(x); }, Picture1);
+    platform::setControlFont(Anzeige, QStringLiteral("Arial"), 32.25, true);
+    Anzeige->setWordWrap(false);
+    Anzeige->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    Bild = addPicture(QStringLiteral("Bild"), {6960, 240, 1650, 1650});
+    Bild->hide();
+    Befehl = addLabel(QStringLiteral("Befehl"), {240, 1440, 6495, 540});
+    platform::setControlFont(Befehl, QStringLiteral("Arial"), 15.75, true);
+    Befehl->hide();
+    Nochmal = addButton(QStringLiteral("Nochmal"), {240, 2160, 1815, 735}, QStringLiteral("Hilfen"),
+                        [this] { Nochmal_Click(); });
+    Loeschen = addButton(QStringLiteral("Löschen"), {2280, 2160, 1815, 735}, QStringLiteral("Löschen"),
+                         [this] { Loeschen_Click(); });
+    for (QPushButton* button : {Nochmal, Loeschen}) {
+        platform::setControlFont(button, QStringLiteral("Arial"), 12, true);
+        button->hide();
+    }
+    Richtig = addPicture(QStringLiteral("Richtig"), {6960, 2040, 1650, 1650});
+    Falsch = addPicture(QStringLiteral("Falsch"), {6960, 2040, 1650, 1650});
+    platform::setPicture(Richtig, designPicturePath(DesignPicture::Richtig));
+    platform::setPicture(Falsch, designPicturePath(DesignPicture::Falsch));
+    Richtig->hide();
+    Falsch->hide();
+    Command1 = addNextTaskButton(QStringLiteral("Command1"), {240, 3360, 1815, 855});
+    addEndButton({6960, 3840, 1650, 615});
+}
+
+void Form1::addMenus()
+{
+    addTeacherSeparator();
+    WAlle = addTeacherItem(QStringLiteral("WAlle"), QStringLiteral("&Alle Wörter"), [this] { WAlle_Click(); });
+    WLeicht = addTeacherItem(QStringLiteral("WLeicht"), QStringLiteral("&Dreisilbige Wörter"),
+                             [this] { WLeicht_Click(); });
+    WSchwer = addTeacherItem(QStringLiteral("WSchwer"), QStringLiteral("&Vier- und mehrsilbige Wörter"),
+                             [this] { WSchwer_Click(); });
+    WEigene = addTeacherItem(QStringLiteral("WEigene"), QStringLiteral("&Wörter mit eigenen Bildern"),
+                             [this] { WEigene_Click(); });
+    WDateiauswahl = addTeacherItem(QStringLiteral("WDateiauswahl"), QStringLiteral("&Eigene Wörter"),
+                                   [this] { WDateiauswahl_Click(); });
+    WMehr = addTeacherItem(QStringLiteral("WMehr"), QStringLiteral("&Noch mehr Wörter"),
+                           [this] { WMehr_Click(); });
+    for (QAction* item : {WAlle, WLeicht, WSchwer, WEigene, WDateiauswahl, WMehr})
+        item->setCheckable(true);
+    WEigene->setVisible(false);
+}
+
+void Form1::startExercise()
+{
+    Zufall.setAnzahl(kThreeSyllableOffset);
+    Modus = askModus();
+    while (Modus == 10 || Modus == 11) {
+        Tippen = false;
+        Anzeige->clear();
+        show();
+        useListLayout(true);
+        if (Modus == 10)
+            WDateiauswahl_Click();
+        else
+            WMehr_Click();
+        if (Zufall.Anzahl() != 0)
+            return;
+        Modus = askModus();
+    }
+    Tippen = false;
+    Anzeige->clear();
+    show();
+    useListLayout(false);
+    state.ListSource = 0;
+    // One set, one presentation: an own-pictures set without pictures falls back to all words.
+    static const std::map<int, void (Form1::*)()> handlers{
+        {100, &Form1::WEigene_Click}, {0, &Form1::WAlle_Click}, {1, &Form1::WLeicht_Click},
+        {2, &Form1::WSchwer_Click}};
+    const auto handler = handlers.find(Modus);
+    if (handler != handlers.end())
+        (this->*handler->second)();
+}
+
+int Form1::askModus()
+{
+    const bool ownPictures = state.options.optEigeneBilder != 0;
+    WEigene->setVisible(ownPictures);
+    SStufe2 dialog;
+    const int chosen = askLevel(dialog,
+                                {QStringLiteral("Wörter mit drei Silben"),
+                                 QStringLiteral("Wörter mit vier oder mehr Silben"), QStringLiteral("alle Wörter"),
+                                 QStringLiteral("noch mehr Wörter"), QStringLiteral("eigene Wörter")},
+                                ownPictures ? QStringLiteral("Wörter aus eigenen Bildern") : QString());
+    static const std::map<int, int> modes{{0, 1}, {1, 2}, {2, 0}, {3, 11}, {4, 10}, {5, 100}};
+    const auto mode = modes.find(chosen);
+    return mode == modes.end() ? Modus : mode->second;
+}
+
+// Either the built-in sets and own pictures, or the two list sources, never both in one run.
+void Form1::useListLayout(bool lists)
+{
+    for (QAction* item : {WAlle, WLeicht, WSchwer, WEigene})
+        item->setEnabled(!lists);
+    for (QAction* item : {WDateiauswahl, WMehr})
+        item->setEnabled(lists);
+    Bild->setVisible(!lists && Bild->isVisible());
+    const Widths widths = lists ? kListLayout : kPictureLayout;
+    Picture1->resize(platform::twipsToPixels(widths.picture1), Picture1->height());
+    Anzeige->resize(platform::twipsToPixels(widths.anzeige), Anzeige->height());
+}
+
+void Form1::chooseSet(QAction* item)
+{
+    for (QAction* other : {WAlle, WLeicht, WSchwer, WEigene, WDateiauswahl, WMehr})
+        other->setChecked(other == item);
+}
+
+void Form1::WAlle_Click()
+{
+    chooseSet(WAlle);
+    Modus = 0;
+    Zufall.setAnzahl(static_cast<int>(syllableWords().size()));
+    Weiter();
+}
+
+void Form1::WLeicht_Click()
+{
+    chooseSet(WLeicht);
+    Modus = 1;
+    Zufall.setAnzahl(static_cast<int>(syllableWords().size()) - kThreeSyllableOffset);
+    Weiter();
+}
+
+void Form1::WSchwer_Click()
+{
+    chooseSet(WSchwer);
+    Modus = 2;
+    Zufall.setAnzahl(kThreeSyllableOffset);
+    Weiter();
+}
+
+void Form1::WEigene_Click()
+{
+    chooseSet(WEigene);
+    OwnWords = std::make_unique<GetOwnWords>();
+    OwnWords->setSilben(true);
+    OwnWords->setPfad(QStringLiteral("EigeneBilder/Bogenblick"));
+    Zufall.setAnzahl(OwnWords->Anzahl());
+    Modus = 100;
+    if (OwnWords->Anzahl() == 0) {
+        platform::services().messages->show(
+            QStringLiteral("Es gibt keine eigenen Bilder! Ich verwende meine Bilder."));
+        WAlle_Click();
+        return;
+    }
+    Weiter();
+}
+
+void Form1::WDateiauswahl_Click()
+{
+    chooseSet(WDateiauswahl);
+    state.ListSource = 1;
+    StartListe();
+}
+
+void Form1::WMehr_Click()
+{
+    chooseSet(WMehr);
+    state.ListSource = 2;
+    StartListe();
+}
+
+void Form1::StartListe()
+{
+    Zufall.setAnzahl(0);
+    ListAuswahl dialog(state);
+    dialog.showModal();
+    dialog.unload();
+    Zufall.setAnzahl(state.ListCount);
+    Weiter();
+}
+
+void Form1::Weiter()
+{
+    AktNummer = SyllableWord::kPresenting;
+    Anzeige->clear();
+    Getippt.clear();
+    for (QWidget* control : std::initializer_list<QWidget*>{Nochmal, Loeschen, Befehl, Bild})
+        control->hide();
+    Tippen = false;
+    word = SyllableWord();
+    if (Zufall.Anzahl() == 0)
+        return;
+    drawWord();
+    Falsch->hide();
+    Richtig->hide();
+    state.TaskWrong = false;
+    present();
+    Befehl->setText(QStringLiteral("Teile das Wort in Silben auf!"));
+    Befehl->show();
+    Proto().Aufgabe = word.word();
+    Proto().NeueAufgabe = true;
+    AktNummer = 1;
+}
+
+void Form1::drawWord()
+{
+    if (Modus == 100) {
+        OwnWords->Continue();
+        word = SyllableWord(OwnWords->Wortname());
+        platform::setPicture(Bild, OwnWords->Bildpfad());
+        return;
+    }
+    const int n = Zufall.ZufallsZahl();
+    WelchesWort = n;
+    if (state.ListSource != 0) {
+        word = SyllableWord(state.Liste.value(n - 1));
+        return;
+    }
+    if (Modus == 1)
+        WelchesWort = n + kThreeSyllableOffset;
+    word = SyllableWord(syllableWords().value(WelchesWort - 1));
+    platform::setPicture(Bild, QStringLiteral(":/syllables/%1.bmp").arg(100 + WelchesWort));
+}
+
+// The word grows syllable by syllable, the picture joins it, then the word stands whole.
+// The pauses block: painted, but deaf, and the next-task button is off meanwhile.
+void Form1::present()
+{
+    const QStringList& syllables = word.syllables();
+    Anzeige->setText(syllables.value(0));
+    Command1->setEnabled(false);
+    for (int k = 1; k < syllables.size(); ++k) {
+        sleep(1500);
+        Anzeige->setText(Anzeige->text() + QLatin1Char(' ') + syllables.at(k));
+    }
+    if (state.ListSource == 0) {
+        sleep(2000);
+        Bild->show();
+    }
+    sleep(3000);
+    Anzeige->clear();
+    sleep(1500);
+    Anzeige->setText(word.word());
+    Command1->setEnabled(true);
+}
+
+void Form1::Anzeige_MouseUp(int x)
+{
+    if (AktNummer > SyllableWord::kMaxSyllables - 1)
+        return;
+    const QString prefix = word.prefix(AktNummer);
+    if (SyllableWord::hits(platform::textWidthTwips(Anzeige, prefix), x)) {
+        Anzeige->setText(prefix + word.rest(AktNummer));
+        ++AktNummer;
+    }
+    if (word.markedUpTo(AktNummer))
+        finishMarking();
+}
+
+void Form1::finishMarking()
+{
+    AktNummer = SyllableWord::kMarked;
+    Richtig->show();
+    Command1->setEnabled(false);
+    sleep(3000);
+    Command1->setEnabled(true);
+    Richtig->hide();
+    Falsch->hide();
+    Befehl->setText(QStringLiteral("Schreibe das Wort!"));
+    Befehl->show();
+    Anzeige->setText(Getippt);
+    if (!checkText()) {
+        Proto().Richtig = false;
+        Proto().Count();
+    }
+    Tippen = true;
+    Nochmal->show();
+    Loeschen->show();
+}
+
+bool Form1::checkText()
+{
+    const bool matches = matchesStart(Anzeige->text(), word.word());
+    Falsch->setVisible(!matches);
+    Richtig->hide();
+    return matches;
+}
+
+void Form1::Form_KeyPress(int& keyAscii)
+{
+    if (!Tippen)
+        return;
+    const QString text = Anzeige->text();
+    if (isWritableKey(keyAscii)) {
+        if (text.size() < word.word().size())
+            Anzeige->setText(text + platform::characterText(keyAscii));
+    } else {
+        if (keyAscii == kBackspace && !text.isEmpty())
+            Anzeige->setText(text.chopped(1));
+        keyAscii = 0;
+    }
+    if (!checkText()) {
+        state.TaskWrong = true;
+        Proto().Richtig = false;
+        Proto().Count();
+    }
+    if (Anzeige->text() == word.word())
+        writeDone();
+}
+
+void Form1::writeDone()
+{
+    Nochmal->hide();
+    Loeschen->hide();
+    Richtig->show();
+    Falsch->hide();
+    Tippen = false;
+    Proto().Richtig = true;
+    Proto().Count();
+}
+
+void Form1::Loeschen_Click()
+{
+    if (!Tippen)
+        return;
+    if (!Anzeige->text().isEmpty())
+        Anzeige->setText(Anzeige->text().chopped(1));
+    checkText();
+}
+
+void Form1::Nochmal_Click()
+{
+    Getippt = Anzeige->text();
+    Befehl->setText(QStringLiteral("Teile das Wort in Silben auf!"));
+    Befehl->show();
+    Tippen = false;
+    for (QWidget* control : std::initializer_list<QWidget*>{Nochmal, Loeschen, Falsch, Richtig})
+        control->hide();
+    Anzeige->setText(word.word());
+    AktNummer = 1;
+}
+
+void Form1::Form_KeyDown(int& keyCode, int shift)
+{
+    if (Tippen && keyCode == kSpace) {
+        keyCode = 0;
+        return;
+    }
+    ExerciseForm::Form_KeyDown(keyCode, shift);
+}

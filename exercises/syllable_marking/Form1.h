@@ -1,0 +1,78 @@
+#pragma once
+
+#include "SyllableWord.h"
+
+#include "ExerciseForm.h"
+#include "Zufall_Array.h"
+
+#include <memory>
+
+class GetOwnWords;
+
+// Syllable recognition: a word appears syllable by syllable, the child marks its syllable
+// boundaries by clicking into it, then writes it.
+class Form1 : public ExerciseForm {
+    Q_OBJECT
+public:
+    explicit Form1(ExerciseState& state);
+    ~Form1() override;
+
+    // Word sets: 0 all 49 words, 1 three syllables, 2 four or more, 100 own pictures; 10 own
+    // word lists and 11 further lists come from the level dialog and work through ListSource.
+    int Modus = 0;
+    int WelchesWort = 0;
+    SyllableWord word;
+    // The boundary the next click must hit (1..5), SyllableWord::kMarked when all are marked,
+    // SyllableWord::kPresenting while the word is being presented.
+    int AktNummer = SyllableWord::kPresenting;
+    bool Tippen = false;
+    QString Getippt;
+    Zufall_Array Zufall;
+    std::unique_ptr<GetOwnWords> OwnWords;
+
+    QLabel* Picture1 = nullptr;
+    QLabel* Anzeige = nullptr;
+    QLabel* Bild = nullptr;
+    QLabel* Befehl = nullptr;
+    QLabel* Falsch = nullptr;
+    QPushButton* Command1 = nullptr;
+    QPushButton* Nochmal = nullptr;
+    QPushButton* Loeschen = nullptr;
+    QAction* WAlle = nullptr;
+    QAction* WLeicht = nullptr;
+    QAction* WSchwer = nullptr;
+    QAction* WEigene = nullptr;
+    QAction* WDateiauswahl = nullptr;
+    QAction* WMehr = nullptr;
+
+    void Weiter();
+    void StartListe();
+    void WAlle_Click();
+    void WLeicht_Click();
+    void WSchwer_Click();
+    void WEigene_Click();
+    void WDateiauswahl_Click();
+    void WMehr_Click();
+    void Anzeige_MouseUp(int x);
+    void Loeschen_Click();
+    void Nochmal_Click();
+
+protected:
+    void startExercise() override;
+    void nextTask() override { Weiter(); }
+    void Form_KeyDown(int& keyCode, int shift) override;
+    void Form_KeyPress(int& keyAscii) override;
+
+private:
+    void addControls();
+    void addMenus();
+    int askModus();
+    void useListLayout(bool lists);
+    void chooseSet(QAction* item);
+    void drawWord();
+    void present();
+    void finishMarking();
+    // Compares what is written with the word; returns whether it still matches.
+    bool checkText();
+    void writeDone();
+};

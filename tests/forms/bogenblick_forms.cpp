@@ -1,0 +1,102 @@
+#include "form_states.h"
+
+#include "Form1.h"
+
+#include "SStufe.h"
+#include "SuiteOptions.h"
+
+#include "platform/forms/twips.h"
+
+#include <QTest>
+
+using forms_check::FormEnvironment;
+using forms_check::FormState;
+using forms_check::Look;
+
+namespace {
+
+struct Start {
+    SuiteOptions options{};
+    QString arguments = "Q";
+    int level = 2;   // "alle Wörter"
+    std::function<void(platform::Form&)> onLevelDialog{};
+};
+
+// Syllable recognition as a pupil meets it: the level dialog answered, the first word presented.
+void withBogenblick(FormEnvironment& env, const Start& s, const std::function<void(Form1&)>& then)
+{
+    env.writeFile(env.programDir() + "/options4.ini", suiteOptionLines(s.options));
+    env.writeFile(env.dataDir() + "/Listen/Tiere.txt", {"Kro-ko-dil", "Pa-pa-gei"});
+    env.copyFromSuite("startomo");
+    env.copyFolderFromSuite("design");
+    env.processes->arguments = s.arguments;
+    testing_support::whenShown("SStufe2", [s](platform::Form& form) {
+        auto& dialog = static_cast<SStufe2&>(form);
+        if (s.onLevelDialog)
+            s.onLevelDialog(dialog);
+        QTest::mouseClick(dialog.Stufe[static_cast<std::size_t>(s.level)], Qt::LeftButton);
+    });
+    testing_support::whenShown("ListAuswahl", [](platform::Form& dialog) {
+        auto* list = dialog.findChild<QListWidget*>("Datei");
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
+    });
+    ExerciseState state;
+    Form1 exercise(state);
+    exercise.show();
+    then(exercise);
+    if (exercise.loaded())
+        exercise.unload();
+}
+
+// Marks every boundary, so the child is asked to write the word.
+void markWord(Form1& f)
+{
+    for (int next = 1; f.AktNummer == next && next <= 5; ++next) {
+        const int x = platform::textWidthTwips(f.Anzeige, f.word.prefix(next));
+        QTest::mouseClick(f.Anzeige, Qt::LeftButton, {}, QPoint(platform::twipsToPixels(x), 5));
+    }
+}
+
+SuiteOptions ownPictures()
+{
+    SuiteOptions o;
+    o.optEigeneBilder = 1;
+    return o;
+}
+
+} // namespace
+
+const std::vector<FormState>& forms_check::formStates()
+{
+    static const std::vector<FormState> states{
+        {"SStufe2", "start", [](FormEnvironment& env, const Look& look) {
+             withBogenblick(env, {.onLevelDialog = look}, [](Form1&) {});
+         }},
+        {"SStufe2", "own_pictures", [](FormEnvironment& env, const Look& look) {
+             withBogenblick(env, {.options = ownPictures(), .onLevelDialog = look}, [](Form1&) {});
+         }},
+        {"Form1", "marking", [](FormEnvironment& env, const Look& look) { withBogenblick(env, {}, look); }},
+        {"Form1", "writing", [](FormEnvironment& env, const Look& look) {
+             withBogenblick(env, {}, [&](Form1& f) {
+                 markWord(f);
+                 look(f);
+             });
+         }},
+        {"Form1", "word_lists", [](FormEnvironment& env, const Look& look) {
+             withBogenblick(env, {.level = 4}, look);
+         }},
+        {"Form1", "F6", [](FormEnvironment& env, const Look& look) {
+             withBogenblick(env, {}, [&](Form1& f) {
+                 QTest::keyClick(&f, Qt::Key_F6);
+                 look(f);
+             });
+         }},
+        {"Form1", "assignment_F6", [](FormEnvironment& env, const Look& look) {
+             withBogenblick(env, {.arguments = "Q03A"}, [&](Form1& f) {
+                 QTest::keyClick(&f, Qt::Key_F6);
+                 look(f);
+             });
+         }},
+    };
+    return states;
+}

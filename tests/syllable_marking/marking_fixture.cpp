@@ -1,0 +1,90 @@
+#include "marking_fixture.h"
+
+#include "platform/forms/end.h"
+#include "platform/forms/twips.h"
+
+MarkingTest::MarkingTest()
+{
+    addProgram("startomo");
+    writeOptions(options);
+}
+
+MarkingTest::~MarkingTest()
+{
+    stop();
+}
+
+void MarkingTest::writeOptions(const SuiteOptions& o) const
+{
+    writeFile(programDir() + "/options4.ini", suiteOptionLines(o));
+    QFile::remove(dataDir() + "/options4.ini");
+}
+
+Form1& MarkingTest::start(const QString& arguments, Level level)
+{
+    stop();
+    platform::resetProgramEnded();
+    if (processes)
+        processes->arguments = arguments;
+    state = ExerciseState();
+    platform::enterProgramFolder();
+    testing_support::whenShown("SStufe2", [this, level](platform::Form& shown) {
+        auto& dialog = static_cast<SStufe2&>(shown);
+        if (onLevelDialog)
+            onLevelDialog(dialog);
+        click(dialog.Stufe[static_cast<std::size_t>(level)]);
+    });
+    form = std::make_unique<Form1>(state);
+    form->show();
+    return *form;
+}
+
+void MarkingTest::stop()
+{
+    if (form && form->loaded())
+        form->unload();
+    form.reset();
+}
+
+void MarkingTest::clickAt(int twips) const
+{
+    const QPoint at(platform::twipsToPixels(twips), form->Anzeige->height() / 2);
+    QTest::mouseClick(form->Anzeige, Qt::LeftButton, {}, at);
+}
+
+void MarkingTest::markAll() const
+{
+    while (form->AktNummer <= 5 && !form->Tippen) {
+        const int before = form->AktNummer;
+        clickAt(widthOf(form->word.prefix(form->AktNummer)));
+        if (form->AktNummer == before)
+            return;
+    }
+}
+
+// Umlauts arrive as the text of a key event, as a German keyboard sends them.
+void MarkingTest::type(const QString& text) const
+{
+    for (const QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, form.get(), Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
+void MarkingTest::key(Qt::Key k) const
+{
+    QTest::keyClick(form.get(), k);
+}
+
+void MarkingTest::click(QAbstractButton* button)
+{
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+int MarkingTest::widthOf(const QString& text) const
+{
+    return platform::textWidthTwips(form->Anzeige, text);
+}
+
+double drawOfAll(int n)
+{
+    return (n - 0.5) / 49;
+}
