@@ -1,0 +1,222 @@
+#include "Form1.h"
+
+#include "DesignPictures.h"
+
+#include "platform/forms/timer.h"
+#include "platform/forms/twips.h"
+
+namespace {
+
+constexpr int kTops[] = {120, 1650, 3180, 4710};
+constexpr int kButtonHeight = 1530;
+constexpr int kPauseMs = 3000;
+
+ExerciseConfig riddleConfig()
+{
+    ExerciseConfig config;
+    config.program = QStringLiteral("rateflor");
+    config.appTitle = QStringLiteral("QL Rateflor");
+    config.logTitle = QStringLiteral("Rateflor");
+    config.helpMapId = 7;
+    return config;
+}
+
+void showButton(QPushButton* widget, const SyllableRiddle::Button& button)
+{
+    widget->setText(button.caption);
+    widget->setEnabled(button.enabled);
+}
+
+void restart(platform::Timer* timer)
+{
+    timer->setEnabled(false);
+    timer->setEnabled(true);
+}
+
+} // namespace
+
+Form1::Form1(ExerciseState& s)
+    : ExerciseForm(s, riddleConfig()), riddle(s, [this]() -> ProtokollClass& { return Proto(); })
+{
+    setCaption(QStringLiteral("QL Rateflor ;   <F6> für Lehrermenü"));
+    setGeometryTwips(0, 0, 9375 + 2 * kBorderTwips, 6330 + kCaptionTwips + kBorderTwips);
+    addControls();
+    addMenus();
+}
+
+Form1::~Form1() = default;
+
+std::vector<QPushButton*> Form1::addColumn(const QString& name, int left, int width,
+                                           void (Form1::*onClick)(int))
+{
+    std::vector<QPushButton*> column;
+    for (int i = 0; i < SyllableRiddle::kPositions; ++i) {
+        column.push_back(addButton(QStringLiteral("%1(%2)").arg(name).arg(i + 1),
+                                   {left, kTops[i], width, kButtonHeight}, QString(),
+                                   [this, onClick, i] { (this->*onClick)(i); }));
+    }
+    return column;
+}
+
+void Form1::addControls()
+{
+    Silbe1 = addColumn(QStringLiteral("Silbe1"), 240, 2100, &Form1::Silbe1_Click);
+    Silbe2 = addColumn(QStringLiteral("Silbe2"), 2760, 2100, &Form1::Silbe2_Click);
+    Bild = addColumn(QStringLiteral("Bild"), 5520, 1800, &Form1::Bild_Click);
+    for (QPushButton* button : Silbe1)
+        platform::setControlFont(button, QStringLiteral("Arial"), 27.75, true);
+    for (QPushButton* button : Silbe2)
+        platform::setControlFont(button, QStringLiteral("Arial"), 27.75, true);
+    for (QPushButton* button : Bild)
+        button->setIconSize(QSize(platform::twipsToPixels(1800) - 12, platform::twipsToPixels(kButtonHeight) - 12));
+    Richtig = addPicture(QStringLiteral("Richtig"), {7440, 1200, 1710, 1710});
+    Falsch = addPicture(QStringLiteral("Falsch"), {7440, 1200, 1710, 1710});
+    platform::setPicture(Richtig, designPicturePath(DesignPicture::Richtig));
+    platform::setPicture(Falsch, designPicturePath(DesignPicture::Falsch));
+    Richtig->hide();
+    Falsch->hide();
+    Ende = addButton(QStringLiteral("Ende"), {7560, 5280, 1575, 735}, QString(), [this] { Ende_Click(); });
+    Ende->setIcon(QIcon(platform::loadPicture(designPicturePath(DesignPicture::Ende))));
+    Ende->setIconSize(QSize(platform::twipsToPixels(1575) - 8, platform::twipsToPixels(735) - 8));
+    Zeit = addTimer(QStringLiteral("Zeit"), kPauseMs, [this] { Zeit_Timer(); });
+    for (int i = 0; i < 2; ++i)
+        ZeitFalsch.push_back(addTimer(QStringLiteral("ZeitFalsch(%1)").arg(i + 1), kPauseMs,
+                                      [this, i] { ZeitFalsch_Timer(i); }));
+}
+
+void Form1::addMenus()
+{
+    addTeacherSeparator();
+    WLeicht = addTeacherItem(QStringLiteral("WLeicht"), QStringLiteral("&Leichte Wörter"),
+                             [this] { WLeicht_Click(); });
+    WSchwer = addTeacherItem(QStringLiteral("WSchwer"), QStringLiteral("&Schwere Wörter"),
+                             [this] { WSchwer_Click(); });
+    WAlle = addTeacherItem(QStringLiteral("WAlle"), QStringLiteral("&Alle Wörter"),
+                           [this] { WAlle_Click(); });
+    for (QAction* item : {WLeicht, WSchwer, WAlle})
+        item->setCheckable(true);
+    WAlle->setChecked(true);
+    WFehler->setText(QStringLiteral("Weiter"));
+}
+
+void Form1::startExercise()
+{
+    WAlle_Click();
+}
+
+void Form1::chooseLevel(QAction* item, int level)
+{
+    for (QAction* other : {WLeicht, WSchwer, WAlle})
+        other->setChecked(other == item);
+    stopTimers();
+    riddle.setLevel(level);
+    showPictures();
+    showBoard();
+}
+
+void Form1::WAlle_Click()
+{
+    chooseLevel(WAlle, 0);
+}
+
+void Form1::WLeicht_Click()
+{
+    chooseLevel(WLeicht, 1);
+}
+
+void Form1::WSchwer_Click()
+{
+    chooseLevel(WSchwer, 2);
+}
+
+void Form1::WFehler_Click()
+{
+    Weiter();
+}
+
+// A new turn also ends the pause and the wrong marks of the old one, whose timers would
+// otherwise act on the new turn.
+void Form1::Weiter()
+{
+    stopTimers();
+    riddle.Weiter();
+    showPictures();
+    showBoard();
+}
+
+void Form1::stopTimers()
+{
+    Zeit->setEnabled(false);
+    for (platform::Timer* timer : ZeitFalsch)
+        timer->setEnabled(false);
+}
+
+// A picture that is missing or cannot be read leaves its button empty; it still takes clicks.
+void Form1::showPictures()
+{
+    for (int i = 0; i < SyllableRiddle::kPositions; ++i) {
+        const QString word = riddle.Bild[i].tag;
+        platform::setTag(Bild[i], word);
+        Bild[i]->setIcon(QIcon(platform::loadPicture(word + QStringLiteral(".bmp"))));
+    }
+}
+
+void Form1::showBoard()
+{
+    for (int i = 0; i < SyllableRiddle::kPositions; ++i) {
+        showButton(Silbe1[i], riddle.Silbe1[i]);
+        platform::setTag(Silbe1[i], riddle.Silbe1[i].tag);
+        showButton(Silbe2[i], riddle.Silbe2[i]);
+        Bild[i]->setEnabled(riddle.Bild[i].enabled);
+    }
+    Richtig->setVisible(riddle.richtigShown);
+    Falsch->setVisible(riddle.falschShown);
+}
+
+void Form1::Silbe1_Click(int index)
+{
+    if (riddle.Silbe1_Click(index))
+        showBoard();
+}
+
+void Form1::Silbe2_Click(int index)
+{
+    const SyllableRiddle::Click result = riddle.Silbe2_Click(index);
+    if (result == SyllableRiddle::Click::Ignored)
+        return;
+    ZeitFalsch[0]->setEnabled(false);
+    if (result == SyllableRiddle::Click::Wrong)
+        ZeitFalsch[0]->setEnabled(true);
+    showBoard();
+}
+
+void Form1::Bild_Click(int index)
+{
+    const SyllableRiddle::Click result = riddle.Bild_Click(index);
+    if (result == SyllableRiddle::Click::Ignored)
+        return;
+    if (result == SyllableRiddle::Click::Wrong) {
+        restart(ZeitFalsch[1]);
+    } else {
+        ZeitFalsch[1]->setEnabled(false);
+        Zeit->setEnabled(true);
+    }
+    showBoard();
+}
+
+void Form1::ZeitFalsch_Timer(int index)
+{
+    ZeitFalsch[index]->setEnabled(false);
+    riddle.hideFalsch();
+    showBoard();
+}
+
+void Form1::Zeit_Timer()
+{
+    Zeit->setEnabled(false);
+    riddle.pauseOver();
+    showBoard();
+    showBlockResultWhenDue(SyllableRiddle::kBlockSize);
+    if (riddle.turnDone())
+        Weiter();
+}
