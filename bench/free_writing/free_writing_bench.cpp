@@ -2,9 +2,8 @@
 // services with the built program folder. Should stay well under 2 ms.
 #include "Form1.h"
 
+#include "bench_main.h"
 #include "bench_services.h"
-
-#include "platform/forms/application.h"
 
 #include <QToolButton>
 
@@ -38,10 +37,5 @@ BENCHMARK(FreeWritingKeyClick)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    platform::Application app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runOffscreenBenchmarks(argc, argv);
 }

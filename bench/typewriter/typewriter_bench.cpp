@@ -2,9 +2,9 @@
 // and painted, offscreen, on the fake services with the built program folder.
 #include "Form1.h"
 
+#include "bench_main.h"
 #include "bench_services.h"
 
-#include "platform/forms/application.h"
 #include "platform/services.h"
 
 #include <QPushButton>
@@ -75,10 +75,5 @@ BENCHMARK(TypewriterKeyPress)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    platform::Application app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runOffscreenBenchmarks(argc, argv);
 }

@@ -33,6 +33,7 @@ namespace forms_check {
 class FormEnvironment : public testing_support::SuiteTest {
 public:
     using SuiteTest::appDataDir;
+    using SuiteTest::clock;
     using SuiteTest::copyFromSuite;
     using SuiteTest::dataDir;
     using SuiteTest::programDir;

@@ -2,7 +2,7 @@
 
 #include "Form1.h"
 
-#include "fixture.h"
+#include "exercise_test.h"
 
 #include "SuiteOptions.h"
 
@@ -19,23 +19,12 @@ inline void PrintTo(const QString& text, std::ostream* os)
 
 // The free writing window started the way a pupil meets it: suite options written in the
 // program folder, the command line set.
-class FreeWritingTest : public testing_support::SuiteTest {
+class FreeWritingTest : public testing_support::ExerciseTest<Form1> {
 protected:
-    FreeWritingTest();
-    ~FreeWritingTest() override;
-
-    void writeOptions(const SuiteOptions& o) const;
-    Form1& start(const QString& arguments = QStringLiteral("Q"));
-    void stop();
-
     static void click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
     void pressKey(int index) const { click(form->Worttaste[static_cast<std::size_t>(index)]); }
     // Types on the real keyboard while `control` (the window when none) has the focus.
     void type(const QString& text, QWidget* control = nullptr) const;
     QString text() const { return form->Schrift->toPlainText(); }
     QString printButtonFile() const { return dataDir() + "/options3.ini"; }
-
-    SuiteOptions options;
-    ExerciseState state;
-    std::unique_ptr<Form1> form;
 };

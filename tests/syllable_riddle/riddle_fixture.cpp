@@ -1,26 +1,8 @@
 #include "riddle_fixture.h"
 
 #include "platform/files.h"
-#include "platform/forms/end.h"
 
 #include <QDir>
-
-RiddleFormTest::RiddleFormTest()
-{
-    addProgram("startomo");
-    writeOptions(options);
-}
-
-RiddleFormTest::~RiddleFormTest()
-{
-    stop();
-}
-
-void RiddleFormTest::writeOptions(const SuiteOptions& o) const
-{
-    writeFile(programDir() + "/options4.ini", suiteOptionLines(o));
-    QFile::remove(dataDir() + "/options4.ini");
-}
 
 QString RiddleFormTest::logFolder()
 {
@@ -29,25 +11,6 @@ QString RiddleFormTest::logFolder()
     const QString logs = appDataDir() + "/logs";
     QDir().mkpath(logs);
     return logs;
-}
-
-Form1& RiddleFormTest::start(const QString& arguments)
-{
-    stop();
-    platform::resetProgramEnded();
-    if (processes)
-        processes->arguments = arguments;
-    state = ExerciseState();
-    form = std::make_unique<Form1>(state);
-    form->show();
-    return *form;
-}
-
-void RiddleFormTest::stop()
-{
-    if (form && form->loaded())
-        form->unload();
-    form.reset();
 }
 
 void RiddleFormTest::scriptWords(const std::vector<int>& words)
@@ -69,9 +32,9 @@ int RiddleFormTest::wordNumber(const QString& word)
     return 0;
 }
 
-QPushButton* RiddleFormTest::firstOf(const QString& word) const
+QPushButton* RiddleFormTest::tagged(const std::vector<QPushButton*>& column, const QString& word)
 {
-    for (QPushButton* button : form->Silbe1)
+    for (QPushButton* button : column)
         if (platform::tag(button) == word)
             return button;
     return nullptr;
@@ -81,14 +44,6 @@ QPushButton* RiddleFormTest::secondNamed(const QString& caption) const
 {
     for (QPushButton* button : form->Silbe2)
         if (button->text() == caption && button->isEnabled())
-            return button;
-    return nullptr;
-}
-
-QPushButton* RiddleFormTest::pictureOf(const QString& word) const
-{
-    for (QPushButton* button : form->Bild)
-        if (platform::tag(button) == word)
             return button;
     return nullptr;
 }

@@ -2,13 +2,10 @@
 
 #include "Form1.h"
 
-#include "fixture.h"
-
-#include "SuiteOptions.h"
+#include "exercise_test.h"
 
 #include <QTest>
 
-#include <memory>
 #include <ostream>
 #include <set>
 
@@ -18,16 +15,10 @@ inline void PrintTo(const QString& text, std::ostream* os)
 }
 
 // The syllable riddle started the way a pupil meets it, with the words of its turns scripted.
-class RiddleFormTest : public testing_support::SuiteTest {
+class RiddleFormTest : public testing_support::ExerciseTest<Form1> {
 protected:
-    RiddleFormTest();
-    ~RiddleFormTest() override;
-
-    void writeOptions(const SuiteOptions& o) const;
     // Logging under names on, and a log folder for the pupil's file.
     QString logFolder();
-    Form1& start(const QString& arguments);
-    void stop();
 
     // The next draws of the word drawer give these table words (1..58), in this order; the
     // script counts from the start of the drawer's cycle (the program's start).
@@ -37,20 +28,18 @@ protected:
     static int wordNumber(const QString& word);
 
     void click(QAbstractButton* button) const { QTest::mouseClick(button, Qt::LeftButton); }
-    // The first-syllable button of `word`, the free second-syllable button that completes it,
-    // and the picture of a word.
-    QPushButton* firstOf(const QString& word) const;
+    // The first-syllable button of a word, an offered second-syllable button with this caption,
+    // the picture of a word and a picture of another word.
+    QPushButton* firstOf(const QString& word) const { return tagged(form->Silbe1, word); }
     QPushButton* secondNamed(const QString& caption) const;
-    QPushButton* pictureOf(const QString& word) const;
+    QPushButton* pictureOf(const QString& word) const { return tagged(form->Bild, word); }
     QPushButton* otherPicture(const QString& word) const;
     // Clicks the word's parts (the first syllable unless one is chosen) and waits out the pause.
     void join(const QString& word);
     QStringList logLines(const QString& folder) const;
 
-    SuiteOptions options;
-    ExerciseState state;
-    std::unique_ptr<Form1> form;
-
 private:
+    static QPushButton* tagged(const std::vector<QPushButton*>& column, const QString& word);
+
     std::set<int> drawn_;
 };

@@ -1,50 +1,14 @@
 #include "typewriter_fixture.h"
 
-#include "platform/forms/end.h"
-#include "platform/services.h"
-
-TypewriterTest::TypewriterTest()
-{
-    addProgram("startomo");
-    writeOptions(options);
-}
-
-TypewriterTest::~TypewriterTest()
-{
-    stop();
-}
-
-void TypewriterTest::writeOptions(const SuiteOptions& o) const
-{
-    writeFile(programDir() + "/options4.ini", suiteOptionLines(o));
-    QFile::remove(dataDir() + "/options4.ini");
-}
-
 Form1& TypewriterTest::start(const QString& arguments, Level level)
 {
-    stop();
-    platform::resetProgramEnded();
-    if (processes)
-        processes->arguments = arguments;
-    state = ExerciseState();
-    // What every program's start does before its window loads.
-    platform::enterProgramFolder();
     testing_support::whenShown("SStufe", [this, level](platform::Form& form) {
         auto& dialog = static_cast<SStufe&>(form);
         if (onLevelDialog)
             onLevelDialog(dialog);
         click(dialog.Stufe[static_cast<std::size_t>(level)]);
     });
-    form = std::make_unique<Form1>(state);
-    form->show();
-    return *form;
-}
-
-void TypewriterTest::stop()
-{
-    if (form && form->loaded())
-        form->unload();
-    form.reset();
+    return ExerciseTest::start(arguments);
 }
 
 int TypewriterTest::keyFor(const QString& tile, bool first)

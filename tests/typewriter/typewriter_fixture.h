@@ -3,28 +3,22 @@
 #include "Form1.h"
 #include "TypewriterKeyboard.h"
 
-#include "fixture.h"
+#include "exercise_test.h"
 
 #include "SStufe.h"
-#include "SuiteOptions.h"
 
 #include <QTest>
 #include <QToolButton>
 
-#include <memory>
+#include <functional>
 
 // A typewriter started the way a pupil meets it: suite options written, the command line set,
 // the level dialog answered by a click.
-class TypewriterTest : public testing_support::SuiteTest {
+class TypewriterTest : public testing_support::ExerciseTest<Form1> {
 protected:
     enum Level { Short = 0, Longer = 1, All = 2, Own = 3 };
 
-    TypewriterTest();
-    ~TypewriterTest() override;
-
-    void writeOptions(const SuiteOptions& o) const;
     Form1& start(const QString& arguments, Level level = All);
-    void stop();
 
     // The key that types `tile` at this place of the word.
     static int keyFor(const QString& tile, bool first);
@@ -37,7 +31,4 @@ protected:
 
     // Looks at the level dialog before the child answers it.
     std::function<void(SStufe&)> onLevelDialog;
-    SuiteOptions options;
-    ExerciseState state;
-    std::unique_ptr<Form1> form;
 };
