@@ -37,6 +37,7 @@ struct Program {
 const Program kPrograms[] = {
     {"startomo", "/n=\"Anna\""},
     {"tastomat", "Q"},
+    {"rateflor", "Q"},
     {"Pensumo", ""},
     {"bogenblick", "Q"},
 };
