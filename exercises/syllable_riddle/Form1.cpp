@@ -11,15 +11,11 @@ constexpr int kTops[] = {120, 1650, 3180, 4710};
 constexpr int kButtonHeight = 1530;
 constexpr int kPauseMs = 3000;
 
-ExerciseConfig riddleConfig()
-{
-    ExerciseConfig config;
-    config.program = QStringLiteral("rateflor");
-    config.appTitle = QStringLiteral("QL Rateflor");
-    config.logTitle = QStringLiteral("Rateflor");
-    config.helpMapId = 7;
-    return config;
-}
+const ExerciseConfig kConfig{.program = QStringLiteral("rateflor"),
+                             .appTitle = QStringLiteral("QL Rateflor"),
+                             .logTitle = QStringLiteral("Rateflor"),
+                             .helpMapId = 7,
+                             .backdropController = true};
 
 void showButton(QPushButton* widget, const SyllableRiddle::Button& button)
 {
@@ -36,7 +32,7 @@ void restart(platform::Timer* timer)
 } // namespace
 
 Form1::Form1(ExerciseState& s)
-    : ExerciseForm(s, riddleConfig()), riddle(s, [this]() -> ProtokollClass& { return Proto(); })
+    : ExerciseForm(s, kConfig), riddle(s, [this]() -> ProtokollClass& { return Proto(); })
 {
     setCaption(QStringLiteral("QL Rateflor ;   <F6> für Lehrermenü"));
     setGeometryTwips(0, 0, 9375 + 2 * kBorderTwips, 6330 + kCaptionTwips + kBorderTwips);
@@ -75,9 +71,7 @@ void Form1::addControls()
     platform::setPicture(Falsch, designPicturePath(DesignPicture::Falsch));
     Richtig->hide();
     Falsch->hide();
-    Ende = addButton(QStringLiteral("Ende"), {7560, 5280, 1575, 735}, QString(), [this] { Ende_Click(); });
-    Ende->setIcon(QIcon(platform::loadPicture(designPicturePath(DesignPicture::Ende))));
-    Ende->setIconSize(QSize(platform::twipsToPixels(1575) - 8, platform::twipsToPixels(735) - 8));
+    addEndButton({7560, 5280, 1575, 735});
     Zeit = addTimer(QStringLiteral("Zeit"), kPauseMs, [this] { Zeit_Timer(); });
     for (int i = 0; i < 2; ++i)
         ZeitFalsch.push_back(addTimer(QStringLiteral("ZeitFalsch(%1)").arg(i + 1), kPauseMs,

@@ -1,5 +1,6 @@
 #include "riddle_fixture.h"
 
+#include "BlackBack.h"
 #include "Protokoll.h"
 
 #include "platform/forms/end.h"
@@ -372,6 +373,19 @@ TEST_F(RiddleFormTest, CapitalsAndTheOtherUnusedOptionsChangeNothing)
     EXPECT_TRUE(seconds.contains("be"));
     EXPECT_EQ(visibleItems(f.dasmenu), kTeacherMenu);
     EXPECT_TRUE(messages->shown.empty());
+}
+
+TEST_F(RiddleFormTest, BackdropStandsBehindTheWindowUntilItCloses)
+{
+    options.HGrund = -1;
+    writeOptions(options);
+    Form1& f = start("Q");
+    ASSERT_NE(f.HG, nullptr);
+    EXPECT_TRUE(f.HG->Enabled());
+    EXPECT_TRUE(platform::formLoaded("Hintergrund"));
+    EXPECT_TRUE(f.close());
+    EXPECT_FALSE(platform::formLoaded("Hintergrund"));
+    EXPECT_EQ(processes->commandLines(), QStringList{programDir() + "/startomo.exe"});
 }
 
 } // namespace
