@@ -53,7 +53,8 @@ TEST_P(ExerciseStartTest, TheButtonStartsTheExerciseWithThePupilsNameAndLog)
 
 // Each exercise adds its row once it is built (and its target to CMakeLists.txt).
 INSTANTIATE_TEST_SUITE_P(Exercises, ExerciseStartTest,
-                         ::testing::Values(ExerciseButton{8, "Bogenblick", "bogenblick"}),
+                         ::testing::Values(ExerciseButton{6, "Rateflor", "rateflor"},
+                                           ExerciseButton{8, "Bogenblick", "bogenblick"}),
                          [](const auto& info) { return std::string(info.param.executable); });
 
 } // namespace

@@ -1,0 +1,103 @@
+// The real syllable riddle on a private X server, started as the launcher starts it from a
+// folder that is not the program folder, driven by real clicks; its end starts the real launcher.
+#include "fixture.h"
+#include "xserver.h"
+
+#include "SyllableRiddle.h"
+
+#include "platform/files.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTest>
+
+#include <csignal>
+
+namespace {
+
+using testing_support::PrivateXServer;
+
+constexpr int kTops[] = {120, 1650, 3180, 4710};
+
+// Pixel centre of a control given in twips (15 twips per pixel).
+QPoint centre(int left, int top, int width, int height)
+{
+    return {(left + width / 2) / 15, (top + height / 2) / 15};
+}
+
+class RiddleDisplayTest : public testing_support::SuiteTest {
+protected:
+    RiddleDisplayTest()
+    {
+        for (const char* program : {"rateflor", "startomo"})
+            copyFromSuite(program);
+        // Logging under names on, no backdrop, the launcher restarted at the end.
+        QStringList options(11, platform::formatNumber(0));
+        options[10] = platform::formatNumber(1);
+        for (const QString& file : {programDir() + "/options4.ini", dataDir() + "/options4.ini",
+                                    dataDir() + "/options4.bak"})
+            writeFile(file, options);
+        QDir().mkpath(dataDir() + "/Protokoll_2");
+    }
+
+    QStringList taskLines() const
+    {
+        return platform::readTextFile(dataDir() + "/Protokoll_2/Max.txt").lines.filter("Die Aufgabe");
+    }
+
+    // The running launcher of this program folder and its last argument; {0, ""} when none.
+    std::pair<int, QString> launcher() const
+    {
+        for (const QString& pid : QDir("/proc").entryList(QDir::Dirs)) {
+            if (QFileInfo("/proc/" + pid + "/exe").symLinkTarget() != programDir() + "/startomo")
+                continue;
+            QFile cmdline("/proc/" + pid + "/cmdline");
+            if (cmdline.open(QIODevice::ReadOnly))
+                return {pid.toInt(), QString::fromLocal8Bit(cmdline.readAll()).split(QChar(0), Qt::SkipEmptyParts).last()};
+        }
+        return {0, {}};
+    }
+};
+
+TEST_F(RiddleDisplayTest, RealClicksJoinAWordAndTheEndStartsTheRealLauncher)
+{
+    PrivateXServer x;
+    ASSERT_TRUE(x.running());
+    QProcessEnvironment env = x.environment();
+    env.insert("XDG_DATA_HOME", appDataDir());
+    QProcess rateflor;
+    rateflor.setProcessEnvironment(env);
+    rateflor.setWorkingDirectory(root.path());
+    rateflor.start(programDir() + "/rateflor", {QString("Q /p=\"%1\" /n=\"Max\"").arg(dataDir())});
+    const qulonglong window = x.waitForWindow("QL Rateflor ;   <F6> für Lehrermenü");
+    ASSERT_NE(window, 0u);
+
+    // The first syllable at the top, then every second syllable and every picture: the wrong
+    // ones are refused, the right ones join the word, which is logged once.
+    x.click(window, centre(240, kTops[0], 2100, 1530));
+    for (const int top : kTops)
+        x.click(window, centre(2760, top, 2100, 1530));
+    for (const int top : kTops)
+        x.click(window, centre(5520, top, 1800, 1530));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return taskLines().size() == 1; }, 10000));
+    QStringList words;
+    for (const SyllableRiddle::Word& word : SyllableRiddle::table())
+        words << word.joined();
+    const QString line = taskLines().first();
+    const QString word = line.section('"', 1, 1);
+    EXPECT_TRUE(words.contains(word)) << line.toStdString();
+    EXPECT_TRUE(line.endsWith("wurde beim ersten Versuch falsch gelöst.")
+                || line.endsWith("wurde beim ersten Versuch richtig gelöst."))
+        << line.toStdString();
+
+    x.click(window, centre(7560, 5280, 1575, 735));
+    ASSERT_TRUE(rateflor.waitForFinished(10000));
+    EXPECT_EQ(rateflor.exitStatus(), QProcess::NormalExit);
+    std::pair<int, QString> started;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return (started = launcher()).first != 0; }, 10000));
+    EXPECT_EQ(started.second, "/n=\"Max\"");
+    ::kill(started.first, SIGTERM);
+}
+
+} // namespace
