@@ -262,7 +262,9 @@ TEST_F(SyllableMarkingTest, OwnListsUseTheWideLayoutWithoutPicture)
 TEST_F(SyllableMarkingTest, ListDialogLeftWithoutAListAtStartAsksForTheLevelAgain)
 {
     int levelDialogs = 0;
-    testing_support::whenShown("ListAuswahl", [](platform::Form& dialog) { dialog.hide(); });
+    testing_support::whenShown("ListAuswahl", [](platform::Form& dialog) {
+        click(dialog.findChild<QPushButton*>("Command1"));   // "Zurück"
+    });
     onLevelDialog = [&](SStufe2&) {
         ++levelDialogs;
         testing_support::whenShown("SStufe2", [&](platform::Form& shown) {
@@ -310,6 +312,33 @@ TEST_F(SyllableMarkingTest, NoOwnPicturesGiveTheMessageAndOnePresentationOfAllWo
     EXPECT_EQ(f.Modus, 0);
     EXPECT_TRUE(f.WAlle->isChecked());
     EXPECT_FALSE(f.WEigene->isChecked());
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(SyllableMarkingTest, ListDialogLeftWithoutAListFromTheMenuLeavesTheWindowEmpty)
+{
+    writeFile(dataDir() + "/Listen/Meine.txt", {"Haus", "Ba-na-ne"});
+    testing_support::whenShown("ListAuswahl", [](platform::Form& dialog) {
+        auto* list = dialog.findChild<QListWidget*>("Datei");
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
+    });
+    Form1& f = start("Q", OwnLists);
+    ASSERT_FALSE(f.Anzeige->text().isEmpty());
+    testing_support::whenShown("ListAuswahl", [](platform::Form& dialog) {
+        click(dialog.findChild<QPushButton*>("Command1"));   // "Zurück"
+    });
+    key(Qt::Key_F6);
+    f.WDateiauswahl->trigger();
+    EXPECT_EQ(f.Anzeige->text(), "");
+    EXPECT_TRUE(f.Befehl->isHidden());
+    clickAt(100);
+    click(f.Command1);
+    EXPECT_EQ(f.Anzeige->text(), "");
+    EXPECT_EQ(state.TasksDone, 0);
+    EXPECT_TRUE(f.WMehr->isEnabled());
 }
 
 } // namespace
