@@ -9,8 +9,10 @@ class QLocalServer;
 
 namespace platform {
 
-// One running copy per program and user. The first copy listens; a later copy asks it to come
-// to the front and learns that it must end.
+// One running copy per program, user and data folder. The first copy holds an exclusive lock
+// on a lock file in the user's runtime folder for its whole life, so that of two copies
+// started at the same instant exactly one wins; it also listens, so that a later copy can ask
+// it to come to the front.
 class SingleInstance : public QObject {
     Q_OBJECT
 public:
@@ -18,12 +20,16 @@ public:
     ~SingleInstance() override;
 
     // True when another copy runs (it has been asked to come to the front); otherwise this copy
-    // becomes the one that listens.
+    // becomes the one that runs.
     bool anotherRunning();
     void setActivationHandler(std::function<void()> handler) { onActivate_ = std::move(handler); }
 
 private:
-    QString serverName_;
+    void listen();
+    void askToComeToTheFront() const;
+
+    QString name_;
+    int lockFd_ = -1;
     QLocalServer* server_ = nullptr;
     std::function<void()> onActivate_;
 };
