@@ -38,6 +38,7 @@ const Program kPrograms[] = {
     {"startomo", "/n=\"Anna\""},
     {"tastomat", "Q"},
     {"rateflor", "Q"},
+    {"Kritzlon", "Q"},
     {"Pensumo", ""},
     {"bogenblick", "Q"},
 };
