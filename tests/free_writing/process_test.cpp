@@ -9,23 +9,6 @@
 
 namespace {
 
-// The running processes whose arguments name `program`, with their arguments.
-std::vector<std::pair<int, QStringList>> processesOf(const QString& program)
-{
-    std::vector<std::pair<int, QStringList>> found;
-    for (const QString& entry : QDir("/proc").entryList(QDir::Dirs)) {
-        bool isPid = false;
-        const int pid = entry.toInt(&isPid);
-        QFile file("/proc/" + entry + "/cmdline");
-        if (!isPid || !file.open(QIODevice::ReadOnly))
-            continue;
-        const QStringList argv = QString::fromLocal8Bit(file.readAll()).split(QChar(0), Qt::SkipEmptyParts);
-        if (argv.contains(program))
-            found.emplace_back(pid, argv);
-    }
-    return found;
-}
-
 TEST_F(FreeWritingTest, EndingStartsTheRealLauncherWithThePupilsName)
 {
     // The real launcher, kept to this test's data folder; it runs until the test ends it.
@@ -43,7 +26,7 @@ TEST_F(FreeWritingTest, EndingStartsTheRealLauncherWithThePupilsName)
 
     std::vector<std::pair<int, QStringList>> launchers;
     ASSERT_TRUE(QTest::qWaitFor([&] {
-        launchers = processesOf(programDir() + "/startomo");
+        launchers = testing_support::processesOf(programDir() + "/startomo");
         return !launchers.empty();
     }, 10000));
     ASSERT_EQ(launchers.size(), 1u);

@@ -47,6 +47,22 @@ void onFormShown(platform::Form& form)
 
 } // namespace
 
+std::vector<std::pair<int, QStringList>> processesOf(const QString& program)
+{
+    std::vector<std::pair<int, QStringList>> found;
+    for (const QString& entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+        bool isPid = false;
+        const int pid = entry.toInt(&isPid);
+        QFile file(QStringLiteral("/proc/") + entry + QStringLiteral("/cmdline"));
+        if (!isPid || !file.open(QIODevice::ReadOnly))
+            continue;
+        const QStringList argv = QString::fromLocal8Bit(file.readAll()).split(QChar(0), Qt::SkipEmptyParts);
+        if (argv.contains(program))
+            found.emplace_back(pid, argv);
+    }
+    return found;
+}
+
 void whenShown(const QString& formName, std::function<void(platform::Form&)> action)
 {
     pendingActions().push_back({formName, std::move(action)});

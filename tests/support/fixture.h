@@ -10,6 +10,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <utility>
+#include <vector>
 
 namespace platform {
 class Form;
@@ -51,6 +53,9 @@ protected:
 private:
     const QString startFolder_ = QDir::currentPath();
 };
+
+// The running processes whose argument vector names `program`: their ids and arguments.
+std::vector<std::pair<int, QStringList>> processesOf(const QString& program);
 
 // Runs `action` inside the nested loop of the next form of that name that is shown, once.
 void whenShown(const QString& formName, std::function<void(platform::Form&)> action);

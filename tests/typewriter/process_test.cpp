@@ -65,25 +65,6 @@ TEST_F(TypewriterTest, SecondCopyEndsAtOnceAndTouchesNoFile)
     first.waitForFinished();
 }
 
-// The argument vectors of running processes whose command line names `program`.
-std::vector<std::pair<int, QStringList>> processesOf(const QString& program)
-{
-    std::vector<std::pair<int, QStringList>> found;
-    for (const QString& entry : QDir("/proc").entryList(QDir::Dirs)) {
-        bool isPid = false;
-        const int pid = entry.toInt(&isPid);
-        if (!isPid)
-            continue;
-        QFile file("/proc/" + entry + "/cmdline");
-        if (!file.open(QIODevice::ReadOnly))
-            continue;
-        const QStringList argv = QString::fromLocal8Bit(file.readAll()).split(QChar(0), Qt::SkipEmptyParts);
-        if (argv.contains(program))
-            found.emplace_back(pid, argv);
-    }
-    return found;
-}
-
 TEST_F(TypewriterTest, EndingStartsTheRealLauncherWithThePupilsName)
 {
     // The real launcher, kept to this test's data folder; it runs until the test ends it.
@@ -101,7 +82,7 @@ TEST_F(TypewriterTest, EndingStartsTheRealLauncherWithThePupilsName)
 
     std::vector<std::pair<int, QStringList>> launchers;
     ASSERT_TRUE(waitFor([&] {
-        launchers = processesOf(programDir() + "/startomo");
+        launchers = testing_support::processesOf(programDir() + "/startomo");
         return !launchers.empty();
     }));
     ASSERT_EQ(launchers.size(), 1u);
