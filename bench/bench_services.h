@@ -32,5 +32,3 @@ struct FakeServices {
         QDir::setCurrent(QStringLiteral(TAVORO_SUITE_DIR));
     }
 };
-
-
