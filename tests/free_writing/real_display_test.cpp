@@ -1,0 +1,105 @@
+// The real free writing program on a private X server, started as the launcher starts it from a
+// folder that is not the program folder: the real keyboard and real clicks write a text, the
+// print button prints it (to a PDF, the machine having no printer), and its end starts the
+// real launcher with the pupil's name.
+#include "fixture.h"
+#include "pdf_reader.h"
+#include "xserver.h"
+
+#include "platform/files.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QTest>
+
+#include <csignal>
+
+namespace {
+
+using testing_support::PrivateXServer;
+
+// Pixel centre of a control given in twips (15 twips per pixel).
+QPoint centre(int left, int top, int width, int height)
+{
+    return {(left + width / 2) / 15, (top + height / 2) / 15};
+}
+
+const QPoint kCapitalBox = centre(8160, 120, 1215, 1035);
+const QPoint kKeyU = centre(2640, 120, 770, 1035);
+const QPoint kKeyL = centre(4320, 1200, 770, 1035);
+const QPoint kKeySch = centre(6720, 120, 1260, 1035);
+const QPoint kPrint = centre(8160, 4440, 1215, 735);
+const QPoint kEnd = centre(8160, 5520, 1215, 735);
+
+class FreeWritingDisplayTest : public testing_support::SuiteTest {
+protected:
+    FreeWritingDisplayTest()
+    {
+        for (const char* program : {"Kritzlon", "startomo"})
+            copyFromSuite(program);
+        // Logging under names on, no backdrop, the launcher restarted at the end.
+        QStringList options(11, platform::formatNumber(0));
+        options[10] = platform::formatNumber(1);
+        for (const QString& file : {programDir() + "/options4.ini", dataDir() + "/options4.ini",
+                                    dataDir() + "/options4.bak"})
+            writeFile(file, options);
+        writeFile(dataDir() + "/options3.ini", {platform::formatNumber(1)});
+    }
+
+    QStringList printedWords() const
+    {
+        const QFileInfoList pdfs = QDir(dataDir() + "/Ausdrucke").entryInfoList({"*.pdf"}, QDir::Files);
+        QStringList words;
+        if (pdfs.size() == 1)
+            for (const pdf_reader::Word& word : pdf_reader::words(pdfs.first().filePath()))
+                words << word.text;
+        return words;
+    }
+};
+
+TEST_F(FreeWritingDisplayTest, RealKeysWriteATextThatIsPrintedAndTheEndStartsTheLauncher)
+{
+    PrivateXServer x;
+    ASSERT_TRUE(x.running());
+    QProcessEnvironment env = x.environment();
+    env.insert("XDG_DATA_HOME", appDataDir());
+    env.insert("TMPDIR", paths->temp);
+    env.insert("CUPS_SERVER", root.path() + "/no-cups");
+    QProcess kritzlon;
+    kritzlon.setProcessEnvironment(env);
+    kritzlon.setWorkingDirectory(root.path());
+    kritzlon.start(programDir() + "/Kritzlon", {QString("Q /p=\"%1\" /n=\"Max\"").arg(dataDir())});
+    const qulonglong window = x.waitForWindow("QL Kritzlon ;   <F6> für Lehrermenü", 60000);
+    ASSERT_NE(window, 0u);
+
+    x.key(window, {"M", "a", "u", "s"});
+    // The ticked capital box has the focus: the space bar writes a blank and leaves it ticked.
+    x.click(window, kCapitalBox);
+    x.key(window, {"space"});
+    x.click(window, kKeyU);
+    x.click(window, kKeyL);
+    x.key(window, {"space", "B", "adiaeresis", "r"});
+    // "sch" goes at once; the at sign and Enter write nothing.
+    x.click(window, kKeySch);
+    x.key(window, {"BackSpace", "at", "Return"});
+    x.click(window, kPrint);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !printedWords().isEmpty(); }, 20000));
+    EXPECT_EQ(printedWords(), QStringList({"Maus", "Ul", "Bär"}));
+
+    // The message that tells where the PDF went is answered.
+    const qulonglong message = x.waitForWindow("QL Kritzlon", 10000);
+    ASSERT_NE(message, 0u);
+    x.key(message, {"Return"});
+    x.click(window, kEnd);
+    ASSERT_TRUE(kritzlon.waitForFinished(10000));
+    EXPECT_EQ(kritzlon.exitStatus(), QProcess::NormalExit);
+    std::vector<std::pair<int, QStringList>> launchers;
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        launchers = testing_support::processesOf(programDir() + "/startomo");
+        return !launchers.empty();
+    }, 10000));
+    EXPECT_EQ(launchers[0].second.mid(1), QStringList{"/n=\"Max\""});
+    ::kill(launchers[0].first, SIGTERM);
+}
+
+} // namespace
