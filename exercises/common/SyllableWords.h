@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// A hyphenated word cut into its syllables, at most `slotCount` of them: the last slot takes the
+// rest of a longer word, joined without "-". A doubled "--" ends the word; a leading or
+// trailing "-" is ignored. Letters are compared as characters, so umlauts and ß stay whole.
+QStringList splitSyllables(const QString& word, int slotCount);
+
+// The 49 built-in syllable words, "Kin-der-wa-gen": 1-21 of four or more syllables, 22-49 of
+// three. The picture of word n is the resource ":/syllables/<100 + n>.bmp".
+class SyllableWords {
+public:
+    static constexpr int kAll = 49;
+    static constexpr int kLonger = 21;
+    static constexpr int kThree = 28;
+
+    SyllableWords();
+    int count() const { return static_cast<int>(words_.size()); }
+    // Entry n (1-based), with its hyphens.
+    QString word(int n) const { return words_.value(n - 1); }
+    static QString picture(int n);
+
+private:
+    QStringList words_;
+};

@@ -1,0 +1,400 @@
+#include "Form1.h"
+
+#include "SyllableSlots.h"
+
+#include "LevelChoice.h"
+#include "TileLabel.h"
+#include "TileLayouts.h"
+#include "Worksheets.h"
+
+#include "DesignPictures.h"
+#include "GetOwnWords.h"
+#include "ListAuswahl.h"
+#include "ProtokollClass.h"
+#include "SStufe.h"
+#include "UsedWordFile.h"
+
+#include "platform/forms/twips.h"
+#include "platform/services.h"
+
+#include <array>
+#include <map>
+
+namespace {
+
+ExerciseConfig syllablePuzzleConfig()
+{
+    return {QStringLiteral("Fugolin"), QStringLiteral("QL Fugolin"), QStringLiteral("Fugolin"),
+            8, 5790, 6060, ExerciseConfig::ScratchFile::AfterHelpFile};
+}
+
+constexpr int kClientWidth = 9030;
+constexpr int kTileHeight = 615;
+
+// Tile and mark places of the two modes.
+struct Geometry {
+    int tileWidth;
+    std::array<int, tile_layouts::kTiles> tops;
+    std::array<int, tile_layouts::kTiles> lefts;
+    int markTop;
+    int markLeft;
+};
+
+const Geometry kBuiltIn{1815,
+                        {240, 2040, 120, 1080, 2040, 360, 1320},
+                        {1920, 2040, 4200, 3840, 4800, 6480, 6960},
+                        2280,
+                        7080};
+const Geometry kList{2505,
+                     {240, 2040, 120, 1080, 2040, 240, 1200},
+                     {240, 720, 3240, 1320, 3720, 6240, 4320},
+                     1080,
+                     7080};
+
+void setButtonPicture(QAbstractButton* button, DesignPicture picture, int size)
+{
+    button->setIcon(QIcon(platform::loadPicture(designPicturePath(picture))));
+    button->setIconSize(QSize(size, size));
+}
+
+} // namespace
+
+Form1::Form1(ExerciseState& s) : ExerciseForm(s, syllablePuzzleConfig())
+{
+    setCaption(QStringLiteral("QL Fugolin ;   <F6> für Lehrermenü"));
+    setGeometryTwips(0, 0, kClientWidth + 2 * kBorderTwips, config.smallHeight);
+    addTiles();
+    addControls();
+    addMenus();
+}
+
+Form1::~Form1() = default;
+
+void Form1::addTiles()
+{
+    for (int i = 0; i < tile_layouts::kTiles; ++i) {
+        QLabel* tile = addLabel(QStringLiteral("Bezeichnung%1").arg(i + 1),
+                                {kBuiltIn.lefts[std::size_t(i)], kBuiltIn.tops[std::size_t(i)],
+                                 kBuiltIn.tileWidth, kTileHeight});
+        platform::setControlFont(tile, QStringLiteral("Arial"), 24, true);
+        makeTile(tile, [this, i] { Bezeichnung_Click(i); });
+        Bezeichnung.push_back(tile);
+    }
+}
+
+void Form1::addControls()
+{
+    Picture1 = addPicture(QStringLiteral("Picture1"), {360, 3000, 6135, 1095});
+    Picture1->setFrameShape(QFrame::Box);
+    Picture1->setAutoFillBackground(true);
+    Picture1->setPalette(QPalette(Qt::black, Qt::white));
+    Bezeichnung8 = addLabel(QStringLiteral("Bezeichnung8"), {480, 120, 5160, 795},
+                            QStringLiteral("Waschmaschine"), Picture1);
+    platform::setControlFont(Bezeichnung8, QStringLiteral("Arial"), 32.25, true);
+    Bezeichnung8->setWordWrap(false);
+    Bild1 = addPicture(QStringLiteral("Bild1"), {240, 600, 1525, 1525});
+    Richtig = addPicture(QStringLiteral("Richtig"), {kBuiltIn.markLeft, kBuiltIn.markTop, 1710, 1710});
+    Falsch = addPicture(QStringLiteral("Falsch"), {kBuiltIn.markLeft, kBuiltIn.markTop, 1710, 1710});
+    platform::setPicture(Richtig, designPicturePath(DesignPicture::Richtig));
+    platform::setPicture(Falsch, designPicturePath(DesignPicture::Falsch));
+    Richtig->hide();
+    Falsch->hide();
+    Loeschen = addButton(QStringLiteral("Löschen"), {3120, 4440, 1710, 855}, QStringLiteral("Löschen"),
+                         [this] { Loeschen_Click(); });
+    platform::setControlFont(Loeschen, QStringLiteral("Arial"), 9, true);
+    setButtonPicture(Loeschen, DesignPicture::Loeschen, 32);
+    Weiter = Neues = addButton(QStringLiteral("Weiter"), {5040, 4440, 1815, 855}, QString(),
+                               [this] { Neues_Click(); });
+    platform::setControlFont(Weiter, QStringLiteral("MS Sans Serif"), 8.25, true);
+    setButtonPicture(Weiter, DesignPicture::Weiter, 40);
+    Exitknopf = Ende = addButton(QStringLiteral("Exitknopf"), {7080, 4560, 1695, 615}, QString(),
+                                 [this] { Ende_Click(); });
+    setButtonPicture(Exitknopf, DesignPicture::Ende, 40);
+    Exitknopf->setIconSize(QSize(platform::twipsToPixels(1695) - 8, platform::twipsToPixels(615) - 8));
+}
+
+void Form1::addMenus()
+{
+    addTeacherSeparator();
+    Leicht = addTeacherItem(QStringLiteral("Leicht"), QStringLiteral("Dreisilbige Wörter"),
+                            [this] { Leicht_Click(); });
+    schwere = addTeacherItem(QStringLiteral("schwere"), QStringLiteral("Vier- und mehrsilbige Wörter"),
+                             [this] { schwere_Click(); });
+    alle = addTeacherItem(QStringLiteral("alle"), QStringLiteral("Alle Wörter"), [this] { alle_Click(); });
+    WMehr = addTeacherItem(QStringLiteral("WMehr"), QStringLiteral("&Noch mehr Wörter"),
+                           [this] { WMehr_Click(); });
+    WDateiauswahl = addTeacherItem(QStringLiteral("WDateiauswahl"), QStringLiteral("&Eigene Wörter"),
+                                   [this] { WDateiauswahl_Click(); });
+    WEigene = addTeacherItem(QStringLiteral("WEigene"), QStringLiteral("Wörter mit eigenen &Bildern"),
+                             [this] { WEigene_Click(); });
+    addTeacherSeparator();
+    Drucken = addTeacherItem(QStringLiteral("Drucken"), QStringLiteral("&Drucken"),
+                             [this] { Drucken_Click(); });
+    for (QAction* item : {Leicht, schwere, alle, WMehr, WDateiauswahl, WEigene})
+        item->setCheckable(true);
+    alle->setChecked(true);
+    WMehr->setEnabled(false);
+    WDateiauswahl->setEnabled(false);
+    WEigene->setVisible(false);
+}
+
+void Form1::loadProgramSettings()
+{
+    usedWords = std::make_unique<UsedWordFile>(state.TempFile);
+}
+
+void Form1::startExercise()
+{
+    for (;;) {
+        Level = askLevel();
+        state.ListSource = 0;
+        ReArrange();
+        switch (Level) {
+        case 1: Leicht_Click(); break;
+        case 2: schwere_Click(); break;
+        case 3: alle_Click(); break;
+        case 100: WEigene_Click(); break;
+        default: break;
+        }
+        if (!listMode()) {
+            showBuiltInMode();
+            return;
+        }
+        showListMode();
+        if (state.WordCount != 0)
+            return;
+    }
+}
+
+// The level dialog; a dialog closed without a button keeps the level as it was.
+int Form1::askLevel()
+{
+    const bool ownPictures = state.options.optEigeneBilder != 0;
+    if (ownPictures)
+        WEigene->setVisible(true);
+    SStufe2 dialog;
+    const int chosen = ::askLevel(dialog,
+                                  {QStringLiteral("Wörter mit drei Silben"),
+                                   QStringLiteral("Wörter mit vier oder mehr Silben"),
+                                   QStringLiteral("alle Wörter"), QStringLiteral("noch mehr Wörter"),
+                                   QStringLiteral("eigene Wörter")},
+                                  ownPictures ? QStringLiteral("Wörter aus eigenen Bildern") : QString());
+    static const std::map<int, int> levels{{0, 1}, {1, 2}, {2, 3}, {3, 11}, {4, 10}, {5, 100}};
+    const auto level = levels.find(chosen);
+    return level == levels.end() ? Level : level->second;
+}
+
+void Form1::showBuiltInMode()
+{
+    state.ListSource = 0;
+    for (QAction* item : {alle, Leicht, schwere, WEigene, Drucken})
+        item->setEnabled(true);
+    WDateiauswahl->setEnabled(false);
+    WMehr->setEnabled(false);
+    Bild1->show();
+    Picture1->setFixedWidth(platform::twipsToPixels(6135));
+    Bezeichnung8->setFixedWidth(platform::twipsToPixels(5160));
+}
+
+void Form1::showListMode()
+{
+    state.ListSource = Level == 10 ? 1 : 2;
+    for (QAction* item : {alle, Leicht, schwere, WEigene, Drucken})
+        item->setEnabled(false);
+    WDateiauswahl->setEnabled(true);
+    WMehr->setEnabled(true);
+    Bild1->hide();
+    Picture1->setFixedWidth(platform::twipsToPixels(8295));
+    Bezeichnung8->setFixedWidth(platform::twipsToPixels(7560));
+    ReArrange();
+    if (state.ListSource == 1)
+        WDateiauswahl_Click();
+    else
+        WMehr_Click();
+}
+
+void Form1::ReArrange()
+{
+    const Geometry& g = state.ListSource == 0 ? kBuiltIn : kList;
+    for (std::size_t i = 0; i < Bezeichnung.size(); ++i)
+        Bezeichnung[i]->setGeometry(platform::twipsRect(g.lefts[i], g.tops[i], g.tileWidth, kTileHeight));
+    for (QLabel* mark : {Richtig, Falsch})
+        mark->move(platform::twipsToPixels(g.markLeft), platform::twipsToPixels(g.markTop));
+}
+
+void Form1::Vorne()
+{
+    usedWords->reset();
+    static const std::map<int, int> sizes{
+        {1, SyllableWords::kThree}, {2, SyllableWords::kLonger}, {3, SyllableWords::kAll}};
+    if (const auto size = sizes.find(Level); size != sizes.end())
+        state.WordCount = size->second;
+    // Own pictures start their order over too, so printing them all gives each picture once.
+    if (Level == 100 && OwnPictures)
+        OwnPictures->Reset();
+}
+
+void Form1::StartListe()
+{
+    state.WordCount = 0;
+    ListAuswahl dialog(state);
+    dialog.showModal();
+    state.WordCount = state.ListCount;
+    usedWords->reset();
+    NextWord();
+}
+
+void Form1::checkWordSet(QAction* item)
+{
+    for (QAction* other : {Leicht, schwere, alle, WMehr, WDateiauswahl, WEigene})
+        other->setChecked(other == item);
+}
+
+void Form1::builtInLevel(QAction* item, int level)
+{
+    Level = level;
+    Vorne();
+    checkWordSet(item);
+    NextWord();
+}
+
+void Form1::Leicht_Click()
+{
+    builtInLevel(Leicht, 1);
+}
+
+void Form1::schwere_Click()
+{
+    builtInLevel(schwere, 2);
+}
+
+void Form1::alle_Click()
+{
+    builtInLevel(alle, 3);
+}
+
+void Form1::WDateiauswahl_Click()
+{
+    state.ListSource = 1;
+    checkWordSet(WDateiauswahl);
+    StartListe();
+}
+
+void Form1::WMehr_Click()
+{
+    state.ListSource = 2;
+    checkWordSet(WMehr);
+    StartListe();
+}
+
+void Form1::WEigene_Click()
+{
+    Level = 100;
+    checkWordSet(WEigene);
+    OwnPictures = std::make_unique<GetOwnWords>();
+    OwnPictures->setSilben(true);
+    OwnPictures->setPfad(QStringLiteral("EigeneBilder/Fugolin"));
+    state.WordCount = OwnPictures->Anzahl();
+    if (state.WordCount == 0) {
+        platform::msgBox(QStringLiteral("Es gibt keine eigenen Bilder! Ich verwende meine Bilder."));
+        alle_Click();
+        return;
+    }
+    NextWord();
+}
+
+void Form1::NextWord()
+{
+    Richtig->hide();
+    Falsch->hide();
+    state.TaskWrong = false;
+    Wortname.clear();
+    Syllables = syllableSlots(QString());
+    // A tile hidden by a wrong click that was never taken back must not hide a new syllable.
+    board.start({}, Syllables, QString(), true);
+    showTiles();
+    if (state.WordCount == 0)
+        return;
+    chooseWord();
+    dealTiles();
+}
+
+void Form1::chooseWord()
+{
+    if (Level == 100) {
+        OwnPictures->Continue();
+        Wortname = OwnPictures->Wortname();
+        platform::setPicture(Bild1, OwnPictures->Bildpfad());
+        return;
+    }
+    WordNumber = usedWords->PickWordIndex(state.WordCount);
+    if (Level == 1)
+        WordNumber += SyllableWords::kLonger;
+    if (state.ListSource != 0) {
+        Wortname = state.Liste.value(WordNumber - 1);
+        return;
+    }
+    Wortname = words.word(WordNumber);
+    platform::setPicture(Bild1, SyllableWords::picture(WordNumber));
+}
+
+void Form1::dealTiles()
+{
+    Syllables = syllableSlots(Wortname);
+    Wortname = Syllables.join(QString());
+    if (state.ListSource == 0 && Level != 100)
+        SilbenZusatz(WordNumber);
+    LayoutNumber = tile_layouts::pick(platform::services().clock->random());
+    board.start(Syllables, tile_layouts::deal(Syllables, LayoutNumber), Wortname, true);
+    showTiles();
+    Proto().Aufgabe = Wortname;
+    Proto().NeueAufgabe = true;
+}
+
+void Form1::SilbenZusatz(int Nummer)
+{
+    ::SilbenZusatz(Syllables, Nummer, words);
+}
+
+void Form1::showTiles()
+{
+    for (int i = 0; i < tile_layouts::kTiles; ++i) {
+        QLabel* tile = Bezeichnung[std::size_t(i)];
+        tile->setText(board.caption(i));
+        tile->setVisible(!board.hidden(i));
+    }
+    Bezeichnung8->setText(board.answer());
+}
+
+void Form1::Bezeichnung_Click(int tile)
+{
+    const TileBoard::Click result = board.click(tile);
+    if (result == TileBoard::Click::Ignored)
+        return;
+    showTiles();
+    if (result == TileBoard::Click::Wrong) {
+        Falsch->show();
+        Proto().Richtig = false;
+        Proto().Count();
+        state.TaskWrong = true;
+    } else if (result == TileBoard::Click::Solved) {
+        Richtig->show();
+        Proto().Richtig = true;
+        Proto().Count();
+    }
+}
+
+void Form1::Loeschen_Click()
+{
+    if (!board.undo())
+        return;
+    showTiles();
+    Falsch->hide();
+}
+
+void Form1::Drucken_Click()
+{
+    printWorksheets(*this, state, Weiter,
+                    {[this] { Vorne(); }, [this] { NextWord(); },
+                     [this] { return Bild1->pixmap().toImage(); }, [this] { return Wortname; }});
+}
