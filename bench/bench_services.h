@@ -2,11 +2,15 @@
 
 #include "fakes.h"
 
+#include "platform/forms/form.h"
 #include "platform/services.h"
 
 #include <QDir>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 
+#include <chrono>
 #include <memory>
 
 // The fake services over the built program folder, with data and temp folders of the run's own,
@@ -32,3 +36,19 @@ struct FakeServices {
         QDir::setCurrent(QStringLiteral(TAVORO_SUITE_DIR));
     }
 };
+// Answers every showing of the level dialog `dialog` with its button `caption`, noting the time
+// it appeared in `shown`.
+inline void answerLevelDialog(const QString& dialog, const QString& caption,
+                              std::chrono::steady_clock::time_point& shown)
+{
+    platform::setFormShownHook([dialog, caption, &shown](platform::Form& form) {
+        if (form.objectName() != dialog)
+            return;
+        shown = std::chrono::steady_clock::now();
+        QTimer::singleShot(0, &form, [&form, caption] {
+            for (QPushButton* button : form.findChildren<QPushButton*>())
+                if (button->text() == caption)
+                    button->click();
+        });
+    });
+}

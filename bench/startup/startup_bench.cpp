@@ -39,6 +39,7 @@ const Program kPrograms[] = {
     {"tastomat", "Q"},
     {"rateflor", "Q"},
     {"Kritzlon", "Q"},
+    {"Fugolin", "Q"},
     {"Pensumo", ""},
     {"bogenblick", "Q"},
 };

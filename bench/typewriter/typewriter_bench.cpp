@@ -7,8 +7,6 @@
 
 #include "platform/services.h"
 
-#include <QPushButton>
-#include <QTimer>
 #include <QToolButton>
 
 #include <benchmark/benchmark.h>
@@ -19,19 +17,9 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// Answers the level dialog with "alle Wörter" and notes when it appeared.
-void answerLevelDialog(Clock::time_point& shown)
+void answerAllWords(Clock::time_point& shown)
 {
-    platform::setFormShownHook([&shown](platform::Form& form) {
-        if (form.objectName() != QStringLiteral("SStufe"))
-            return;
-        shown = Clock::now();
-        QTimer::singleShot(0, &form, [&form] {
-            for (QPushButton* button : form.findChildren<QPushButton*>())
-                if (button->text() == QStringLiteral("alle Wörter"))
-                    button->click();
-        });
-    });
+    answerLevelDialog(QStringLiteral("SStufe"), QStringLiteral("alle Wörter"), shown);
 }
 
 void TypewriterStart(benchmark::State& state)
@@ -39,7 +27,7 @@ void TypewriterStart(benchmark::State& state)
     FakeServices services;
     for (auto _ : state) {
         Clock::time_point shown;
-        answerLevelDialog(shown);
+        answerAllWords(shown);
         ExerciseState exerciseState;
         const auto start = Clock::now();
         Form1 form(exerciseState);
@@ -55,7 +43,7 @@ void TypewriterKeyPress(benchmark::State& state)
 {
     FakeServices services;
     Clock::time_point shown;
-    answerLevelDialog(shown);
+    answerAllWords(shown);
     ExerciseState exerciseState;
     Form1 form(exerciseState);
     form.show();

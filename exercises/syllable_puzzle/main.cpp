@@ -6,7 +6,7 @@
 int main(int argc, char** argv)
 {
     platform::Application app(argc, argv);
-    platform::installRealServices(argc, argv);
+    platform::startProgram(argc, argv);
     ExerciseState state;
     Form1 form(state);
     form.show();

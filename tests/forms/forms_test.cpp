@@ -73,7 +73,9 @@ const QStringList kKnownClipped{
     QStringLiteral("tastomat-Form1-assignment_F6"), QStringLiteral("tastomat-Qualitaet-word_cards"),
     QStringLiteral("Pensumo-Form1-start"), QStringLiteral("Pensumo-Form1-logging"),
     QStringLiteral("Pensumo-Protokolle-start"), QStringLiteral("Kritzlon-Qualitaet-tables"),
-    QStringLiteral("bogenblick-SStufe2-start"), QStringLiteral("bogenblick-SStufe2-own_pictures")};
+    QStringLiteral("bogenblick-SStufe2-start"), QStringLiteral("bogenblick-SStufe2-own_pictures"),
+    QStringLiteral("Fugolin-SStufe2-start"), QStringLiteral("Fugolin-SStufe2-own_pictures"),
+    QStringLiteral("Fugolin-Qualitaet-worksheets")};
 
 class FormStateTest : public FormEnvironment, public testing::WithParamInterface<std::size_t> {};
 

@@ -1,6 +1,7 @@
 #include "fugolin_fixture.h"
 
 #include "platform/forms/end.h"
+#include "platform/services.h"
 
 #include <QDir>
 #include <QImage>
@@ -31,6 +32,8 @@ Form1& FugolinTest::start(const QString& arguments, Level level, std::vector<Lev
         processes->arguments = arguments;
     state = ExerciseState();
     levelDialogs = 0;
+    // What every program's start does before its window loads.
+    platform::enterProgramFolder();
     later.insert(later.begin(), level);
     answerLevelDialog(later);
     form = std::make_unique<Form1>(state);

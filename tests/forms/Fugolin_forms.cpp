@@ -1,0 +1,162 @@
+#include "form_states.h"
+
+#include "Form1.h"
+
+#include "ListAuswahl.h"
+#include "Qualitaet.h"
+#include "SStufe.h"
+#include "SuiteOptions.h"
+
+#include "platform/services.h"
+
+#include <QTest>
+
+using forms_check::FormEnvironment;
+using forms_check::FormState;
+using forms_check::Look;
+
+namespace {
+
+struct Start {
+    SuiteOptions options{};
+    QString arguments = "Q";
+    int level = 2;                    // the level dialog's button: "alle Wörter"
+    std::function<void(platform::Form&)> onLevelDialog{};
+};
+
+// The syllable puzzle as a pupil meets it, its level dialog answered by a click.
+void withPuzzle(FormEnvironment& env, const Start& s, const std::function<void(Form1&)>& then)
+{
+    env.writeFile(env.programDir() + "/options4.ini", suiteOptionLines(s.options));
+    env.copyFromSuite("startomo");
+    env.copyFolderFromSuite("design");
+    env.writeFile(env.dataDir() + "/Listen/Tiere", {"Ka-nin-chen", "Hund"});
+    env.processes->arguments = s.arguments;
+    platform::enterProgramFolder();
+    testing_support::whenShown("SStufe2", [s](platform::Form& form) {
+        auto& dialog = static_cast<SStufe2&>(form);
+        if (s.onLevelDialog)
+            s.onLevelDialog(dialog);
+        QTest::mouseClick(dialog.Stufe[std::size_t(s.level)], Qt::LeftButton);
+    });
+    ExerciseState state;
+    Form1 puzzle(state);
+    puzzle.show();
+    then(puzzle);
+    if (puzzle.loaded())
+        puzzle.unload();
+}
+
+void chooseList(ListAuswahl& dialog)
+{
+    const auto items = dialog.Datei->findItems("Tiere", Qt::MatchExactly);
+    QTest::mouseClick(dialog.Datei->viewport(), Qt::LeftButton, {},
+                      dialog.Datei->visualItemRect(items.first()).center());
+}
+
+// The first tile whose syllable is not the one expected now.
+int wrongTile(const Form1& f)
+{
+    for (int i = 0; i < 7; ++i)
+        if (!f.board.caption(i).isEmpty() && f.board.caption(i) != f.board.expected())
+            return i;
+    return 0;
+}
+
+void build(Form1& f)
+{
+    while (f.Richtig->isHidden())
+        for (int i = 0; i < 7; ++i)
+            if (f.board.caption(i) == f.board.expected()) {
+                QTest::mouseClick(f.Bezeichnung[std::size_t(i)], Qt::LeftButton);
+                break;
+            }
+}
+
+SuiteOptions options(int SuiteOptions::*option, int value)
+{
+    SuiteOptions o;
+    o.*option = value;
+    return o;
+}
+
+} // namespace
+
+const std::vector<FormState>& forms_check::formStates()
+{
+    static const std::vector<FormState> states{
+        {"SStufe2", "start", [](FormEnvironment& env, const Look& look) {
+             withPuzzle(env, {.onLevelDialog = look}, [](Form1&) {});
+         }},
+        {"SStufe2", "own_pictures", [](FormEnvironment& env, const Look& look) {
+             withPuzzle(env, {.options = options(&SuiteOptions::optEigeneBilder, 1), .onLevelDialog = look}, [](Form1&) {});
+         }},
+        {"Form1", "built_in", [](FormEnvironment& env, const Look& look) { withPuzzle(env, {}, look); }},
+        {"Form1", "wrong", [](FormEnvironment& env, const Look& look) {
+             withPuzzle(env, {}, [&](Form1& f) {
+                 QTest::mouseClick(f.Bezeichnung[std::size_t(wrongTile(f))], Qt::LeftButton);
+                 look(f);
+             });
+         }},
+        {"Form1", "solved", [](FormEnvironment& env, const Look& look) {
+             withPuzzle(env, {}, [&](Form1& f) {
+                 build(f);
+                 look(f);
+             });
+         }},
+        {"ListAuswahl", "own_lists", [](FormEnvironment& env, const Look& look) {
+             testing_support::whenShown("ListAuswahl", [&look](platform::Form& dialog) {
+                 look(dialog);
+                 chooseList(static_cast<ListAuswahl&>(dialog));
+             });
+             withPuzzle(env, {.level = 4}, [](Form1&) {});
+         }},
+        {"Form1", "word_list", [](FormEnvironment& env, const Look& look) {
+             testing_support::whenShown("ListAuswahl", [](platform::Form& dialog) {
+                 chooseList(static_cast<ListAuswahl&>(dialog));
+             });
+             withPuzzle(env, {.level = 4}, look);
+         }},
+        {"Form1", "F6", [](FormEnvironment& env, const Look& look) {
+             withPuzzle(env, {}, [&](Form1& f) {
+                 QTest::keyClick(&f, Qt::Key_F6);
+                 look(f);
+             });
+         }},
+        {"Form1", "assignment_F6", [](FormEnvironment& env, const Look& look) {
+             withPuzzle(env, {.arguments = "Q03A"}, [&](Form1& f) {
+                 QTest::keyClick(&f, Qt::Key_F6);
+                 look(f);
+             });
+         }},
+        {"Qualitaet", "worksheets", [](FormEnvironment& env, const Look& look) {
+             withPuzzle(env, {}, [&](Form1& f) {
+                 testing_support::whenShown("Qualität", [&look](platform::Form& dialog) {
+                     look(dialog);
+                     dialog.unload();
+                 });
+                 f.Drucken->trigger();
+             });
+         }},
+        {"Form1", "printed", [](FormEnvironment& env, const Look& look) {
+             withPuzzle(env, {}, [&](Form1& f) {
+                 testing_support::whenShown("Qualität", [](platform::Form& dialog) {
+                     QTest::mouseClick(static_cast<Qualitaet&>(dialog).Command1, Qt::LeftButton);
+                 });
+                 f.Drucken->trigger();
+                 look(f);
+             });
+         }},
+        {"Protokoll", "block_result", [](FormEnvironment& env, const Look& look) {
+             withPuzzle(env, {.options = options(&SuiteOptions::Proto, -1)}, [&](Form1& f) {
+                 testing_support::whenShown("Protokoll", [&look](platform::Form& dialog) {
+                     look(dialog);
+                     dialog.unload();
+                 });
+                 for (int word = 0; word < 10; ++word)
+                     f.WFehler->trigger();
+             });
+         }},
+    };
+    return states;
+}

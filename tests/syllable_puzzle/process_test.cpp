@@ -1,0 +1,38 @@
+#include "fugolin_fixture.h"
+
+#include "platform/real_services.h"
+
+#include <csignal>
+
+namespace {
+
+TEST_F(FugolinTest, ExitStartsTheRealLauncherWithThePupilsName)
+{
+    // The real launcher, kept to this test's data folder; it runs until the test ends it.
+    QFile::remove(programDir() + "/startomo");
+    copyFromSuite("startomo");
+    const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", appDataDir().toLocal8Bit());
+    options.ProtSave = 1;
+    writeOptions();
+    const QString arguments = QString("Q /p=\"%1\" /n=\"Lena\"").arg(appDataDir());
+    platform::services().processes = std::make_unique<platform::RealProcesses>(QStringList{arguments});
+    processes = nullptr;
+
+    Form1& f = start(arguments);
+    buildWord();
+    click(f.Exitknopf);
+
+    std::vector<std::pair<int, QStringList>> launchers;
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        launchers = testing_support::processesOf(programDir() + "/startomo");
+        return !launchers.empty();
+    }, 10000));
+    for (const auto& launcher : launchers)
+        ::kill(launcher.first, SIGTERM);
+    qputenv("XDG_DATA_HOME", dataHome);
+    ASSERT_EQ(launchers.size(), 1u);
+    EXPECT_EQ(launchers[0].second.last(), "/n=\"Lena\"");
+}
+
+} // namespace
