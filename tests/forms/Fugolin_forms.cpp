@@ -118,23 +118,14 @@ const std::vector<FormState>& forms_check::formStates()
              withPuzzle(env, {.level = 4}, look);
          }},
         {"Form1", "F6", [](FormEnvironment& env, const Look& look) {
-             withPuzzle(env, {}, [&](Form1& f) {
-                 QTest::keyClick(&f, Qt::Key_F6);
-                 look(f);
-             });
+             withPuzzle(env, {}, forms_check::afterF6(look));
          }},
         {"Form1", "assignment_F6", [](FormEnvironment& env, const Look& look) {
-             withPuzzle(env, {.arguments = "Q03A"}, [&](Form1& f) {
-                 QTest::keyClick(&f, Qt::Key_F6);
-                 look(f);
-             });
+             withPuzzle(env, {.arguments = "Q03A"}, forms_check::afterF6(look));
          }},
         {"Qualitaet", "worksheets", [](FormEnvironment& env, const Look& look) {
              withPuzzle(env, {}, [&](Form1& f) {
-                 testing_support::whenShown("Qualität", [&look](platform::Form& dialog) {
-                     look(dialog);
-                     dialog.unload();
-                 });
+                 forms_check::lookAndClose("Qualität", look);
                  f.Drucken->trigger();
              });
          }},
@@ -149,10 +140,7 @@ const std::vector<FormState>& forms_check::formStates()
          }},
         {"Protokoll", "block_result", [](FormEnvironment& env, const Look& look) {
              withPuzzle(env, {.options = options(&SuiteOptions::Proto, -1)}, [&](Form1& f) {
-                 testing_support::whenShown("Protokoll", [&look](platform::Form& dialog) {
-                     look(dialog);
-                     dialog.unload();
-                 });
+                 forms_check::lookAndClose("Protokoll", look);
                  for (int word = 0; word < 10; ++word)
                      f.WFehler->trigger();
              });

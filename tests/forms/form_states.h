@@ -54,6 +54,11 @@ struct FormState {
     std::function<void(FormEnvironment&, const Look&)> show;
 };
 
+// Presses F6 (the teacher menu) in the window, then looks at it.
+Look afterF6(const Look& look);
+// Looks at the next showing of the dialog `form`, then closes it.
+void lookAndClose(const QString& form, const Look& look);
+
 // The program's own table, defined in <program>_forms.cpp.
 const std::vector<FormState>& formStates();
 

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QSaveFile>
+#include <QTest>
 
 // Every form state of the program's table: the form's picture goes to the gallery, then every
 // caption and picture must fit its control.
@@ -18,6 +19,22 @@ void FormEnvironment::copyFolderFromSuite(const QString& folder) const
     QDirIterator files(suite.filePath(folder), QDir::Files, QDirIterator::Subdirectories);
     while (files.hasNext())
         copyFromSuite(suite.relativeFilePath(files.next()));
+}
+
+Look afterF6(const Look& look)
+{
+    return [look](platform::Form& window) {
+        QTest::keyClick(&window, Qt::Key_F6);
+        look(window);
+    };
+}
+
+void lookAndClose(const QString& form, const Look& look)
+{
+    testing_support::whenShown(form, [look](platform::Form& dialog) {
+        look(dialog);
+        dialog.unload();
+    });
 }
 
 namespace {

@@ -92,33 +92,21 @@ const std::vector<FormState>& forms_check::formStates()
              withTypewriter(env, {.options = capitals()}, look);
          }},
         {"Form1", "F6", [](FormEnvironment& env, const Look& look) {
-             withTypewriter(env, {}, [&](Form1& f) {
-                 QTest::keyClick(&f, Qt::Key_F6);
-                 look(f);
-             });
+             withTypewriter(env, {}, forms_check::afterF6(look));
          }},
         {"Form1", "assignment_F6", [](FormEnvironment& env, const Look& look) {
-             withTypewriter(env, {.arguments = "Q03A"}, [&](Form1& f) {
-                 QTest::keyClick(&f, Qt::Key_F6);
-                 look(f);
-             });
+             withTypewriter(env, {.arguments = "Q03A"}, forms_check::afterF6(look));
          }},
         {"Qualitaet", "word_cards", [](FormEnvironment& env, const Look& look) {
              withTypewriter(env, {}, [&](Form1& f) {
-                 testing_support::whenShown("Qualität", [&look](platform::Form& dialog) {
-                     look(dialog);
-                     dialog.unload();
-                 });
+                 forms_check::lookAndClose("Qualität", look);
                  QTest::keyClick(&f, Qt::Key_F6);
                  f.Drucken2->trigger();
              });
          }},
         {"Protokoll", "block_result", [](FormEnvironment& env, const Look& look) {
              withTypewriter(env, {.options = blockResult()}, [&](Form1& f) {
-                 testing_support::whenShown("Protokoll", [&look](platform::Form& dialog) {
-                     look(dialog);
-                     dialog.unload();
-                 });
+                 forms_check::lookAndClose("Protokoll", look);
                  QTest::keyClick(&f, Qt::Key_F6);
                  for (int word = 0; word < 10; ++word)
                      f.WFehler->trigger();
