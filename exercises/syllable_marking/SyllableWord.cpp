@@ -1,20 +1,11 @@
 #include "SyllableWord.h"
 
+#include "SyllableWords.h"
+
 #include <algorithm>
 #include <array>
 
-SyllableWord::SyllableWord(const QString& hyphenated)
-{
-    const QString text = hyphenated.startsWith(QLatin1Char('-')) ? hyphenated.mid(1) : hyphenated;
-    for (const QString& piece : text.split(QLatin1Char('-'))) {
-        if (piece.isEmpty())
-            break;
-        if (syllables_.size() == kMaxSyllables)
-            syllables_.back() += piece;
-        else
-            syllables_.append(piece);
-    }
-}
+SyllableWord::SyllableWord(const QString& hyphenated) : syllables_(splitSyllables(hyphenated, kMaxSyllables)) {}
 
 QString SyllableWord::prefix(int next) const
 {
