@@ -1,6 +1,7 @@
 #include "WordLists.h"
 
 #include <QDir>
+#include <QHash>
 #include <QFileInfo>
 
 namespace {
@@ -20,11 +21,37 @@ bool sameTime(const QString& a, const QString& b)
            == QFileInfo(b).lastModified().toSecsSinceEpoch();
 }
 
-platform::FileError receive(const QString& central, const QString& user, const QString& server)
+// A folder's entries, listed once, found by their name in any case.
+class FolderNames {
+public:
+    explicit FolderNames(QString folder) : folder_(std::move(folder))
+    {
+        for (const QString& name : QDir(folder_).entryList(QDir::AllEntries | QDir::Hidden | QDir::System
+                                                           | QDir::NoDotAndDotDot))
+            add(name);
+    }
+    // The entry's path, or the path of a new entry of this name when there is none.
+    QString path(const QString& name) const
+    {
+        return folder_ + QLatin1Char('/') + names_.value(name.toLower(), name);
+    }
+    void add(const QString& name) { names_.insert(name.toLower(), name); }
+
+private:
+    QString folder_;
+    QHash<QString, QString> names_;
+};
+
+platform::FileError receive(const QString& central, const QString& name, FolderNames& user,
+                            FolderNames& server)
 {
-    if (platform::FileError e = platform::copyFileKeepingTime(central, user); e.failed())
+    if (platform::FileError e = platform::copyResolvedFileKeepingTime(central, user.path(name)); e.failed())
         return e;
-    return platform::copyFileKeepingTime(central, server);
+    user.add(name);
+    if (platform::FileError e = platform::copyResolvedFileKeepingTime(central, server.path(name)); e.failed())
+        return e;
+    server.add(name);
+    return {};
 }
 
 } // namespace
@@ -39,16 +66,18 @@ platform::FileError SyncWordLists(const QString& appPath, const QString& dataDir
     for (const QString& folder : {userFolder, serverFolder})
         if (platform::FileError e = makeFolder(folder); e.failed())
             return e;
+    // Each folder is listed once; names are then looked up in the listings.
+    FolderNames user(userFolder);
+    FolderNames server(serverFolder);
     const QStringList files = QDir(centralFolder).entryList(QDir::Files, QDir::Name);
     for (const QString& name : files) {
         if (name.toUpper() == QLatin1String("NEU"))
             continue;
         const QString central = centralFolder + QLatin1Char('/') + name;
-        const QString server = platform::resolveNoCase(serverFolder, name);
-        if (platform::fileExists(server) && sameTime(server, central))
+        const QString received = server.path(name);
+        if (QFileInfo(received).isFile() && sameTime(received, central))
             continue;
-        if (platform::FileError e = receive(central, platform::resolveNoCase(userFolder, name), server);
-            e.failed())
+        if (platform::FileError e = receive(central, name, user, server); e.failed())
             return e;
     }
     return {};

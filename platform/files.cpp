@@ -250,12 +250,15 @@ FileError writeNumberFile(const QString& path, const QVector<qint64>& values)
 
 FileError copyFileKeepingTime(const QString& source, const QString& target)
 {
-    const QString realSource = resolvePathNoCase(source);
+    return copyResolvedFileKeepingTime(resolvePathNoCase(source), resolvePathNoCase(target));
+}
+
+FileError copyResolvedFileKeepingTime(const QString& realSource, const QString& realTarget)
+{
     QFile in(realSource);
     if (!in.open(QIODevice::ReadOnly))
         return errorOf(in, realSource);
     const QDateTime modified = QFileInfo(realSource).lastModified();
-    const QString realTarget = resolvePathNoCase(target);
     QSaveFile out(realTarget);
     if (!out.open(QIODevice::WriteOnly))
         return errorOf(out, realTarget);

@@ -63,6 +63,8 @@ FileError writeNumberFile(const QString& path, const QVector<qint64>& values);
 
 // Copies through a temporary file and rename; the copy keeps the source's modification time.
 FileError copyFileKeepingTime(const QString& source, const QString& target);
+// The same for paths already resolved: no case-insensitive lookup of either.
+FileError copyResolvedFileKeepingTime(const QString& source, const QString& target);
 FileError removeFile(const QString& path);
 
 // An exclusive advisory lock held as long as the object lives: the sign that a settings file
