@@ -33,7 +33,7 @@ struct FakeServices {
         s.messages = std::make_unique<testing_support::FakeMessageBoxes>();
         s.help = std::make_unique<testing_support::FakeHelpViewer>();
         s.display = std::make_unique<testing_support::FakeDisplay>();
-        QDir::setCurrent(QStringLiteral(TAVORO_SUITE_DIR));
+        platform::enterProgramFolder();
     }
 };
 // Answers every showing of the level dialog `dialog` with its button `caption`, noting the time
