@@ -82,7 +82,7 @@ void Form2::Form_Load()
         showCaller();
         return;
     case OptionsEditor::Opened::Failed:
-        platform::msgBox(editor_.error());
+        platform::msgBox(QStringLiteral("Laufzeitfehler: ") + editor_.error());
         platform::End();
     case OptionsEditor::Opened::Ok:
         setBoxes(editor_.loaded());

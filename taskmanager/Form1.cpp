@@ -59,8 +59,9 @@ void Form1::Form_Load()
     moveTwips(0, 0);
     EndeKnopf->setIcon(platform::loadPicture(state_.AppPath + QStringLiteral("/design/ende.png")));
     EndeKnopf->setIconSize(EndeKnopf->size());
-    readPackage();
+    const DisplayFlags display = readPackage();
     prepareFolders();
+    setUpDisplay(display.backdrop, display.taskbarVisible, display.fullScreen);
     init();
     if (state_.settings.logging == -1) {
         show();
@@ -68,7 +69,7 @@ void Form1::Form_Load()
     }
 }
 
-void Form1::readPackage()
+DisplayFlags Form1::readPackage()
 {
     const QString managerSource = state_.AppPath + QStringLiteral("/manager.ini");
     const platform::TextFile source = platform::readTextFile(managerSource);
@@ -83,8 +84,7 @@ void Form1::readPackage()
     QDir().mkpath(state_.PackageDir);
     if (code == QLatin1String("PL"))
         QDir().mkpath(state_.PackageDir + QStringLiteral("/Ornifant"));
-    const DisplayFlags flags = loadPackageOptions(package, state_.PackageDir, state_.AppPath);
-    setUpDisplay(flags.backdrop, flags.taskbarVisible, flags.fullScreen);
+    return loadPackageOptions(package, state_.PackageDir, state_.AppPath);
 }
 
 void Form1::prepareFolders()

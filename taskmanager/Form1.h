@@ -3,6 +3,7 @@
 #include "TaskManagerState.h"
 
 #include "Backdrop.h"
+#include "PackageOptions.h"
 
 #include "platform/forms/form.h"
 
@@ -40,7 +41,8 @@ private:
     void Anzeigen_Click();
     void NamenAnz_Click();
 
-    void readPackage();
+    // The package's folder and options; the display flags of its options file.
+    DisplayFlags readPackage();
     void prepareFolders();
     void setUpDisplay(int backdrop, int taskbarVisible, int fullScreen);
     // With logging on: show "Name eingeben" and ask for a name when none is set.

@@ -34,8 +34,9 @@ Form2::Form2(TaskManagerState& state) : platform::Form(QStringLiteral("Form2")),
     bold.setBold(true);
     Label4->setFont(bold);
     const std::array<int, kPositions> tops{2280, 2640, 3000, 3360, 3720};
+    const std::array<int, kPositions> labelTops{2385, 2760, 3120, 3480, 3840};
     for (int i = 0; i < kPositions; ++i) {
-        addLabel(QStringLiteral("Label3(%1)").arg(i), QRect(540, tops[i] + 105, 1455, 255),
+        addLabel(QStringLiteral("Label3(%1)").arg(i), QRect(540, labelTops[i], 1455, 255),
                  QStringLiteral("Programm %1:").arg(i + 1));
         Programm1[i] = addComboBox(QStringLiteral("Programm1(%1)").arg(i), QRect(2100, tops[i], 4095, 315),
                                    [this, i] { Programm1_Click(i); });

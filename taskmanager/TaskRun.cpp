@@ -37,9 +37,9 @@ bool holdsContent(const QString& path)
 
 QString TaskArgs(int allowedErrors, QChar variantLetter)
 {
-    const QString number = allowedErrors < 0 || allowedErrors > 99
-                               ? QStringLiteral("99")
-                               : QStringLiteral("%1").arg(allowedErrors, 2, 10, QLatin1Char('0'));
+    // "0" and the digits: the exercise reads the two characters before the letter.
+    const QString number = allowedErrors < 0 ? QStringLiteral("99")
+                                             : QLatin1Char('0') + QString::number(allowedErrors);
     return QStringLiteral(" Q") + number + variantLetter;
 }
 

@@ -23,6 +23,11 @@ QPushButton* button(Form1& f, const char* name)
 
 } // namespace
 
+// The launcher's message for a program file that is not there, as the teacher reads it.
+const char* const kProgramMissingText =
+    "Die Programmdatei wurde nicht gefunden. Sie muss im gleichen Verzeichnis wie dieses Programm "
+    "sein. Starten Sie das Programm von Hand, oder versuchen Sie es nochmal nach einer Neuinstallation!";
+
 TEST_F(LauncherTest, APupilNameFromTheCommandLineIsGreetedWithoutAsking)
 {
     setCentralOptions({.ProtSave = 1});
@@ -130,7 +135,7 @@ TEST_F(LauncherTest, AMissingExerciseIsReportedOnEveryClickAndTheLauncherStays)
     Form1& f = start();
     QTest::mouseClick(button(f, "Command6"), Qt::LeftButton);
     QTest::mouseClick(button(f, "Command6"), Qt::LeftButton);
-    EXPECT_EQ(messages->texts(), QStringList(2, QString::fromUtf8(Launcher::kProgramMissing)));
+    EXPECT_EQ(messages->texts(), QStringList(2, QString::fromUtf8(kProgramMissingText)));
     EXPECT_FALSE(platform::programEnded());
     EXPECT_TRUE(f.loaded());
 }
@@ -195,7 +200,7 @@ TEST_F(LauncherTest, TheTeacherMenuOpensHelpInfoAndTheListEditor)
     EXPECT_EQ(processes->commandLines(), QStringList({programDir() + "/Kartello.exe"}));
     processes->missing = {"Kartello.exe"};
     f.WErstellen[0]->trigger();
-    EXPECT_EQ(messages->texts().last(), QString::fromUtf8(Launcher::kProgramMissing));
+    EXPECT_EQ(messages->texts().last(), QString::fromUtf8(kProgramMissingText));
 }
 
 TEST_F(LauncherTest, TheTeacherMenuOpensTheLogViewerAndTheNameList)

@@ -209,6 +209,20 @@ TEST_F(OptionsTest, AFailedRewriteKeepsTheOldFileAndDoesNotRestart)
     EXPECT_FALSE(platform::programEnded());
 }
 
+// An options file that cannot be opened for another reason than a lock ends the launcher.
+TEST_F(OptionsTest, AnOptionsFileThatCannotBeOpenedIsARuntimeErrorThatEndsTheLauncher)
+{
+    Form1& f = start();
+    ASSERT_TRUE(QFile::remove(userOptions()));
+    ASSERT_TRUE(QDir().mkpath(userOptions()));   // a folder in place of the file
+    openOptions(f);
+    ASSERT_EQ(messages->shown.size(), 1u);
+    const QString text = messages->texts()[0];
+    EXPECT_TRUE(text.startsWith("Laufzeitfehler: ")) << text.toStdString();
+    EXPECT_GT(text.size(), QString("Laufzeitfehler: ").size());
+    EXPECT_TRUE(platform::programEnded());
+}
+
 TEST_F(OptionsTest, TheHelpButtonsOpenTheirPages)
 {
     Form2* d = openOptions(start());

@@ -167,6 +167,9 @@ TEST_F(SuiteOptionsTest, ALockThatStaysEndsTheProgramWithTheMessage)
     holder.closeWriteChannel();
     holder.waitForFinished(5000);
     EXPECT_EQ(clock->sleeps, (std::vector<int>{500, 1000, 1500}));
-    EXPECT_EQ(messages->texts(), QStringList{QString::fromUtf8(kSettingsLockedMessage)});
+    EXPECT_EQ(messages->texts(),
+              QStringList{"Ich konnte die Programmeinstellungen nicht laden. Eventuell werden diese momentan "
+                          "geändert. Versuchen Sie, das Programm zu einem späteren Zeipunkt noch einmal zu "
+                          "starten."});
     EXPECT_TRUE(platform::programEnded());
 }

@@ -3,9 +3,11 @@
 #include "Form2.h"
 
 #include "platform/files.h"
+#include "platform/forms/twips.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 
 using taskmanager::Form2;
@@ -79,6 +81,14 @@ TEST_F(EditorTest, ShowsTheStoredSetsAndSettings)
         EXPECT_TRUE(e.wiederholen->isChecked());
         EXPECT_TRUE(e.MaxErrors->isVisible());
         EXPECT_EQ(e.MaxErrors->text(), "4");
+        // "Programm 1:" to "Programm 5:" at their own tops, not all beside their lists.
+        const int tops[] = {2385, 2760, 3120, 3480, 3840};
+        for (int i = 0; i < 5; ++i) {
+            const auto* label = e.findChild<QLabel*>(QStringLiteral("Label3(%1)").arg(i));
+            ASSERT_NE(label, nullptr) << i;
+            EXPECT_EQ(label->text(), QStringLiteral("Programm %1:").arg(i + 1));
+            EXPECT_EQ(platform::pixelsToTwips(label->y()), tops[i]) << i;
+        }
     });
 }
 

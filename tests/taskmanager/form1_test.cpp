@@ -205,7 +205,16 @@ TEST_F(TaskManagerTest, MissingManagerFileInTheProgramFolderEndsTheStart)
 TEST_F(TaskManagerTest, FullScreenBackdropAndTaskbarAreUndoneAtTheEnd)
 {
     writeOptions(-1, 0, -1);
+    // The name list and the task sets are in the data folder before the backdrop shows.
+    QStringList presentAtBackdrop;
+    platform::setFormShownHook([&](platform::Form& shown) {
+        if (shown.objectName() == "Hintergrund")
+            for (const char* file : {"/Protokoll/Namen.ini", "/manager.ini"})
+                if (QFileInfo::exists(packageDir() + file))
+                    presentAtBackdrop << file;
+    });
     start();
+    EXPECT_EQ(presentAtBackdrop, QStringList({"/Protokoll/Namen.ini", "/manager.ini"}));
     EXPECT_TRUE(display->low);
     EXPECT_FALSE(display->taskbar);
     platform::Form* backdrop = platform::findForm("Hintergrund");
