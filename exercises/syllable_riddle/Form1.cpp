@@ -9,6 +9,7 @@ namespace {
 
 constexpr int kTops[] = {120, 1650, 3180, 4710};
 constexpr int kButtonHeight = 1530;
+constexpr int kPictureWidth = 1800;
 constexpr int kPauseMs = 3000;
 
 const ExerciseConfig kConfig{.program = QStringLiteral("rateflor"),
@@ -58,13 +59,13 @@ void Form1::addControls()
 {
     Silbe1 = addColumn(QStringLiteral("Silbe1"), 240, 2100, &Form1::Silbe1_Click);
     Silbe2 = addColumn(QStringLiteral("Silbe2"), 2760, 2100, &Form1::Silbe2_Click);
-    Bild = addColumn(QStringLiteral("Bild"), 5520, 1800, &Form1::Bild_Click);
-    for (QPushButton* button : Silbe1)
-        platform::setControlFont(button, QStringLiteral("Arial"), 27.75, true);
-    for (QPushButton* button : Silbe2)
-        platform::setControlFont(button, QStringLiteral("Arial"), 27.75, true);
-    for (QPushButton* button : Bild)
-        button->setIconSize(QSize(platform::twipsToPixels(1800) - 12, platform::twipsToPixels(kButtonHeight) - 12));
+    Bild = addColumn(QStringLiteral("Bild"), 5520, kPictureWidth, &Form1::Bild_Click);
+    for (int i = 0; i < SyllableRiddle::kPositions; ++i) {
+        platform::setControlFont(Silbe1[i], QStringLiteral("Arial"), 27.75, true);
+        platform::setControlFont(Silbe2[i], QStringLiteral("Arial"), 27.75, true);
+        Bild[i]->setIconSize(QSize(platform::twipsToPixels(kPictureWidth) - 12,
+                                   platform::twipsToPixels(kButtonHeight) - 12));
+    }
     Richtig = addPicture(QStringLiteral("Richtig"), {7440, 1200, 1710, 1710});
     Falsch = addPicture(QStringLiteral("Falsch"), {7440, 1200, 1710, 1710});
     platform::setPicture(Richtig, designPicturePath(DesignPicture::Richtig));
@@ -104,8 +105,7 @@ void Form1::chooseLevel(QAction* item, int level)
         other->setChecked(other == item);
     stopTimers();
     riddle.setLevel(level);
-    showPictures();
-    showBoard();
+    showTurn();
 }
 
 void Form1::WAlle_Click()
@@ -134,8 +134,7 @@ void Form1::Weiter()
 {
     stopTimers();
     riddle.Weiter();
-    showPictures();
-    showBoard();
+    showTurn();
 }
 
 void Form1::stopTimers()
@@ -146,13 +145,14 @@ void Form1::stopTimers()
 }
 
 // A picture that is missing or cannot be read leaves its button empty; it still takes clicks.
-void Form1::showPictures()
+void Form1::showTurn()
 {
     for (int i = 0; i < SyllableRiddle::kPositions; ++i) {
         const QString word = riddle.Bild[i].tag;
         platform::setTag(Bild[i], word);
         Bild[i]->setIcon(QIcon(platform::loadPicture(word + QStringLiteral(".bmp"))));
     }
+    showBoard();
 }
 
 void Form1::showBoard()
@@ -178,9 +178,10 @@ void Form1::Silbe2_Click(int index)
     const SyllableRiddle::Click result = riddle.Silbe2_Click(index);
     if (result == SyllableRiddle::Click::Ignored)
         return;
-    ZeitFalsch[0]->setEnabled(false);
     if (result == SyllableRiddle::Click::Wrong)
-        ZeitFalsch[0]->setEnabled(true);
+        restart(ZeitFalsch[0]);
+    else
+        ZeitFalsch[0]->setEnabled(false);
     showBoard();
 }
 

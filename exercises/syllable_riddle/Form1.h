@@ -55,6 +55,6 @@ private:
     void addMenus();
     void chooseLevel(QAction* item, int level);
     void stopTimers();
-    void showPictures();
+    void showTurn();
     void showBoard();
 };
