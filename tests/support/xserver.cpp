@@ -25,8 +25,10 @@ PrivateXServer::PrivateXServer()
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, pipeFds[1], 3);
     posix_spawn_file_actions_addclose(&actions, pipeFds[0]);
+    // No reset when the last client leaves: a program that connects while the launcher that
+    // started it (or a click tool) disconnects would otherwise lose its connection.
     const char* argv[] = {"Xvfb", "-displayfd", "3", "-screen", "0", "1024x768x24", "-nolisten", "tcp",
-                          "-ac", nullptr};
+                          "-ac", "-noreset", nullptr};
     const int spawned = posix_spawnp(&server_, "Xvfb", &actions, nullptr, const_cast<char**>(argv), environ);
     posix_spawn_file_actions_destroy(&actions);
     ::close(pipeFds[1]);
