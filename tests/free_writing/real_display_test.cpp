@@ -66,6 +66,8 @@ TEST_F(FreeWritingDisplayTest, RealKeysWriteATextThatIsPrintedAndTheEndStartsThe
     env.insert("TMPDIR", paths->temp);
     env.insert("CUPS_SERVER", root.path() + "/no-cups");
     QProcess kritzlon;
+    // The launcher it starts inherits its output, which must outlive it.
+    kritzlon.setProcessChannelMode(QProcess::ForwardedChannels);
     kritzlon.setProcessEnvironment(env);
     kritzlon.setWorkingDirectory(root.path());
     kritzlon.start(programDir() + "/Kritzlon", {QString("Q /p=\"%1\" /n=\"Max\"").arg(dataDir())});

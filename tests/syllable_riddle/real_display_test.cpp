@@ -45,19 +45,6 @@ protected:
     {
         return platform::readTextFile(dataDir() + "/Protokoll_2/Max.txt").lines.filter("Die Aufgabe");
     }
-
-    // The running launcher of this program folder and its last argument; {0, ""} when none.
-    std::pair<int, QString> launcher() const
-    {
-        for (const QString& pid : QDir("/proc").entryList(QDir::Dirs)) {
-            if (QFileInfo("/proc/" + pid + "/exe").symLinkTarget() != programDir() + "/startomo")
-                continue;
-            QFile cmdline("/proc/" + pid + "/cmdline");
-            if (cmdline.open(QIODevice::ReadOnly))
-                return {pid.toInt(), QString::fromLocal8Bit(cmdline.readAll()).split(QChar(0), Qt::SkipEmptyParts).last()};
-        }
-        return {0, {}};
-    }
 };
 
 TEST_F(RiddleDisplayTest, RealClicksJoinAWordAndTheEndStartsTheRealLauncher)
@@ -67,6 +54,8 @@ TEST_F(RiddleDisplayTest, RealClicksJoinAWordAndTheEndStartsTheRealLauncher)
     QProcessEnvironment env = x.environment();
     env.insert("XDG_DATA_HOME", appDataDir());
     QProcess rateflor;
+    // The launcher it starts inherits its output, which must outlive it.
+    rateflor.setProcessChannelMode(QProcess::ForwardedChannels);
     rateflor.setProcessEnvironment(env);
     rateflor.setWorkingDirectory(root.path());
     rateflor.start(programDir() + "/rateflor", {QString("Q /p=\"%1\" /n=\"Max\"").arg(dataDir())});
@@ -94,10 +83,14 @@ TEST_F(RiddleDisplayTest, RealClicksJoinAWordAndTheEndStartsTheRealLauncher)
     x.click(window, centre(7560, 5280, 1575, 735));
     ASSERT_TRUE(rateflor.waitForFinished(10000));
     EXPECT_EQ(rateflor.exitStatus(), QProcess::NormalExit);
-    std::pair<int, QString> started;
-    ASSERT_TRUE(QTest::qWaitFor([&] { return (started = launcher()).first != 0; }, 10000));
-    EXPECT_EQ(started.second, "/n=\"Max\"");
-    ::kill(started.first, SIGTERM);
+    std::vector<std::pair<int, QStringList>> launchers;
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        launchers = testing_support::processesOf(programDir() + "/startomo");
+        return !launchers.empty();
+    }, 10000));
+    ASSERT_EQ(launchers.size(), 1u);
+    EXPECT_EQ(launchers[0].second.mid(1), QStringList{"/n=\"Max\""});
+    ::kill(launchers[0].first, SIGTERM);
 }
 
 } // namespace
