@@ -59,6 +59,11 @@ public:
     QAction* M_Leer = nullptr;
     QAction* M_Ende = nullptr;
     QAction* WFehler = nullptr;
+    // The level items, when the program adds them.
+    QAction* WLeicht = nullptr;
+    QAction* WSchwer = nullptr;
+    QAction* WAlle = nullptr;
+    QAction* WEigene = nullptr;
     // Placed by the program's own layout.
     QPushButton* Ende = nullptr;
     QPushButton* Neues = nullptr;
@@ -81,6 +86,12 @@ protected:
     // Items of the teacher menu go before its closing "Ende" entries.
     QAction* addTeacherItem(const QString& name, const QString& caption, std::function<void()> onClick);
     QAction* addTeacherSeparator();
+    // The teacher menu's checkable level items "&Leichte Wörter", "&Schwere Wörter", "&Alle Wörter"
+    // and, when `eigene` is given, the hidden "Wörter mit eigenen &Bildern".
+    void addLevelItems(std::function<void()> leicht, std::function<void()> schwer,
+                       std::function<void()> alle, std::function<void()> eigene = {});
+    // The check mark on `item` alone among the level items.
+    void checkLevel(QAction* item);
 
     // The program's own settings (after the help file) and the rest of its start-up.
     virtual void loadProgramSettings() {}

@@ -105,16 +105,9 @@ void Form1::addMenus()
     SSchwer = addTeacherItem(QStringLiteral("SSchwer"), QStringLiteral("Formilo &ohne Hilfen"),
                              [this] { SSchwer_Click(); });
     addTeacherSeparator();
-    WLeicht = addTeacherItem(QStringLiteral("WLeicht"), QStringLiteral("&Leichte Wörter"),
-                             [this] { WLeicht_Click(); });
-    WSchwer = addTeacherItem(QStringLiteral("WSchwer"), QStringLiteral("&Schwere Wörter"),
-                             [this] { WSchwer_Click(); });
-    WAlle = addTeacherItem(QStringLiteral("WAlle"), QStringLiteral("&Alle Wörter"),
-                           [this] { WAlle_Click(); });
-    WEigene = addTeacherItem(QStringLiteral("WEigene"), QStringLiteral("Wörter mit eigenen &Bildern"),
-                             [this] { WEigene_Click(); });
-    WEigene->setVisible(false);
-    for (QAction* item : {SLeicht, SSchwer, WLeicht, WSchwer, WAlle, WEigene})
+    addLevelItems([this] { WLeicht_Click(); }, [this] { WSchwer_Click(); }, [this] { WAlle_Click(); },
+                  [this] { WEigene_Click(); });
+    for (QAction* item : {SLeicht, SSchwer})
         item->setCheckable(true);
 }
 
@@ -198,12 +191,6 @@ void Form1::setHelpMode(int schwer)
     SSchwer->setChecked(schwer == 2);
     Schwer = schwer;
     helpModeFile().save(state.DataDir, Schwer);
-}
-
-void Form1::checkLevel(QAction* item)
-{
-    for (QAction* other : {WLeicht, WSchwer, WAlle, WEigene})
-        other->setChecked(other == item);
 }
 
 void Form1::builtInLevel(QAction* item, int level)

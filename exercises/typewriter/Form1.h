@@ -46,10 +46,6 @@ public:
     QAction* Drucken2 = nullptr;
     QAction* SLeicht = nullptr;
     QAction* SSchwer = nullptr;
-    QAction* WLeicht = nullptr;
-    QAction* WSchwer = nullptr;
-    QAction* WAlle = nullptr;
-    QAction* WEigene = nullptr;
 
     void Worttaste_Click(int index);
     void Loeschen_Click();
@@ -84,7 +80,6 @@ private:
     void loadOwnKeyPictures();
     int askLevel();
     void applyLevel();
-    void checkLevel(QAction* item);
     void builtInLevel(QAction* item, int level);
     void setHelpMode(int schwer);
     bool blocked() const;

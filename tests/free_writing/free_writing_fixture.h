@@ -10,12 +10,6 @@
 #include <QToolButton>
 
 #include <memory>
-#include <ostream>
-
-inline void PrintTo(const QString& text, std::ostream* os)
-{
-    *os << '"' << text.toStdString() << '"';
-}
 
 // The free writing window started the way a pupil meets it: suite options written in the
 // program folder, the command line set.

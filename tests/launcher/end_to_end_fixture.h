@@ -9,13 +9,6 @@
 #include <QFileInfo>
 #include <QTest>
 
-#include <ostream>
-
-inline void PrintTo(const QString& text, std::ostream* os)
-{
-    *os << '"' << text.toStdString() << '"';
-}
-
 // The real programs of the built program folder, run with a data folder of the test's own.
 class EndToEndTest : public testing_support::SuiteTest {
 protected:

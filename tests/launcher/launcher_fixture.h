@@ -8,13 +8,6 @@
 #include <QStringList>
 
 #include <memory>
-#include <ostream>
-
-inline void PrintTo(const QString& text, std::ostream* os)
-{
-    *os << '"' << text.toStdString() << '"';
-}
-
 // A program folder with the central options and the default name list, and a launcher to start.
 class LauncherTest : public testing_support::SuiteTest {
 protected:

@@ -13,6 +13,11 @@
 
 #include <deque>
 
+void PrintTo(const QString& text, std::ostream* os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
+
 namespace testing_support {
 
 namespace {

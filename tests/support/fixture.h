@@ -10,8 +10,12 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <ostream>
 #include <utility>
 #include <vector>
+
+// Readable failure messages for texts.
+void PrintTo(const QString& text, std::ostream* os);
 
 namespace platform {
 class Form;

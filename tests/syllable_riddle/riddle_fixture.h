@@ -6,13 +6,7 @@
 
 #include <QTest>
 
-#include <ostream>
 #include <set>
-
-inline void PrintTo(const QString& text, std::ostream* os)
-{
-    *os << '"' << text.toStdString() << '"';
-}
 
 // The syllable riddle started the way a pupil meets it, with the words of its turns scripted.
 class RiddleFormTest : public testing_support::ExerciseTest<Form1> {

@@ -9,14 +9,6 @@
 #include <QTest>
 
 #include <memory>
-#include <ostream>
-
-// Readable failure messages for texts.
-inline void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
-
 // A program folder with the task manager's default files, and the main window on fakes.
 class TaskManagerTest : public testing_support::SuiteTest {
 protected:

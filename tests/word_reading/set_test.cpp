@@ -4,9 +4,6 @@
 
 #include "platform/services.h"
 
-#include <QDir>
-#include <QImage>
-
 #include <set>
 
 namespace {
@@ -24,12 +21,8 @@ protected:
 
     void writePictures(const QStringList& names) const
     {
-        const QString folder = programDir() + "/EigeneBilder/Lesolum";
-        QDir().mkpath(folder);
-        QImage picture(8, 8, QImage::Format_RGB32);
-        picture.fill(Qt::yellow);
         for (const QString& name : names)
-            ASSERT_TRUE(picture.save(folder + "/" + name + ".bmp", "BMP"));
+            writePicture(programDir() + "/EigeneBilder/Lesolum/" + name + ".bmp");
     }
 };
 
