@@ -5,14 +5,15 @@
 #include "platform/forms/application.h"
 #include "platform/services.h"
 
-// The main() of an exercise program: its main window `Window` on a fresh program state.
-template <class Window>
-int runExercise(int argc, char** argv)
+// The main() of an exercise program: its main window `Window` on a fresh program state, with
+// what else its constructor takes.
+template <class Window, class... Args>
+int runExercise(int argc, char** argv, const Args&... args)
 {
     platform::Application app(argc, argv);
     platform::startProgram(argc, argv);
     ExerciseState state;
-    Window form(state);
+    Window form(state, args...);
     form.show();
     return app.run();
 }

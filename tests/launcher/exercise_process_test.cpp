@@ -28,6 +28,7 @@ std::vector<ExerciseButton> builtExercises(bool withScratchFile)
     const ExerciseButton all[] = {{1, "Tastomat", "tastomat", true},
                                   {7, "Fugolin", "Fugolin", true},
                                   {0, "Plattix", "plattix", true},
+                                  {3, "Baudrom: Buchstaben", "baudrom", false},
                                   {6, "Rateflor", "rateflor", false},
                                   {8, "Bogenblick", "bogenblick", false}};
     const QStringList built = QString(TAVORO_BUILT_EXERCISES).split(',');

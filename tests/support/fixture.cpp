@@ -4,12 +4,16 @@
 #include "platform/forms/end.h"
 #include "platform/forms/form.h"
 #include "platform/forms/twips.h"
+#include "platform/real_services.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QTest>
 #include <QTimer>
+
+#include <csignal>
 
 #include <deque>
 
@@ -164,6 +168,26 @@ void SuiteTest::copyFromSuite(const QString& name) const
     const QString target = programDir() + QLatin1Char('/') + name;
     QDir().mkpath(QFileInfo(target).absolutePath());
     QFile::copy(QStringLiteral(TAVORO_SUITE_DIR "/") + name, target);
+}
+
+void SuiteTest::useRealLauncher(const QString& arguments)
+{
+    QFile::remove(programDir() + QStringLiteral("/startomo"));
+    copyFromSuite(QStringLiteral("startomo"));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(appDataDir()));
+    platform::services().processes = std::make_unique<platform::RealProcesses>(QStringList{arguments});
+    processes = nullptr;
+}
+
+QStringList SuiteTest::startedLauncher() const
+{
+    const QString launcher = programDir() + QStringLiteral("/startomo");
+    std::vector<std::pair<int, QStringList>> found;
+    if (!QTest::qWaitFor([&] { return !(found = processesOf(launcher)).empty(); }, 10000))
+        return {};
+    for (const auto& [pid, argv] : found)
+        ::kill(pid, SIGTERM);
+    return found.size() == 1 ? found.front().second.mid(1) : QStringList();
 }
 
 void SuiteTest::addProgram(const QString& name) const

@@ -44,6 +44,12 @@ protected:
     void copyFromSuite(const QString& name) const;
     // A small executable stand-in for a suite program in the program folder.
     void addProgram(const QString& name) const;
+    // The real launcher in the program folder, kept to this test's data folder, and the real
+    // process service with `arguments` as the program's own: what an exercise's end starts.
+    void useRealLauncher(const QString& arguments);
+    // The arguments of the one launcher started meanwhile (waits for it), which is then ended;
+    // empty when none or more than one runs.
+    QStringList startedLauncher() const;
 
     QTemporaryDir root;
     FakePaths* paths;

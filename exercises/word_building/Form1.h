@@ -1,0 +1,70 @@
+#pragma once
+
+#include "SlotTask.h"
+#include "WordBuildingVariant.h"
+
+#include "ExerciseForm.h"
+
+#include "ZuZahl.h"
+#include "Zufall_Array.h"
+
+#include <array>
+#include <memory>
+#include <vector>
+
+class GetOwnWords;
+
+// The word-building window: the child opens a hidden word slot by slot, then picks its picture
+// out of three. Letters or syllables come from the variant.
+class Form1 : public ExerciseForm {
+    Q_OBJECT
+public:
+    Form1(ExerciseState& state, const WordBuildingVariant& variant);
+    ~Form1() override;
+
+    const WordBuildingVariant& variant;
+
+    // Level: 0 all words, 1 short (three-syllable) words, 2 longer words, 10 own pictures.
+    int Level = 0;
+    int WelchesWort = 0;
+    SlotTask task;
+    Zufall_Array Zufall;
+    ZuZahl Reihe;
+    std::array<QString, 3> PicturePath;
+    std::unique_ptr<GetOwnWords> OwnSource;
+    std::unique_ptr<GetOwnWords> OwnDistractors;
+
+    std::vector<QLabel*> Karte;         // Karte[i - 1] is slot i
+    std::vector<QPushButton*> Bild;     // Bild[k - 1] is picture k
+    QLabel* Falsch = nullptr;
+    QPushButton* Command1 = nullptr;
+    QAction* WLeicht = nullptr;
+    QAction* WSchwer = nullptr;
+    QAction* WAlle = nullptr;
+    QAction* WEigene = nullptr;
+
+    void Karte_Click(int Index);
+    void Bild_Click(int Index);
+    void WAlle_Click();
+    void WLeicht_Click();
+    void WSchwer_Click();
+    void WEigene_Click();
+    // Presents the next task.
+    void Weiter();
+
+protected:
+    void startExercise() override;
+    void nextTask() override { Weiter(); }
+
+private:
+    void addControls();
+    void addMenus();
+    bool capitals() const;
+    void builtInLevel(int level);
+    void checkLevel(QAction* item);
+    void getWord();
+    void getOwnWord();
+    void showSlots();
+    void showPictures(const std::array<QString, 3>& paths, const std::array<QString, 3>& tags);
+    void setSlotColour(QLabel* slot, const QColor& colour);
+};

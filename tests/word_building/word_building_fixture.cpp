@@ -1,0 +1,94 @@
+#include "word_building_fixture.h"
+
+#include "SStufe.h"
+
+#include "platform/forms/end.h"
+#include "platform/services.h"
+
+#include <QColor>
+#include <QImage>
+
+WordBuildingTest::WordBuildingTest(std::unique_ptr<WordBuildingVariant> v) : variant(std::move(v))
+{
+    addProgram("startomo");
+    writeOptions();
+}
+
+WordBuildingTest::~WordBuildingTest()
+{
+    stop();
+}
+
+void WordBuildingTest::writeOptions() const
+{
+    writeFile(programDir() + "/options4.ini", suiteOptionLines(options));
+    QFile::remove(dataDir() + "/options4.ini");
+}
+
+Form1& WordBuildingTest::start(const QString& arguments, int levelButton)
+{
+    stop();
+    platform::resetProgramEnded();
+    writeOptions();
+    // As the program's own start does.
+    platform::enterProgramFolder();
+    if (processes)
+        processes->arguments = arguments;
+    state = ExerciseState();
+    testing_support::whenShown("SStufe", [levelButton](platform::Form& dialog) {
+        click(static_cast<SStufe&>(dialog).Stufe.at(static_cast<std::size_t>(levelButton)));
+    });
+    form = std::make_unique<Form1>(state, *variant);
+    form->show();
+    return *form;
+}
+
+void WordBuildingTest::stop()
+{
+    if (form && form->loaded())
+        form->unload();
+    form.reset();
+}
+
+void WordBuildingTest::revealAll() const
+{
+    for (int i = 1; i <= variant->slotCount && !form->task.Aktuell.isEmpty(); ++i)
+        clickSlot(i);
+}
+
+QStringList WordBuildingTest::tags() const
+{
+    QStringList result;
+    for (QPushButton* picture : form->Bild)
+        result << platform::tag(picture);
+    return result;
+}
+
+int WordBuildingTest::rightPicture() const
+{
+    for (int k = 1; k <= 3; ++k) {
+        const QString tag = tags().at(k - 1);
+        if (form->Level == 10 ? tag == form->task.Wortname.toUpper()
+                              : (tag == form->task.Wortname.toUpper() || tag == QString::number(form->WelchesWort)))
+            return k;
+    }
+    return 0;
+}
+
+int WordBuildingTest::wrongPicture() const
+{
+    return rightPicture() == 1 ? 2 : 1;
+}
+
+void WordBuildingTest::addOwnPictures(const QStringList& names) const
+{
+    int shade = 10;
+    for (const QString& name : names) {
+        QImage image(20, 20, QImage::Format_RGB32);
+        image.fill(QColor(shade, 100, 200));
+        shade += 40;
+        const QString folder = programDir() + "/" + variant->ownFolder;
+        QDir().mkpath(folder);
+        ASSERT_TRUE(image.save(folder + "/" + name + ".bmp", "BMP"));
+    }
+}
