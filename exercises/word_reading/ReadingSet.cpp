@@ -31,7 +31,7 @@ bool ReadingSet::useOwnPictures(const QString& folder)
     return true;
 }
 
-void ReadingSet::newSet(bool capitals, const std::array<int, kWords>& order)
+void ReadingSet::newSet(bool capitals)
 {
     if (level_ == Own) {
         // Only full pages of ten: a set never shows a picture twice.
@@ -46,7 +46,6 @@ void ReadingSet::newSet(bool capitals, const std::array<int, kWords>& order)
         if (capitals)
             words_[static_cast<std::size_t>(i - 1)] = toCapitals(word(i));
     }
-    placed_ = order;
     position_ = 1;
     wordError_ = false;
     paused_ = false;

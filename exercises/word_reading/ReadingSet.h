@@ -38,9 +38,11 @@ public:
     // The pictures of `folder`; false, changing nothing, when it holds fewer than ten.
     bool useOwnPictures(const QString& folder);
 
-    // Draws the next ten words (in capitals when asked; the picture files keep their names),
-    // lays word order[k - 1] on picture k and starts at the first word.
-    void newSet(bool capitals, const std::array<int, kWords>& order);
+    // Draws the next ten words (in capitals when asked; the picture files keep their names) and
+    // starts at the first word.
+    void newSet(bool capitals);
+    // Lays word order[k - 1] on picture k.
+    void arrange(const std::array<int, kWords>& order) { placed_ = order; }
 
     // Word i and its picture file, i from 1 to 10, in reading order.
     QString word(int i) const { return words_.at(static_cast<std::size_t>(i - 1)); }

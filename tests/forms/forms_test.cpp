@@ -92,7 +92,8 @@ const QStringList kKnownClipped{
     QStringLiteral("Pensumo-Protokolle-start"), QStringLiteral("Kritzlon-Qualitaet-tables"),
     QStringLiteral("bogenblick-SStufe2-start"), QStringLiteral("bogenblick-SStufe2-own_pictures"),
     QStringLiteral("Fugolin-SStufe2-start"), QStringLiteral("Fugolin-SStufe2-own_pictures"),
-    QStringLiteral("Fugolin-Qualitaet-worksheets")};
+    QStringLiteral("Fugolin-Qualitaet-worksheets"), QStringLiteral("lesolum-SStufe-start"),
+    QStringLiteral("lesolum-SStufe-own_pictures")};
 
 class FormStateTest : public FormEnvironment, public testing::WithParamInterface<std::size_t> {};
 

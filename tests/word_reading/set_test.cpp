@@ -10,8 +10,6 @@ namespace {
 
 using Answer = ReadingSet::Answer;
 
-constexpr std::array<int, ReadingSet::kWords> kInOrder{1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
-
 class ReadingSetTest : public testing_support::SuiteTest {
 protected:
     // Own pictures are named relative to the program folder, which every program's start enters.
@@ -29,7 +27,8 @@ protected:
 TEST_F(ReadingSetTest, ClicksJudgePauseAndCountAWordWrongOnce)
 {
     set.useBuiltInWords(ReadingSet::All);
-    set.newSet(false, {3, 1, 2, 4, 5, 6, 7, 8, 9, 10});
+    set.newSet(false);
+    set.arrange({3, 1, 2, 4, 5, 6, 7, 8, 9, 10});
     EXPECT_EQ(set.tagAt(1), set.word(3));
     EXPECT_EQ(set.pictureAt(1), set.word(3) + ".bmp");
     const QString first = set.word(1);
@@ -71,7 +70,7 @@ TEST_F(ReadingSetTest, ClicksJudgePauseAndCountAWordWrongOnce)
 TEST_F(ReadingSetTest, TagsCompareExactly)
 {
     set.useBuiltInWords(ReadingSet::All);
-    set.newSet(true, kInOrder);
+    set.newSet(true);
     EXPECT_EQ(set.click(set.word(1).toLower()).answer, Answer::Wrong);
 }
 
@@ -99,14 +98,14 @@ TEST_F(ReadingSetTest, OwnPicturesGoPageByPageAndStartAgainBeforeAShortPage)
             words << set.word(i);
         return words;
     };
-    set.newSet(false, kInOrder);
+    set.newSet(false);
     EXPECT_EQ(shown(), (QStringList{"Bilda", "Bildb", "Bildc", "Bildd", "Bilde", "Bildf", "Bildg",
                                     "Bildh", "Bildi", "Bildj"}));
     EXPECT_EQ(set.picture(1), programDir() + "/EigeneBilder/Lesolum/Bilda.bmp");
-    set.newSet(false, kInOrder);
+    set.newSet(false);
     EXPECT_EQ(shown().first(), "Bildk");
     EXPECT_EQ(shown().last(), "Bildt");
-    set.newSet(false, kInOrder);
+    set.newSet(false);
     EXPECT_EQ(shown().first(), "Bilda");
     EXPECT_EQ(shown().last(), "Bildj");
 }
@@ -118,7 +117,7 @@ TEST_F(ReadingSetTest, CapitalsKeepTheOwnPictureFile)
         names << QString("Bild%1").arg(i);
     writePictures(names);
     ASSERT_TRUE(set.useOwnPictures("EigeneBilder/Lesolum"));
-    set.newSet(true, kInOrder);
+    set.newSet(true);
     for (int i = 1; i <= ReadingSet::kWords; ++i) {
         if (set.picture(i).endsWith("/Gießkanne.bmp")) {
             EXPECT_EQ(set.word(i), "GIEßKANNE");

@@ -1,0 +1,220 @@
+#include "Form1.h"
+
+#include "LevelChoice.h"
+
+#include "DesignPictures.h"
+#include "ProtokollClass.h"
+#include "SStufe.h"
+
+#include "platform/forms/timer.h"
+#include "platform/forms/twips.h"
+#include "platform/services.h"
+
+namespace {
+
+constexpr int kPictureTwips = 1695;
+constexpr int kPauseMs = 3000;
+
+ExerciseConfig readingConfig()
+{
+    return {.program = QStringLiteral("lesolum"),
+            .appTitle = QStringLiteral("QL Lesolum"),
+            .logTitle = QStringLiteral("Lesolum"),
+            .helpMapId = 6,
+            .backdropController = true};
+}
+
+void setButtonPicture(QPushButton* button, const QString& path)
+{
+    button->setIcon(QIcon(platform::loadPicture(path)));
+    button->setIconSize(button->size() - QSize(8, 8));
+}
+
+} // namespace
+
+Form1::Form1(ExerciseState& s) : ExerciseForm(s, readingConfig())
+{
+    setCaption(QStringLiteral("QL Lesolum ;   <F6> für Lehrermenü"));
+    setGeometryTwips(0, 0, 9375 + 2 * kBorderTwips, 5940 + kCaptionTwips + kBorderTwips);
+    addControls();
+    addMenus();
+}
+
+Form1::~Form1() = default;
+
+void Form1::addControls()
+{
+    static constexpr int kLefts[] = {240, 2040, 3840, 5640, 7440};
+    Bild.push_back(nullptr);
+    for (int i = 1; i <= ReadingSet::kWords; ++i) {
+        const int left = kLefts[(i - 1) % 5];
+        const int top = i <= 5 ? 240 : 2040;
+        Bild.push_back(addButton(QStringLiteral("Bild(%1)").arg(i),
+                                 {left, top, kPictureTwips, kPictureTwips}, QString(),
+                                 [this, i] { Bild_Click(i); }));
+    }
+    Anzeige = addLabel(QStringLiteral("Anzeige"), {2280, 4260, 4695, 1095});
+    platform::setControlFont(Anzeige, QStringLiteral("Arial"), 39.75, true);
+    Anzeige->setAlignment(Qt::AlignCenter);
+    Richtig = addPicture(QStringLiteral("Richtig"), {240, 3960, 1710, 1710});
+    Falsch = addPicture(QStringLiteral("Falsch"), {240, 3960, 1710, 1710});
+    platform::setPicture(Richtig, designPicturePath(DesignPicture::Richtig));
+    platform::setPicture(Falsch, designPicturePath(DesignPicture::Falsch));
+    Richtig->hide();
+    Falsch->hide();
+    Ende = addButton(QStringLiteral("Ende"), {7320, 4440, 1695, 735}, QString(), [this] { Ende_Click(); });
+    setButtonPicture(Ende, designPicturePath(DesignPicture::Ende));
+    Zeit = addTimer(QStringLiteral("Zeit"), kPauseMs, [this] { Zeit_Timer(); });
+}
+
+void Form1::addMenus()
+{
+    Hilfe->setShortcut(QKeySequence(Qt::Key_F1));
+    addTeacherSeparator();
+    addLevelItems([this] { WLeicht_Click(); }, [this] { WSchwer_Click(); }, [this] { WAlle_Click(); },
+                  [this] { WEigene_Click(); });
+    WAlle->setChecked(true);
+    WFehler->setText(QStringLiteral("Weiter"));
+}
+
+void Form1::startExercise()
+{
+    const bool ownPictures = state.options.optEigeneBilder != 0;
+    WEigene->setVisible(ownPictures);
+    SStufe dialog;
+    const int chosen = askLevel(dialog,
+                                {QStringLiteral("leichte Wörter"), QStringLiteral("schwerere Wörter"),
+                                 QStringLiteral("alle Wörter")},
+                                ownPictures ? QStringLiteral("Wörter mit eigenen Bildern") : QString());
+    switch (chosen) {
+    case 0: WLeicht_Click(); break;
+    case 1: WSchwer_Click(); break;
+    case 3: WEigene_Click(); break;
+    default: WAlle_Click(); break;
+    }
+}
+
+void Form1::builtInLevel(QAction* item, ReadingSet::Level level)
+{
+    checkLevel(item);
+    set.useBuiltInWords(level);
+    Weiter();
+}
+
+void Form1::WAlle_Click()
+{
+    builtInLevel(WAlle, ReadingSet::All);
+}
+
+void Form1::WLeicht_Click()
+{
+    builtInLevel(WLeicht, ReadingSet::Easy);
+}
+
+void Form1::WSchwer_Click()
+{
+    builtInLevel(WSchwer, ReadingSet::Hard);
+}
+
+void Form1::WEigene_Click()
+{
+    checkLevel(WEigene);
+    if (!set.useOwnPictures(QStringLiteral("EigeneBilder/Lesolum"))) {
+        platform::msgBox(QStringLiteral("Es gibt zu wenige eigene Bilder! Ich verwende meine Bilder."));
+        WAlle_Click();
+        return;
+    }
+    Weiter();
+}
+
+void Form1::WFehler_Click()
+{
+    Weiter();
+}
+
+void Form1::Weiter()
+{
+    // A new set also ends the pause of the old one.
+    Zeit->setEnabled(false);
+    enablePictures();
+    set.newSet(state.options.Buchstaben == -1);
+    set.arrange(arrangement());
+    showPictures();
+    Richtig->hide();
+    Falsch->hide();
+    state.TasksDone = 0;
+    state.WrongFirst = 0;
+    presentWord();
+}
+
+std::array<int, ReadingSet::kWords> Form1::arrangement()
+{
+    arranger.ZufallsZahl(ReadingSet::kWords);
+    std::array<int, ReadingSet::kWords> order{};
+    for (int k = 1; k <= ReadingSet::kWords; ++k)
+        order[static_cast<std::size_t>(k - 1)] = arranger.Zahl(k);
+    return order;
+}
+
+void Form1::showPictures()
+{
+    for (int k = 1; k <= ReadingSet::kWords; ++k) {
+        QPushButton* picture = Bild[static_cast<std::size_t>(k)];
+        setButtonPicture(picture, set.pictureAt(k));
+        platform::setTag(picture, set.tagAt(k));
+    }
+}
+
+void Form1::enablePictures()
+{
+    for (int k = 1; k <= ReadingSet::kWords; ++k)
+        Bild[static_cast<std::size_t>(k)]->setEnabled(true);
+}
+
+void Form1::presentWord()
+{
+    Anzeige->setText(set.currentWord());
+    Proto().Aufgabe = set.currentWord();
+    Proto().NeueAufgabe = true;
+}
+
+void Form1::Bild_Click(int index)
+{
+    QPushButton* clicked = Bild[static_cast<std::size_t>(index)];
+    const ReadingSet::Click click = set.click(platform::tag(clicked));
+    if (click.answer == ReadingSet::Answer::Ignored)
+        return;
+    const bool right = click.answer == ReadingSet::Answer::Right;
+    Richtig->setVisible(right);
+    Falsch->setVisible(!right);
+    Proto().Richtig = right;
+    Proto().Count();
+    if (right) {
+        if (click.wrongFirst)
+            ++state.WrongFirst;
+        ++state.TasksDone;
+        if (!set.finished()) {
+            Proto().Aufgabe = set.currentWord();
+            Proto().NeueAufgabe = true;
+        }
+    }
+    for (int k = 1; k <= ReadingSet::kWords; ++k)
+        Bild[static_cast<std::size_t>(k)]->setEnabled(k == index);
+    Zeit->setEnabled(true);
+}
+
+void Form1::Zeit_Timer()
+{
+    Zeit->setEnabled(false);
+    set.endPause();
+    enablePictures();
+    Falsch->hide();
+    Richtig->hide();
+    showBlockResultWhenDue(ReadingSet::kWords);
+    if (set.finished()) {
+        Anzeige->clear();
+        Weiter();
+    } else {
+        Anzeige->setText(set.currentWord());
+    }
+}
