@@ -29,6 +29,7 @@ std::vector<ExerciseButton> builtExercises(bool withScratchFile)
                                   {7, "Fugolin", "Fugolin", true},
                                   {0, "Plattix", "plattix", true},
                                   {3, "Baudrom: Buchstaben", "baudrom", false},
+                                  {4, "Baudrom: Silben", "baudromsilben", false},
                                   {6, "Rateflor", "rateflor", false},
                                   {8, "Bogenblick", "bogenblick", false}};
     const QStringList built = QString(TAVORO_BUILT_EXERCISES).split(',');

@@ -18,12 +18,6 @@ namespace {
 
 constexpr int kAll = 100;
 
-// The draw that picks word n first from a fresh pass of `pool` words.
-double drawOf(int n, int pool = kAll)
-{
-    return (n - 0.5) / pool;
-}
-
 class BaudromTest : public WordBuildingTest {
 protected:
     BaudromTest() : WordBuildingTest(std::make_unique<LetterWords>())
@@ -31,12 +25,6 @@ protected:
         for (const char* picture : {"Schule.bmp", "Schal.bmp", "Schaf.bmp", "Bus.bmp", "Besen.bmp", "Maler.bmp",
                                     "Lupe.bmp", "Leiter.bmp", "Lampe.bmp"})
             copyFromSuite(picture);
-    }
-    QRect slotTwips(int i) const
-    {
-        const QRect r = form->Karte.at(static_cast<std::size_t>(i - 1))->geometry();
-        return {platform::pixelsToTwips(r.x()), platform::pixelsToTwips(r.y()), platform::pixelsToTwips(r.width()),
-                platform::pixelsToTwips(r.height())};
     }
     QColor slotColour(int i) const
     {
@@ -47,7 +35,7 @@ protected:
 TEST_F(BaudromTest, SchuleOpensSlotBySlotThenShowsThreeSchPictures)
 {
     // Schule; the SCH group in table order misses it, so it takes the second place.
-    clock->randoms = {drawOf(32), 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0.5};
+    clock->randoms = {drawOf(kAll, 32), 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0.5};
     Form1& f = start();
     EXPECT_EQ(f.caption(), "QL Baudrom 1 (Buchstaben) ;   <F6> für Lehrermenü");
     EXPECT_EQ(f.task.Wortname, "Schule");
@@ -102,8 +90,8 @@ TEST_F(BaudromTest, EveryWordHasItsPictureAmongThreeOfItsGroup)
     };
     // Bus stands in no group: it replaces the third picture of the B group.
     const Case cases[] = {
-        {4, {drawOf(4), 0, 0, 0, 0, 0, 0, 0, 0, 0.9}, {"MALER", "BAUM", "BUS"}},
-        {1, {drawOf(1), 0.9, 0.6, 0}, {"LAMPE", "LEITER", "LUPE"}},
+        {4, {drawOf(kAll, 4), 0, 0, 0, 0, 0, 0, 0, 0, 0.9}, {"MALER", "BAUM", "BUS"}},
+        {1, {drawOf(kAll, 1), 0.9, 0.6, 0}, {"LAMPE", "LEITER", "LUPE"}},
     };
     for (const Case& c : cases) {
         clock->randoms = c.draws;
@@ -136,7 +124,7 @@ TEST_F(BaudromTest, ALoggedRunWritesThePupilsLog)
     options.ProtSave = 1;
     const QString logs = appDataDir() + "/logs";
     QDir().mkpath(logs);
-    clock->randoms = {drawOf(1), 0.9, 0.6, 0};
+    clock->randoms = {drawOf(kAll, 1), 0.9, 0.6, 0};
     Form1& f = start(QString("Q /p=\"%1\" /n=\"Anna\"").arg(logs));
     revealAll();
     pick(rightPicture());
@@ -290,7 +278,7 @@ TEST_F(BaudromTest, LongerWordsComeFrom71To100AndStartOverAfter30)
 TEST_F(BaudromTest, CapitalsShowSchAsOneTile)
 {
     options.Buchstaben = -1;
-    clock->randoms = {drawOf(32), 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0.5};
+    clock->randoms = {drawOf(kAll, 32), 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0.5};
     Form1& f = start();
     EXPECT_EQ(f.task.Wortname, "SCHULE");
     clickSlot(1);

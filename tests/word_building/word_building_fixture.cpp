@@ -3,6 +3,7 @@
 #include "SStufe.h"
 
 #include "platform/forms/end.h"
+#include "platform/forms/twips.h"
 #include "platform/services.h"
 
 #include <QColor>
@@ -35,8 +36,11 @@ Form1& WordBuildingTest::start(const QString& arguments, int levelButton)
     if (processes)
         processes->arguments = arguments;
     state = ExerciseState();
-    testing_support::whenShown("SStufe", [levelButton](platform::Form& dialog) {
-        click(static_cast<SStufe&>(dialog).Stufe.at(static_cast<std::size_t>(levelButton)));
+    testing_support::whenShown("SStufe", [this, levelButton](platform::Form& form) {
+        auto& dialog = static_cast<SStufe&>(form);
+        if (onLevelDialog)
+            onLevelDialog(dialog);
+        click(dialog.Stufe.at(static_cast<std::size_t>(levelButton)));
     });
     form = std::make_unique<Form1>(state, *variant);
     form->show();
@@ -62,6 +66,13 @@ QStringList WordBuildingTest::tags() const
     for (QPushButton* picture : form->Bild)
         result << platform::tag(picture);
     return result;
+}
+
+QRect WordBuildingTest::slotTwips(int i) const
+{
+    const QRect r = form->Karte.at(static_cast<std::size_t>(i - 1))->geometry();
+    return {platform::pixelsToTwips(r.x()), platform::pixelsToTwips(r.y()), platform::pixelsToTwips(r.width()),
+            platform::pixelsToTwips(r.height())};
 }
 
 int WordBuildingTest::rightPicture() const

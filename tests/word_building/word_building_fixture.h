@@ -4,6 +4,7 @@
 
 #include "fixture.h"
 
+#include "SStufe.h"
 #include "SuiteOptions.h"
 
 #include <QTest>
@@ -30,9 +31,15 @@ protected:
     int wrongPicture() const;
     void pick(int k) const { click(form->Bild.at(static_cast<std::size_t>(k - 1))); }
     QStringList tags() const;
+    // Slot i's place and size in twips.
+    QRect slotTwips(int i) const;
+    // The draw that picks word n first from a fresh pass of `pool` words.
+    static double drawOf(int pool, int n) { return (n - 0.5) / pool; }
     // Own pictures "<name>.bmp" in the variant's folder, each a different small bitmap.
     void addOwnPictures(const QStringList& names) const;
 
+    // Looks at the level dialog before the child answers it.
+    std::function<void(SStufe&)> onLevelDialog;
     std::unique_ptr<WordBuildingVariant> variant;
     SuiteOptions options;
     ExerciseState state;

@@ -1,0 +1,243 @@
+#include "word_building_fixture.h"
+
+#include "SyllableWords.h"
+
+#include "GetOwnWords.h"
+#include "Protokoll.h"
+#include "SStufe.h"
+
+#include "platform/files.h"
+#include "platform/forms/end.h"
+#include "platform/forms/twips.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSet>
+
+namespace {
+
+constexpr int kAll = 49;
+
+class BaudromSilbenTest : public WordBuildingTest {
+protected:
+    BaudromSilbenTest() : WordBuildingTest(std::make_unique<SyllableWords>()) {}
+    static QImage image(const QIcon& icon) { return icon.pixmap(100, 100).toImage().convertToFormat(QImage::Format_RGB32); }
+    static QImage resource(int number)
+    {
+        return QImage(QString(":/syllables/%1.bmp").arg(number)).convertToFormat(QImage::Format_RGB32);
+    }
+};
+
+TEST_F(BaudromSilbenTest, FotoapparatOpensItsFiveSyllablesInSlotsAsWideAsTheirText)
+{
+    options.Buchstaben = -1;   // capitals leave syllables as written
+    clock->randoms = {drawOf(kAll, 3)};
+    Form1& f = start();
+    EXPECT_EQ(f.caption(), "QL Baudrom 2 (Silben) ;   <F6> für Lehrermenü");
+    EXPECT_EQ(f.task.Wortname, "Fotoapparat");
+    const QStringList syllables{"Fo", "to", "ap", "pa", "rat"};
+    int left = 390;
+    for (int i = 1; i <= 5; ++i) {
+        const int width = (platform::textWidthTwips(f.Karte[i - 1], syllables[i - 1]) + 300) / 15 * 15;
+        EXPECT_EQ(slotTwips(i), QRect(left, 360, width, 1215)) << i;
+        left += width - 15;
+    }
+    EXPECT_TRUE(f.Karte[5]->isHidden());
+    bool disabledDuringPause = false;
+    clock->onSleep = [&](int) { disabledDuringPause = !f.Command1->isEnabled() && f.Bild[0]->isHidden(); };
+    clickSlot(2);
+    EXPECT_EQ(f.Karte[1]->text(), "");
+    for (int i = 1; i <= 5; ++i) {
+        clickSlot(i);
+        EXPECT_EQ(f.Karte[i - 1]->text(), syllables[i - 1]);
+    }
+    EXPECT_EQ(clock->sleeps, std::vector<int>{2000});
+    EXPECT_TRUE(disabledDuringPause);
+    QStringList shown = tags();
+    shown.sort();
+    EXPECT_EQ(shown, (QStringList{"1", "3", "4"}));
+    for (QPushButton* picture : f.Bild)
+        EXPECT_FALSE(picture->isHidden());
+}
+
+TEST_F(BaudromSilbenTest, BananeAlwaysShowsTheThreePicturesOfTheBGroup)
+{
+    struct Case {
+        std::deque<double> draws;
+        std::vector<int> numbers;
+    };
+    const Case cases[] = {{{drawOf(kAll, 25), 0, 0, 0}, {102, 106, 125}}, {{drawOf(kAll, 25), 0.9, 0.9, 0}, {125, 106, 102}},
+                          {{drawOf(kAll, 25), 0.5, 0, 0}, {106, 102, 125}}};
+    for (const Case& c : cases) {
+        clock->randoms = c.draws;
+        Form1& f = start();
+        ASSERT_EQ(f.task.Wortname, "Banane");
+        revealAll();
+        for (std::size_t k = 0; k < 3; ++k) {
+            EXPECT_EQ(platform::tag(f.Bild[k]), QString::number(c.numbers[k] - 100));
+            EXPECT_EQ(image(f.Bild[k]->icon()), resource(c.numbers[k])) << c.numbers[k];
+        }
+        const auto place = [&](int number) {
+            return static_cast<int>(std::find(c.numbers.begin(), c.numbers.end(), number) - c.numbers.begin()) + 1;
+        };
+        pick(place(102));
+        EXPECT_FALSE(f.Falsch->isHidden());
+        pick(place(125));
+        EXPECT_FALSE(f.Richtig->isHidden());
+        EXPECT_TRUE(f.Falsch->isHidden());
+    }
+}
+
+TEST_F(BaudromSilbenTest, LevelsDrawTheirWordsOncePerPass)
+{
+    struct Case {
+        int button;
+        int first, last;
+    };
+    for (const Case c : {Case{0, 22, 49}, Case{1, 1, 21}}) {
+        Form1& f = start("Q", c.button);
+        QList<int> drawn;
+        for (int task = c.first; task <= c.last; ++task) {
+            drawn << f.WelchesWort;
+            f.WFehler->trigger();
+        }
+        QList<int> expected;
+        for (int n = c.first; n <= c.last; ++n)
+            expected << n;
+        std::sort(drawn.begin(), drawn.end());
+        EXPECT_EQ(drawn, expected) << c.button;
+    }
+}
+
+TEST_F(BaudromSilbenTest, TheLevelDialogAndTheTeacherMenuOfferOwnPicturesOnlyWithOption8)
+{
+    for (const bool own : {false, true}) {
+        options.optEigeneBilder = own ? 1 : 0;
+        QStringList buttons;
+        onLevelDialog = [&](SStufe& dialog) {
+            for (QPushButton* b : dialog.Stufe)
+                if (!b->isHidden())
+                    buttons << b->text();
+        };
+        start();
+        QStringList menu;
+        for (QAction* a : form->dasmenu->actions())
+            if (a->isVisible())
+                menu << (a->isSeparator() ? "-" : a->text());
+        QStringList expectedButtons{"Wörter mit drei Silben", "Wörter mit vier oder mehr Silben", "alle Wörter"};
+        QStringList expectedMenu{"&Hilfe", "-", "&Dreisilbige Wörter", "&Vier- und mehrsilbige Wörter", "&Alle Wörter"};
+        if (own) {
+            expectedButtons << "Wörter mit eigenen Bildern";
+            expectedMenu << "Wörter mit eigenen &Bildern";
+        }
+        EXPECT_EQ(buttons, expectedButtons);
+        EXPECT_EQ(menu, expectedMenu);
+    }
+    form->Hilfe->trigger();
+    ASSERT_EQ(help->opened.size(), 1u);
+    EXPECT_EQ(help->opened[0].second, 5);
+}
+
+TEST_F(BaudromSilbenTest, ALoggedRunWritesThePupilsLog)
+{
+    options.ProtSave = 1;
+    const QString logs = appDataDir() + "/logs";
+    QDir().mkpath(logs);
+    clock->randoms = {drawOf(kAll, 2)};
+    Form1& f = start(QString("Q /p=\"%1\" /n=\"Anna\"").arg(logs));
+    ASSERT_EQ(f.task.Wortname, "Bügeleisen");
+    revealAll();
+    pick(rightPicture());
+    click(f.Command1);
+    const QString second = f.task.Wortname;
+    revealAll();
+    pick(wrongPicture());
+    pick(rightPicture());
+    click(f.Command1);
+    click(f.Ende);
+
+    const QByteArray expected = "\r\n" + QByteArray(82, '-') + "\r\n\r\n"
+                                "Programm Baudrom (Silben):\r\n"
+                                "Protokoll begonnen am 10.12.2026 09:30:02.\r\n\r\n"
+                                "Die Aufgabe \"B\xFCgeleisen\" wurde beim ersten Versuch richtig gel\xF6st.\r\n"
+                                "Die Aufgabe \"" + platform::encodeWindows1252(second) + "\" wurde beim ersten Versuch falsch gel\xF6st.\r\n"
+                                "\r\nVon 2 Aufgaben wurden 1 richtig gel\xF6st.\r\n";
+    EXPECT_EQ(readBytes(logs + "/Protokoll_2/Anna.txt").toStdString(), expected.toStdString());
+}
+
+TEST_F(BaudromSilbenTest, BlockResultAndAssignment)
+{
+    options.Proto = -1;
+    Form1& f = start();
+    bool shown = false;
+    for (int task = 1; task <= 10; ++task) {
+        revealAll();
+        pick(rightPicture());
+        if (task == 10)
+            testing_support::whenShown("Protokoll", [&](platform::Form& dialog) {
+                auto& p = static_cast<Protokoll&>(dialog);
+                shown = true;
+                EXPECT_EQ(p.RichtigeA, 10);
+                click(p.Weiter);
+            });
+        click(f.Command1);
+    }
+    EXPECT_TRUE(shown);
+
+    Form1& a = start("Q05A");
+    EXPECT_TRUE(a.Ende->isHidden());
+    EXPECT_FALSE(a.close());
+    a.M_Ende->trigger();
+    EXPECT_TRUE(platform::programEnded());
+    const QStringList record = platform::readTextFile(dataDir() + "/Protokoll.txt").lines;
+    ASSERT_FALSE(record.isEmpty());
+    EXPECT_TRUE(record.first().startsWith("Programm QL Baudrom 2; Protokoll erstellt am "));
+    EXPECT_EQ(record.last(), "termination by supervisor");
+}
+
+TEST_F(BaudromSilbenTest, OwnPictures)
+{
+    options.optEigeneBilder = 1;
+    addOwnPictures({"Hund", "Kat-ze"});
+    start("Q", 3);
+    EXPECT_EQ(messages->texts(), QStringList{"Es gibt zu wenige eigene Bilder! Ich verwende meine Bilder."});
+    EXPECT_EQ(form->Level, 0);
+
+    addOwnPictures({"Ba-na-ne", "Hund", "Kat-ze"});
+    start("Q", 3);
+    ASSERT_EQ(form->Level, 10);
+    bool sawHund = false;
+    for (int task = 1; task <= 6; ++task) {
+        const QString ownFile = form->OwnSource->Bildpfad();
+        const int right = rightPicture();
+        ASSERT_NE(right, 0);
+        for (std::size_t k = 0; k < 3; ++k) {
+            if (static_cast<int>(k) != right - 1) {
+                EXPECT_NE(form->PicturePath[k], ownFile);
+            }
+        }
+        if (form->task.Wortname == "Hund") {
+            sawHund = true;
+            EXPECT_FALSE(form->Karte[0]->isHidden());
+            EXPECT_TRUE(form->Karte[1]->isHidden());
+        }
+        revealAll();
+        pick(right);
+        EXPECT_FALSE(form->Richtig->isHidden());
+        click(form->Command1);
+    }
+    EXPECT_TRUE(sawHund);
+
+    addOwnPictures({"A-b-c-d-e-f-g-h"});
+    QFile::remove(programDir() + "/" + variant->ownFolder + "/Hund.bmp");
+    start("Q", 3);
+    for (int task = 1; task <= 3 && form->task.Wortname != "Abcdefgh"; ++task)
+        form->WFehler->trigger();
+    ASSERT_EQ(form->task.Wortname, "Abcdefgh");
+    revealAll();
+    EXPECT_EQ(form->Karte[5]->text(), "fgh");
+    pick(rightPicture());
+    EXPECT_FALSE(form->Richtig->isHidden());
+}
+
+} // namespace
