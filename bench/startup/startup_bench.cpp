@@ -42,6 +42,8 @@ const Program kPrograms[] = {
     {"Fugolin", "Q"},
     {"Pensumo", ""},
     {"bogenblick", "Q"},
+    {"baudrom", "Q"},
+    {"baudromsilben", "Q"},
 };
 
 constexpr double kTimeGoal = 1.30;
