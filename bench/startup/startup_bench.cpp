@@ -44,6 +44,7 @@ const Program kPrograms[] = {
     {"bogenblick", "Q"},
     {"baudrom", "Q"},
     {"baudromsilben", "Q"},
+    {"lesolum", "Q"},
 };
 
 constexpr double kTimeGoal = 1.30;
