@@ -47,7 +47,7 @@ platform::FileError RefreshCentralOptions(const QString& dataDir)
     const platform::NumberFile centralValues = platform::readNumberFile(central());
     if (centralValues.error.failed())
         return centralValues.error;
-    if (!platform::fileExists(backup))
+    if (platform::fileMissingOrEmpty(backup))
         return platform::copyFileKeepingTime(central(), backup);
     const platform::NumberFile backupValues = platform::readNumberFile(backup);
     if (backupValues.error.failed())
@@ -62,16 +62,25 @@ platform::FileError RefreshCentralOptions(const QString& dataDir)
     return platform::copyFileKeepingTime(central(), backup);
 }
 
+platform::FileError copyWithBackup(const QString& source, const QString& file, const QString& backup)
+{
+    platform::FileError error = platform::copyFileKeepingTime(source, file);
+    if (!error.failed())
+        error = platform::copyFileKeepingTime(source, backup);
+    // Half a first copy would make the next start take it for a complete one.
+    if (error.failed() && !error.locked())
+        platform::removeFile(file);
+    return error;
+}
+
 void LoadSuiteOptions(SuiteOptions& options, const QString& dataDir, OptionsReader reader)
 {
     const QString user = dataDir + QStringLiteral("/options4.ini");
     for (int attempt = 1;; ++attempt) {
-        if (!platform::fileExists(user)) {
-            platform::copyFileKeepingTime(central(), user);
-            platform::copyFileKeepingTime(central(), dataDir + QStringLiteral("/options4.bak"));
-        }
         platform::FileError pending;
-        if (reader == OptionsReader::Launcher)
+        if (platform::fileMissingOrEmpty(user))
+            pending = copyWithBackup(central(), user, dataDir + QStringLiteral("/options4.bak"));
+        if (reader == OptionsReader::Launcher && !pending.failed())
             pending = RefreshCentralOptions(dataDir);
         const platform::NumberFile file = platform::readNumberFile(user);
         if (!pending.failed())

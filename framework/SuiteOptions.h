@@ -26,11 +26,14 @@ struct SuiteOptions {
 // Which program reads: only the launcher refreshes the user's copy from the central one.
 enum class OptionsReader { Program, Launcher };
 
-// Reads dataDir + "/options4.ini" (copied from the program folder when missing), with four
+// Reads dataDir + "/options4.ini" (copied from the program folder when missing or empty), with four
 // attempts while another program holds it locked. On failure shows the message and ends the
 // program (platform::End). Fields beyond the end of a short file keep their values; line 11
 // reads as 0 then.
 void LoadSuiteOptions(SuiteOptions& options, const QString& dataDir, OptionsReader reader);
+
+// The first copy of a settings file and its backup from `source`: both or neither.
+platform::FileError copyWithBackup(const QString& source, const QString& file, const QString& backup);
 
 // Launcher: replaces the user's copy and the backup when the central copy differs from the
 // backup. A missing backup is recreated from the central copy, without a refresh.

@@ -2,7 +2,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 
 const char* const OptionsEditor::kInUseMessage =
@@ -66,12 +65,11 @@ OptionsEditor::Opened OptionsEditor::open(SuiteOptions& current)
 
 platform::FileError OptionsEditor::save(const SuiteOptions& values)
 {
-    QSaveFile file(path_);
     QByteArray bytes;
     for (const QString& line : suiteOptionLines(values))
         bytes += line.toLatin1() + "\r\n";
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return {platform::FileErrorKind::Other, file.errorString()};
+    if (platform::FileError error = platform::saveBytes(path_, bytes); error.failed())
+        return error;
     release();
     return {};
 }

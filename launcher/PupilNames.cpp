@@ -76,15 +76,20 @@ QStringList offeredNames(const QStringList& lines)
 platform::FileError registerName(const QString& folder, const QString& name)
 {
     const QString log = logFilePath(folder, name);
-    if (!platform::fileExists(log))
+    const bool newLog = !platform::fileExists(log);
+    if (newLog)
         if (platform::FileError e = platform::appendTextLines(log, {}); e.failed())
             return e;
+    platform::FileError error;
     const platform::TextFile list = readNameList(folder);
     if (list.error.failed() && list.error.kind != platform::FileErrorKind::NotFound)
-        return list.error;
-    if (list.lines.contains(name, Qt::CaseInsensitive))
-        return {};
-    return platform::appendTextLines(nameListPath(folder), {name});
+        error = list.error;
+    else if (!list.lines.contains(name, Qt::CaseInsensitive))
+        error = platform::appendTextLines(nameListPath(folder), {name});
+    // A name that could not be registered leaves no trace.
+    if (error.failed() && newLog)
+        platform::removeFile(log);
+    return error;
 }
 
 platform::FileError removeNames(const QString& folder, const QStringList& deleted)

@@ -52,6 +52,19 @@ QString describe(FileErrorKind kind, const QString& path, const QString& detail)
     }
 }
 
+// A write that could not complete; `err` is the errno of the failed call.
+FileError writeError(int err, const QString& path, const QFileDevice& file)
+{
+    if (err == ENOSPC || err == EDQUOT)
+        return {FileErrorKind::Other,
+                QStringLiteral("Die Datei %1 konnte nicht gespeichert werden, weil der Datenträger voll ist. "
+                               "Sie ist unverändert geblieben.")
+                    .arg(path)};
+    return {FileErrorKind::Other,
+            QStringLiteral("Die Datei %1 konnte nicht gespeichert werden (%2). Sie ist unverändert geblieben.")
+                .arg(path, file.errorString())};
+}
+
 FileError errorOf(const QFileDevice& file, const QString& path)
 {
     if (file.error() == QFileDevice::NoError)
@@ -210,12 +223,22 @@ FileError writeTextFile(const QString& path, const QStringList& lines)
     const QString real = resolvePathNoCase(path);
     if (FileError locked = lockedBySomeoneElse(real, true); locked.failed())
         return locked;
-    QSaveFile file(real);
-    if (!file.open(QIODevice::WriteOnly))
-        return errorOf(file, real);
-    file.write(joinLines(lines));
+    return saveBytes(real, joinLines(lines));
+}
+
+FileError saveBytes(const QString& path, const QByteArray& bytes)
+{
+    QSaveFile file(path);
+    // Unbuffered, so that a full disk fails the write itself and never reaches the rename.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return errorOf(file, path);
+    if (file.write(bytes) != bytes.size()) {
+        const FileError error = writeError(errno, path, file);
+        file.cancelWriting();
+        return error;
+    }
     if (!file.commit())
-        return errorOf(file, real);
+        return writeError(errno, path, file);
     return {};
 }
 
@@ -223,11 +246,16 @@ FileError appendTextLines(const QString& path, const QStringList& lines)
 {
     const QString real = resolvePathNoCase(path);
     QFile file(real);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
         return errorOf(file, real);
+    const qint64 before = file.size();
     const QByteArray bytes = joinLines(lines);
-    if (file.write(bytes) != bytes.size() || !file.flush())
-        return errorOf(file, real);
+    if (file.write(bytes) != bytes.size()) {
+        const FileError error = writeError(errno, real, file);
+        // A line written in part is taken back: the file stays as it was.
+        file.resize(before);
+        return error;
+    }
     return {};
 }
 
@@ -259,16 +287,18 @@ FileError copyResolvedFileKeepingTime(const QString& realSource, const QString& 
     if (!in.open(QIODevice::ReadOnly))
         return errorOf(in, realSource);
     const QDateTime modified = QFileInfo(realSource).lastModified();
-    QSaveFile out(realTarget);
-    if (!out.open(QIODevice::WriteOnly))
-        return errorOf(out, realTarget);
-    out.write(in.readAll());
-    if (!out.commit())
-        return errorOf(out, realTarget);
+    if (FileError e = saveBytes(realTarget, in.readAll()); e.failed())
+        return e;
     QFile done(realTarget);
     if (!done.open(QIODevice::ReadWrite) || !done.setFileTime(modified, QFileDevice::FileModificationTime))
         return errorOf(done, realTarget);
     return {};
+}
+
+bool fileMissingOrEmpty(const QString& path)
+{
+    const QFileInfo info(resolvePathNoCase(path));
+    return !info.isFile() || info.size() == 0;
 }
 
 FileError removeFile(const QString& path)

@@ -49,9 +49,13 @@ struct TextFile {
 // Reads every line (CR LF or LF ends, a trailing CR stripped). A file another program holds
 // locked (see FileLock) reads as FileErrorKind::Locked.
 TextFile readTextFile(const QString& path, bool utf8WhenValid = false);
-// Rewrites the file through a temporary file and rename; each line ends with CR LF.
+// Rewrites the file through a temporary file and rename; each line ends with CR LF. A write
+// that cannot complete (a full disk) leaves the old file as it was and says so.
 FileError writeTextFile(const QString& path, const QStringList& lines);
-// Appends lines to the file (created when missing) and flushes them.
+// The same for bytes, without asking for the settings lock (its holder writes through this).
+FileError saveBytes(const QString& path, const QByteArray& bytes);
+// Appends lines to the file (created when missing); lines that cannot all be written are
+// taken back, so the file keeps its old bytes.
 FileError appendTextLines(const QString& path, const QStringList& lines);
 
 struct NumberFile {
@@ -62,9 +66,13 @@ NumberFile readNumberFile(const QString& path);
 FileError writeNumberFile(const QString& path, const QVector<qint64>& values);
 
 // Copies through a temporary file and rename; the copy keeps the source's modification time.
+// A copy that cannot complete leaves the target as it was (or absent).
 FileError copyFileKeepingTime(const QString& source, const QString& target);
 // The same for paths already resolved: no case-insensitive lookup of either.
 FileError copyResolvedFileKeepingTime(const QString& source, const QString& target);
+// A settings file that is not there, or is empty (as a full disk left it with older versions):
+// either way its values are missing.
+bool fileMissingOrEmpty(const QString& path);
 FileError removeFile(const QString& path);
 
 // An exclusive advisory lock held as long as the object lives: the sign that a settings file

@@ -90,10 +90,14 @@ DisplayFlags Form1::readPackage()
 void Form1::prepareFolders()
 {
     const QString defaultNames = state_.AppPath + QStringLiteral("/Protokoll/Namen.ini");
-    if (const auto error = PupilNames::ensureNameList(state_.logFolder(), defaultNames); error.failed())
+    // Without its name list and task sets the start-up cannot go on.
+    platform::FileError error = PupilNames::ensureNameList(state_.logFolder(), defaultNames);
+    if (!error.failed() && platform::fileMissingOrEmpty(state_.managerFile()))
+        error = platform::copyFileKeepingTime(state_.AppPath + QStringLiteral("/manager.ini"), state_.managerFile());
+    if (error.failed()) {
         platform::msgBox(error.message);
-    if (!platform::fileExists(state_.managerFile()))
-        platform::copyFileKeepingTime(state_.AppPath + QStringLiteral("/manager.ini"), state_.managerFile());
+        platform::End();
+    }
 }
 
 void Form1::setUpDisplay(int backdrop, int taskbarVisible, int fullScreen)

@@ -34,15 +34,16 @@ DisplayFlags loadPackageOptions(const PackageInfo& package, const QString& packa
     const QString file = packageDir + QLatin1Char('/') + package.optionsFile;
     const QString source = appPath + QLatin1Char('/') + package.optionsSource;
     for (int attempt = 1;; ++attempt) {
-        if (!platform::fileExists(file)) {
-            platform::copyFileKeepingTime(source, file);
-            platform::copyFileKeepingTime(source, packageDir + QLatin1Char('/') + package.optionsBackup);
-        }
+        platform::FileError pending;
+        if (platform::fileMissingOrEmpty(file))
+            pending = copyWithBackup(source, file, packageDir + QLatin1Char('/') + package.optionsBackup);
         const platform::NumberFile options = platform::readNumberFile(file);
-        if (!options.error.failed())
+        if (!pending.failed())
+            pending = options.error;
+        if (!pending.failed())
             return flagsOf(options.values, package.linesRead);
-        if (!options.error.locked()) {
-            platform::msgBox(options.error.message);
+        if (!pending.locked()) {
+            platform::msgBox(pending.message);
             platform::End();
         }
         if (attempt == 4) {

@@ -31,8 +31,10 @@ QString SettingsNumberFile::path(const QString& dataDir) const
 
 int SettingsNumberFile::read(const QString& dataDir) const
 {
-    if (!platform::fileExists(path(dataDir)))
-        platform::writeNumberFile(path(dataDir), {defaultValue});
+    if (platform::fileMissingOrEmpty(path(dataDir)))
+        if (const platform::FileError error = platform::writeNumberFile(path(dataDir), {defaultValue});
+            error.failed() && !error.locked())
+            fail(error.message);
     for (int attempt = 1;; ++attempt) {
         const platform::TextFile file = platform::readTextFile(path(dataDir));
         if (!file.error.failed()) {

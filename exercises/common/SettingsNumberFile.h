@@ -9,8 +9,9 @@ struct SettingsNumberFile {
     int defaultValue = 0;
     QString lockedMessage;   // shown at start when the file stays locked
 
-    // Creates the file with the default when missing; an empty file, or one whose first line
-    // holds no number, reads as the default. A file that stays locked, or cannot be read, ends
+    // Creates the file with the default when missing or empty (a creation that cannot be
+    // written ends the program with its message); a file whose first line holds no number
+    // reads as the default. A file that stays locked, or cannot be read, ends
     // the program with its message.
     int read(const QString& dataDir) const;
     // Rewrites the file (through a temporary file and rename). A file that stays locked keeps

@@ -1,9 +1,12 @@
 #include "fixture.h"
+#include "full_disk.h"
 
 #include "platform/files.h"
 
 #include <QFileInfo>
 #include <QFile>
+
+#include <functional>
 
 using namespace platform;
 using testing_support::SuiteTest;
@@ -92,4 +95,42 @@ TEST_F(FilesTest, ErrorsComeBackAsKinds)
     EXPECT_TRUE(writeTextFile(path, {" 2 "}).locked());
     lock.release();
     EXPECT_FALSE(writeTextFile(path, {" 2 "}).failed());
+}
+
+// On a full file system every write fails as a whole: the old bytes stay, no new file and no
+// temporary file is left, and the message says why in German.
+TEST_F(FilesTest, OnAFullDiskAWriteLeavesTheOldFileAndSaysSo)
+{
+    const QString folder = root.path() + "/voll";
+    QDir().mkpath(folder);
+    testing_support::FullDisk disk(folder);
+    if (!disk.mounted())
+        GTEST_SKIP() << "mounting a small tmpfs is not permitted here";
+    const QString old = folder + "/alt.ini";
+    const QString source = root.path() + "/quelle.ini";
+    writeBytes(old, "-1 \r\n 0 \r\n");
+    writeBytes(source, QByteArray(5000, 'q'));
+    disk.fill();
+    const struct {
+        const char* what;
+        QString path;
+        std::function<FileError(const QString&)> write;
+    } cases[] = {
+        {"rewrite", old, [](const QString& p) { return writeTextFile(p, {"1", "2"}); }},
+        {"new file", folder + "/neu.ini", [](const QString& p) { return writeTextFile(p, {"1"}); }},
+        {"copy over", old, [&](const QString& p) { return copyFileKeepingTime(source, p); }},
+        {"first copy", folder + "/neu.bak", [&](const QString& p) { return copyFileKeepingTime(source, p); }},
+        {"append", old, [](const QString& p) { return appendTextLines(p, {"Lena", QString(5000, QLatin1Char('L'))}); }},
+        {"bytes", old, [](const QString& p) { return saveBytes(p, "x"); }},
+    };
+    for (const auto& c : cases) {
+        const bool existed = QFileInfo::exists(c.path);
+        const QByteArray before = readBytes(c.path);
+        const FileError error = c.write(c.path);
+        EXPECT_TRUE(error.failed()) << c.what;
+        EXPECT_TRUE(error.message.contains("weil der Datenträger voll ist")) << c.what;
+        EXPECT_EQ(QFileInfo::exists(c.path), existed) << c.what;
+        EXPECT_EQ(readBytes(c.path), before) << c.what;
+    }
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList({".filler", "alt.ini"}));
 }
