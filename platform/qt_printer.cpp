@@ -49,7 +49,8 @@ QSizeF printedTextSizeCm(const QFont& font, const QString& text)
     return QSizeF(metrics.horizontalAdvance(text), metrics.height()) / kMeasureDpi * kCmPerInch;
 }
 
-QtPrinter::QtPrinter(Output output) : output_(output), font_(QStringLiteral("Arial"), 10) {}
+QtPrinter::QtPrinter(Services& services, Output output)
+    : services_(services), output_(output), font_(QStringLiteral("Arial"), 10) {}
 
 QtPrinter::~QtPrinter()
 {
@@ -129,7 +130,7 @@ QString QtPrinter::newPdfFile() const
     if (!folder.mkpath(QStringLiteral(".")))
         throw PrinterError("cannot create " + folder.path().toStdString());
     const QString stem = programName() + QLatin1Char('_') +
-                         services().clock->now().toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss"));
+                         services_.clock->now().toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss"));
     QString file = folder.absoluteFilePath(stem + QStringLiteral(".pdf"));
     for (int n = 2; QFileInfo::exists(file); ++n)
         file = folder.absoluteFilePath(stem + QStringLiteral("_%1.pdf").arg(n));
@@ -218,10 +219,10 @@ void QtPrinter::endDoc()
     if (pdf.isEmpty())
         return;
     lastPdf_ = pdf;
-    msgBox(QStringLiteral("Es ist kein Drucker eingerichtet. Der Ausdruck wurde als PDF-Datei "
-                          "gespeichert:\n%1")
-               .arg(QDir::toNativeSeparators(pdf)),
-           MessageButtons::Ok, MessageIcon::Information);
+    services_.messages->show(QStringLiteral("Es ist kein Drucker eingerichtet. Der Ausdruck wurde als "
+                                            "PDF-Datei gespeichert:\n%1")
+                                 .arg(QDir::toNativeSeparators(pdf)),
+                             MessageButtons::Ok, MessageIcon::Information);
 }
 
 void QtPrinter::killDoc()

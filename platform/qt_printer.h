@@ -16,12 +16,16 @@ namespace platform {
 // Width and height of a line of text on paper, in centimetres.
 QSizeF printedTextSizeCm(const QFont& font, const QString& text);
 
+struct Services;
+
 // The printer on QPrinter: the system's default printer, or, on a machine without one, a PDF
-// file on A4 in the data folder's "Ausdrucke" folder, named by program, date and time.
+// file on A4 in the data folder's "Ausdrucke" folder, named by program, date and time. It reaches
+// the clock and the message boxes through the services given: the printer module has no
+// services() of its own.
 class QtPrinter : public Printer {
 public:
     enum class Output { SystemOrPdf, Pdf };
-    explicit QtPrinter(Output output = Output::SystemOrPdf);
+    explicit QtPrinter(Services& services, Output output = Output::SystemOrPdf);
     ~QtPrinter() override;
 
     int paperSize() const override;
@@ -70,6 +74,7 @@ private:
     double deviceUnitsPerUnit() const;
     void endPainting();
 
+    Services& services_;
     Output output_;
     Orientation orientation_ = Orientation::Portrait;
     ScaleMode scaleMode_ = ScaleMode::Twips;

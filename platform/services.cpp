@@ -1,7 +1,7 @@
 #include "services.h"
 
 #include "printer.h"
-#include "qt_printer.h"
+#include "printer_on_demand.h"
 #include "real_services.h"
 
 #include <QDir>
@@ -30,7 +30,7 @@ void startProgram(int argc, char** argv)
     s.messages = std::make_unique<RealMessageBoxes>();
     s.help = std::make_unique<RealHelpViewer>();
     s.display = std::make_unique<RealDisplay>();
-    s.printer = std::make_unique<QtPrinter>();
+    s.printer = std::make_unique<PrinterOnDemand>();
     enterProgramFolder();
 }
 

@@ -51,7 +51,7 @@ void WordCardsToPdf(benchmark::State& state)
         }
     for (auto _ : state) {
         QTemporaryDir data;
-        platform::QtPrinter printer(platform::QtPrinter::Output::Pdf);
+        platform::QtPrinter printer(platform::services(), platform::QtPrinter::Output::Pdf);
         printer.setDataFolder(data.path());
         printer.setScaleMode(platform::ScaleMode::Centimetres);
         printer.setFontName(QStringLiteral("Arial"));

@@ -274,7 +274,8 @@ TEST_F(FreeWritingPrintTest, TableErrorsCaptionTheNewTextButtonLoeschen)
 
 TEST_F(FreeWritingPrintTest, TwoPageTextToARealPdf)
 {
-    auto pdf = std::make_unique<platform::QtPrinter>(platform::QtPrinter::Output::Pdf);
+    auto pdf = std::make_unique<platform::QtPrinter>(platform::services(),
+                                                        platform::QtPrinter::Output::Pdf);
     platform::QtPrinter* real = pdf.get();
     platform::services().printer = std::move(pdf);
     start();

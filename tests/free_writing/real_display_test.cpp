@@ -35,7 +35,8 @@ class FreeWritingDisplayTest : public testing_support::SuiteTest {
 protected:
     FreeWritingDisplayTest()
     {
-        for (const char* program : {"Kritzlon", "startomo"})
+        // With the printer module, which the program opens at its first print.
+        for (const char* program : {"Kritzlon", "startomo", "libtavoro_printer.so"})
             copyFromSuite(program);
         // Logging under names on, no backdrop, the launcher restarted at the end.
         QStringList options(11, platform::formatNumber(0));

@@ -1,5 +1,6 @@
 #include "pdf_reader.h"
 
+#include "platform/printer_on_demand.h"
 #include "platform/qt_printer.h"
 
 #include "fixture.h"
@@ -37,7 +38,7 @@ protected:
         return dataDir() + QStringLiteral("/Ausdrucke/test_printing_2026-12-10_09-30-00.pdf");
     }
 
-    QtPrinter pdf{QtPrinter::Output::Pdf};
+    QtPrinter pdf{platform::services(), QtPrinter::Output::Pdf};
 };
 
 TEST_F(QtPrinterTest, WithoutPrinterWritesAnA4PdfAndSaysWhere)
@@ -159,6 +160,30 @@ TEST_F(QtPrinterTest, QualityCodesAndResolutions)
     pdf.paintPicture(picture(), 2.2, 2.2);
     pdf.endDoc();
     EXPECT_EQ(pdf_reader::pageCount(expectedFile()), 1);
+}
+
+// The programs' printer opens the module from the program folder at the first print; the module
+// reaches this program's clock and message boxes.
+TEST_F(QtPrinterTest, ProgramsPrinterOpensTheModuleAtTheFirstPrint)
+{
+    const QByteArray noCups = QFile::encodeName(root.path() + QStringLiteral("/no-cups"));
+    qputenv("CUPS_SERVER", noCups);
+    paths->program = QStringLiteral(TAVORO_SUITE_DIR);
+    platform::PrinterOnDemand printer;
+    printer.setDataFolder(dataDir());
+    printer.print(QStringLiteral("Affe"));
+    printer.endDoc();
+    qunsetenv("CUPS_SERVER");
+
+    EXPECT_EQ(pdf_reader::words(expectedFile()).size(), 1u);
+    ASSERT_EQ(messages->shown.size(), 1u);
+    EXPECT_TRUE(messages->texts()[0].contains(expectedFile()));
+}
+
+TEST_F(QtPrinterTest, ProgramsPrinterWithoutTheModuleFailsAsAPrinter)
+{
+    platform::PrinterOnDemand printer;
+    EXPECT_THROW(printer.print(QStringLiteral("Affe")), platform::PrinterError);
 }
 
 } // namespace

@@ -344,7 +344,8 @@ TEST_F(TypewriterPrintingTest, MissingTablePictureIsAPrintError)
 
 TEST_F(TypewriterPrintingTest, LongerWordsToARealPdf)
 {
-    auto pdf = std::make_unique<platform::QtPrinter>(platform::QtPrinter::Output::Pdf);
+    auto pdf = std::make_unique<platform::QtPrinter>(platform::services(),
+                                                        platform::QtPrinter::Output::Pdf);
     platform::QtPrinter* real = pdf.get();
     platform::services().printer = std::move(pdf);
     start(kLongerWords);

@@ -163,7 +163,8 @@ TEST_F(FugolinPrintingTest, ErrorMidwayLeavesTheWindowUsable)
 
 TEST_F(FugolinPrintingTest, LongerWordsToARealPdfWithTheirUmlauts)
 {
-    auto pdf = std::make_unique<platform::QtPrinter>(platform::QtPrinter::Output::Pdf);
+    auto pdf = std::make_unique<platform::QtPrinter>(platform::services(),
+                                                        platform::QtPrinter::Output::Pdf);
     platform::QtPrinter* real = pdf.get();
     platform::services().printer = std::move(pdf);
     start("Q", Longer);

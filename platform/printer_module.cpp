@@ -1,0 +1,8 @@
+#include "printer_module.h"
+
+#include "qt_printer.h"
+
+extern "C" Q_DECL_EXPORT platform::Printer* tavoro_create_printer(platform::Services& services)
+{
+    return new platform::QtPrinter(services);
+}
