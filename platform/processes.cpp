@@ -22,6 +22,12 @@ QString withoutExe(const QString& name)
     return name.endsWith(QLatin1String(".exe"), Qt::CaseInsensitive) ? name.chopped(4) : name;
 }
 
+// What a running executable's file name ends in for the program the suite names.
+QString runningName(const QString& programName)
+{
+    return withoutExe(QFileInfo(programName).fileName());
+}
+
 QString existingExecutable(const QString& path)
 {
     const QFileInfo info(resolvePathNoCase(path));
@@ -94,7 +100,7 @@ QString appDataFolderOf(const QString& pid)
 
 } // namespace
 
-std::vector<RunningProcess> runningProcesses()
+std::vector<RunningProcess> runningProcesses(const QString& nameEnd)
 {
     std::vector<RunningProcess> found;
     const QStringList pids = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
@@ -104,9 +110,10 @@ std::vector<RunningProcess> runningProcesses()
         if (!isPid)
             continue;
         const QString exe = QFileInfo(QStringLiteral("/proc/%1/exe").arg(pid)).symLinkTarget();
-        if (exe.isEmpty())
+        const QString name = QFileInfo(exe).fileName();
+        if (exe.isEmpty() || !name.endsWith(nameEnd, Qt::CaseInsensitive))
             continue;
-        found.push_back({QFileInfo(exe).fileName(), QFileInfo(QStringLiteral("/proc/") + pid).ownerId(),
+        found.push_back({name, QFileInfo(QStringLiteral("/proc/") + pid).ownerId(),
                          appDataFolderOf(pid)});
     }
     return found;
@@ -115,7 +122,7 @@ std::vector<RunningProcess> runningProcesses()
 bool processRunning(const QString& programName, const std::vector<RunningProcess>& processes,
                     uint owner, const QString& appDataFolder)
 {
-    const QString wanted = withoutExe(QFileInfo(programName).fileName());
+    const QString wanted = runningName(programName);
     if (wanted.isEmpty())
         return false;
     const QString folder = QDir::cleanPath(appDataFolder);
@@ -127,7 +134,7 @@ bool processRunning(const QString& programName, const std::vector<RunningProcess
 
 bool processRunning(const QString& programName)
 {
-    return processRunning(programName, runningProcesses(), ::getuid(),
+    return processRunning(programName, runningProcesses(runningName(programName)), ::getuid(),
                           services().paths->appDataFolder());
 }
 

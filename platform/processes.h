@@ -29,8 +29,9 @@ struct RunningProcess {
     uint owner = 0;
     QString appDataFolder;    // the application-data folder it runs with
 };
-// The processes whose executable can be read.
-std::vector<RunningProcess> runningProcesses();
+// The processes whose executable can be read and whose file name ends in `nameEnd` (any case);
+// only theirs are looked at closer, so the machine's other processes cost little.
+std::vector<RunningProcess> runningProcesses(const QString& nameEnd);
 
 // Whether one of `processes` of `owner` and `appDataFolder` runs the program the suite names
 // `programName` ("Pensumo.exe"): its executable's file name ends in the name without ".exe",

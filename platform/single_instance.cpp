@@ -7,12 +7,15 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QLocalServer>
-#include <QLocalSocket>
+#include <QSocketNotifier>
 #include <QThread>
+
+#include <cstring>
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 namespace platform {
@@ -31,6 +34,18 @@ QString runtimeFolder()
     return own;
 }
 
+// False when the path does not fit a socket address.
+bool socketAddress(const QString& file, sockaddr_un& address)
+{
+    const QByteArray path = QFile::encodeName(file);
+    std::memset(&address, 0, sizeof address);
+    address.sun_family = AF_UNIX;
+    if (path.size() >= static_cast<qsizetype>(sizeof address.sun_path))
+        return false;
+    std::memcpy(address.sun_path, path.constData(), static_cast<size_t>(path.size()));
+    return true;
+}
+
 } // namespace
 
 SingleInstance::SingleInstance(const QString& programName, QObject* parent) : QObject(parent)
@@ -44,13 +59,19 @@ SingleInstance::SingleInstance(const QString& programName, QObject* parent) : QO
 
 SingleInstance::~SingleInstance()
 {
+    if (listenFd_ >= 0) {
+        ::close(listenFd_);
+        QFile::remove(socketFile_);
+    }
     if (lockFd_ >= 0)
         ::close(lockFd_);
 }
 
 bool SingleInstance::anotherRunning()
 {
-    const QString lockFile = runtimeFolder() + QLatin1Char('/') + name_ + QStringLiteral(".lock");
+    const QString folder = runtimeFolder() + QLatin1Char('/');
+    socketFile_ = folder + name_ + QStringLiteral(".socket");
+    const QString lockFile = folder + name_ + QStringLiteral(".lock");
     lockFd_ = ::open(QFile::encodeName(lockFile).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
     // Without a lock file this copy cannot tell, and runs rather than refuse the pupil.
     if (lockFd_ >= 0 && ::flock(lockFd_, LOCK_EX | LOCK_NB) != 0) {
@@ -63,38 +84,56 @@ bool SingleInstance::anotherRunning()
     return false;
 }
 
-// The winner may not listen yet when both started at once: it is given a moment.
+// A connection is the request. The winner may not listen yet when both started at once: it is
+// given a moment.
 void SingleInstance::askToComeToTheFront() const
 {
+    sockaddr_un address;
+    if (!socketAddress(socketFile_, address))
+        return;
     QElapsedTimer waited;
     waited.start();
     while (waited.elapsed() < 3000) {
-        QLocalSocket probe;
-        probe.connectToServer(name_);
-        if (probe.waitForConnected(500)) {
-            probe.write("activate\n");
-            probe.waitForBytesWritten(500);
-            probe.disconnectFromServer();
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        if (fd < 0)
             return;
-        }
+        const bool called =
+            ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+        ::close(fd);
+        if (called)
+            return;
         QThread::msleep(50);
     }
 }
 
 void SingleInstance::listen()
 {
-    server_ = new QLocalServer(this);
-    // Holding the lock, any socket of that name is a dead copy's.
-    QLocalServer::removeServer(name_);
-    if (!server_->listen(name_))
+    sockaddr_un address;
+    if (!socketAddress(socketFile_, address))
         return;
-    connect(server_, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket* peer = server_->nextPendingConnection()) {
-            connect(peer, &QLocalSocket::disconnected, peer, &QObject::deleteLater);
-            if (onActivate_)
-                onActivate_();
-        }
-    });
+    // Plain POSIX rather than Qt's network module, whose libraries would cost every start.
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (fd < 0)
+        return;
+    // Holding the lock, any socket of that name is a dead copy's.
+    QFile::remove(socketFile_);
+    if (::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 ||
+        ::listen(fd, 8) != 0) {
+        ::close(fd);
+        return;
+    }
+    listenFd_ = fd;
+    auto* calls = new QSocketNotifier(fd, QSocketNotifier::Read, this);
+    connect(calls, &QSocketNotifier::activated, this, &SingleInstance::acceptCalls);
+}
+
+void SingleInstance::acceptCalls()
+{
+    for (int peer; (peer = ::accept4(listenFd_, nullptr, nullptr, SOCK_CLOEXEC)) >= 0;) {
+        ::close(peer);
+        if (onActivate_)
+            onActivate_();
+    }
 }
 
 } // namespace platform

@@ -5,14 +5,12 @@
 
 #include <functional>
 
-class QLocalServer;
-
 namespace platform {
 
 // One running copy per program, user and data folder. The first copy holds an exclusive lock
 // on a lock file in the user's runtime folder for its whole life, so that of two copies
-// started at the same instant exactly one wins; it also listens, so that a later copy can ask
-// it to come to the front.
+// started at the same instant exactly one wins; it also listens on a local socket beside the
+// lock, so that a later copy can ask it to come to the front by connecting.
 class SingleInstance : public QObject {
     Q_OBJECT
 public:
@@ -28,9 +26,12 @@ private:
     void listen();
     void askToComeToTheFront() const;
 
+    void acceptCalls();
+
     QString name_;
+    QString socketFile_;
     int lockFd_ = -1;
-    QLocalServer* server_ = nullptr;
+    int listenFd_ = -1;
     std::function<void()> onActivate_;
 };
 
