@@ -1,6 +1,7 @@
 #include "form.h"
 
 #include "end.h"
+#include "menubar.h"
 #include "timer.h"
 #include "twips.h"
 #include "platform/files.h"
@@ -231,13 +232,16 @@ int Form::scaleHeightTwips() const
 
 void Form::applySize()
 {
-    const int menu = menuBarVisible() ? twipsToPixels(kMenuBarTwips) : 0;
     const int width = twipsToPixels(scaleWidthTwips());
     const int height = twipsToPixels(scaleHeightTwips());
-    if (menuBar_)
-        menuBar_->setGeometry(0, 0, width, menu);
-    client_->setGeometry(0, menu, width, height);
-    setFixedSize(width, menu + height);
+    const bool menu = menuBarVisible();
+    const int menuHeight = menu ? menuBar_->layoutRows(width) : 0;
+    if (menuBar_) {
+        menuBar_->setGeometry(0, 0, width, menuHeight);
+        menuBar_->setVisible(menu);
+    }
+    client_->setGeometry(0, menuHeight, width, height);
+    setFixedSize(width, menuHeight + height);
 }
 
 void Form::centerOnScreen()
@@ -257,19 +261,23 @@ void Form::setMinimizeBox(bool on)
     setWindowFlag(Qt::WindowMinimizeButtonHint, on);
 }
 
+void Form::ensureMenuBar()
+{
+    if (menuBar_)
+        return;
+    menuBar_ = new MenuBar(this);
+    menuBar_->setObjectName(objectName() + QStringLiteral("_menubar"));
+    // The menu font of the layouts, so that a narrow window's menus still fit on its bar.
+    setControlFont(menuBar_, QStringLiteral("MS Sans Serif"), 8);
+}
+
 QMenu* Form::addMenu(const QString& name, const QString& caption)
 {
-    if (!menuBar_) {
-        menuBar_ = new QMenuBar(this);
-        menuBar_->setNativeMenuBar(false);
-        menuBar_->setObjectName(objectName() + QStringLiteral("_menubar"));
-        // The menu font of the layouts, so that a narrow window's menus still fit on its bar.
-        setControlFont(menuBar_, QStringLiteral("MS Sans Serif"), 8);
-    }
+    ensureMenuBar();
     auto* menu = new QMenu(caption, menuBar_);
     menu->setObjectName(name);
     menu->menuAction()->setObjectName(name);
-    menuBar_->addMenu(menu);
+    menuBar_->addEntry(menu->menuAction());
     connect(menu->menuAction(), &QAction::changed, this, &Form::updateMenuBar);
     updateMenuBar();
     return menu;
@@ -294,10 +302,10 @@ QAction* Form::addSeparator(QMenu* menu, const QString& name)
 QAction* Form::addTopLevelItem(const QString& name, const QString& caption,
                                std::function<void()> onClick)
 {
-    if (!menuBar_)
-        addMenu(QStringLiteral("_placeholder"), QString())->menuAction()->setVisible(false);
-    QAction* action = menuBar_->addAction(caption);
+    ensureMenuBar();
+    auto* action = new QAction(caption, menuBar_);
     action->setObjectName(name);
+    menuBar_->addEntry(action);
     connect(action, &QAction::triggered, this, [onClick = std::move(onClick)] { runHandler(onClick); });
     connect(action, &QAction::changed, this, &Form::updateMenuBar);
     updateMenuBar();
@@ -316,16 +324,12 @@ bool Form::menuVisible(QMenu* menu)
 
 bool Form::menuBarVisible() const
 {
-    if (!menuBar_)
-        return false;
-    const auto actions = menuBar_->actions();
-    return std::any_of(actions.begin(), actions.end(), [](QAction* a) { return a->isVisible(); });
+    return menuBar_ && menuBar_->anyVisible();
 }
 
 void Form::updateMenuBar()
 {
-    if (menuBar_)
-        menuBar_->setVisible(menuBarVisible());
+    applySize();
 }
 
 template <class W>

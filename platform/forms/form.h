@@ -7,7 +7,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTextEdit>
@@ -20,13 +19,16 @@ class QEventLoop;
 
 namespace platform {
 
+class MenuBar;
 class Timer;
 
 // Why a form is being closed.
 enum class UnloadMode { ControlMenu = 0, Code = 1, AppWindows = 2, TaskManager = 3 };
 
 // A window of the program. Geometry is in twips: Width and Height are the outer size with a
-// nominal caption and border, controls sit in the client area below the menu bar.
+// nominal caption and border, controls sit in the client area below the menu bar. A shown menu
+// bar takes kMenuBarTwips of the Height; when it wraps into more rows the window grows by them,
+// so the client area keeps its size.
 class Form : public QWidget {
     Q_OBJECT
 public:
@@ -71,7 +73,7 @@ public:
     QWidget* client() const { return client_; }
 
     // Menus: a top-level menu, an item or separator in it, or a top-level item without children.
-    // The menu bar is shown while any of its top-level entries is visible.
+    // The menu bar is shown while any of its top-level entries is visible; it wraps into rows.
     QMenu* addMenu(const QString& name, const QString& caption);
     QAction* addMenuItem(QMenu* menu, const QString& name, const QString& caption,
                          std::function<void()> onClick);
@@ -81,7 +83,7 @@ public:
     static void setMenuVisible(QMenu* menu, bool visible);
     static bool menuVisible(QMenu* menu);
     bool menuBarVisible() const;
-    QMenuBar* menuBar() const { return menuBar_; }
+    MenuBar* menuBar() const { return menuBar_; }
 
     // Controls, placed in the client area (or in `parent`, a frame) by a twips rectangle.
     QLabel* addLabel(const QString& name, const QRect& twips, const QString& caption = {},
@@ -135,11 +137,12 @@ protected:
 private:
     bool runUnload(UnloadMode mode);
     void applySize();
+    void ensureMenuBar();
     void updateMenuBar();
     template <class W> W* place(W* widget, const QString& name, const QRect& twips, QWidget* parent);
 
     QWidget* client_;
-    QMenuBar* menuBar_ = nullptr;
+    MenuBar* menuBar_ = nullptr;
     bool loaded_ = false;
     bool unloading_ = false;
     bool keyPreview_ = true;

@@ -5,6 +5,7 @@
 #include "ManagerFile.h"
 
 #include "platform/files.h"
+#include "platform/services.h"
 
 #include <QTest>
 
@@ -23,6 +24,7 @@ void withTaskManager(FormEnvironment& env, const taskmanager::ManagerSettings& s
                   {" 0 ", " 0 ", "-1 ", " 0 ", " 0 ", "-1 ", " 0 ", " 1 ", " 0 ", " 0 ", " 1 "});
     env.writeFile(env.programDir() + "/manager.ini", taskmanager::managerLines(settings));
     env.copyFolderFromSuite("design");
+    platform::enterProgramFolder();
     taskmanager::TaskManagerState state;
     state.PupilName = "Anna";
     taskmanager::Form1 manager(state);

@@ -9,8 +9,9 @@
 //     defines `formStates()` below: one entry per form and state, in the order the program shows
 //     them. Cover every state that changes captions or pictures: capitals, levels, F6 menu,
 //     help modes, hidden and shown controls.
-//  2. Each entry shows the form as its program does (the real constructor and Form_Load, the
-//     suite options written to the program folder, the command line set), and calls `look` once
+//  2. Each entry shows the form as its program does (the program folder entered as main() does
+//     with platform::enterProgramFolder(), the suite options written to the program folder, the
+//     command line set, the real constructor and Form_Load), and calls `look` once
 //     while the form is on screen: inside `whenShown` for a modal dialog, after show() for a
 //     modeless window. Then it answers or closes what it opened.
 //  3. Add one line `tavoro_form_table(<program> <its library target>)` to tests/forms/CMakeLists.txt.

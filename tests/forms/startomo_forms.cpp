@@ -4,6 +4,7 @@
 #include "LauncherState.h"
 
 #include "platform/files.h"
+#include "platform/services.h"
 
 #include <QTest>
 
@@ -32,6 +33,7 @@ void withLauncher(FormEnvironment& env, Options o, const QString& commandLine,
                   const std::function<void(Form1&)>& then)
 {
     writeOptions(env, o);
+    platform::enterProgramFolder();
     LauncherState state;
     state.CommandLine = commandLine;
     Form1 launcher(state);

@@ -5,7 +5,7 @@
 #include "SStufe.h"
 #include "SuiteOptions.h"
 
-#include "platform/forms/end.h"
+#include "platform/services.h"
 
 #include <QDir>
 #include <QTest>
@@ -40,6 +40,7 @@ void withTypewriter(FormEnvironment& env, const Start& s, const std::function<vo
             s.onLevelDialog(dialog);
         QTest::mouseClick(dialog.Stufe[2], Qt::LeftButton);
     });
+    platform::enterProgramFolder();
     ExerciseState state;
     Form1 typewriter(state);
     typewriter.show();

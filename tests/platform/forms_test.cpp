@@ -2,10 +2,12 @@
 
 #include "platform/forms/end.h"
 #include "platform/forms/form.h"
+#include "platform/forms/menubar.h"
 #include "platform/forms/timer.h"
 
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolButton>
 
 using namespace platform;
 using testing_support::SuiteTest;
@@ -105,6 +107,34 @@ TEST_F(FormsTest, TheMenuBarShowsWhileAnyTopLevelEntryIsVisible)
     Form::setMenuVisible(form.menu, false);
     form.weiter->setVisible(false);
     EXPECT_FALSE(form.menuBarVisible());
+}
+
+TEST_F(FormsTest, ANarrowWindowsMenuBarWrapsIntoRowsAndTheWindowGrowsByThem)
+{
+    Form form("Narrow");
+    form.setGeometryTwips(0, 0, 3585, 4200);
+    QMenu* first = form.addMenu("Zusammen", "Aufgabenzusammenstellung");
+    form.addMenu("Einstell", "Optionen");
+    QAction* item = form.addTopLevelItem("WFehler", "Weiter trotz Fehler", [] {});
+    form.show();
+    const int clientHeight = form.client()->height();
+    const QRect window = form.rect();
+    MenuBar& bar = *form.menuBar();
+    ASSERT_GE(bar.rowCount(), 2);
+    for (QAction* entry : {first->menuAction(), form.findChild<QMenu*>("Einstell")->menuAction(), item}) {
+        const QRect place = bar.entryGeometry(entry).translated(bar.pos());
+        EXPECT_TRUE(window.contains(place)) << entry->text().toStdString();
+    }
+    EXPECT_EQ(form.client()->y(), bar.height());
+    EXPECT_EQ(form.height(), bar.height() + clientHeight);
+
+    Form::setMenuVisible(first, false);
+    item->setVisible(false);
+    EXPECT_EQ(bar.rowCount(), 1);
+    EXPECT_EQ(form.client()->height(), clientHeight);
+    EXPECT_EQ(form.height(), bar.height() + clientHeight);
+    EXPECT_TRUE(form.findChildren<QToolButton*>("qt_menubar_ext_button").empty()
+                || !form.findChild<QToolButton*>("qt_menubar_ext_button")->isVisible());
 }
 
 TEST_F(FormsTest, AModalFormShownFromAHandlerIsDrivenInsideItsLoop)
