@@ -23,20 +23,25 @@ void Hintergrund::Form_Load()
     place();
     setWindowIcon(mainWindow_.windowIcon());
     winId();
+    // Without the taskbar the backdrop goes above the desktop's panels, as a kiosk window does.
+    if (!taskbarVisible_)
+        setWindowState(windowState() | Qt::WindowFullScreen);
     mainWindow_.winId();
     QWindow* main = mainWindow_.windowHandle();
     savedOwner_ = main->transientParent();
     main->setTransientParent(windowHandle());
 }
 
-// The work area keeps the taskbar visible; otherwise the whole screen is covered.
+// The work area keeps the taskbar visible; otherwise the whole screen is covered. Also in the
+// 640 x 480 mode: the real screen, whatever its aspect ratio, not only the scaled layout.
 void Hintergrund::place()
 {
     const platform::Display& display = *platform::services().display;
     const QRect area = taskbarVisible_ ? display.workArea() : display.screen();
-    setGeometryTwips(platform::pixelsToTwips(area.left()), platform::pixelsToTwips(area.top()),
-                     platform::pixelsToTwips(area.width()) + 2 * kBorderTwips,
+    setGeometryTwips(0, 0, platform::pixelsToTwips(area.width()) + 2 * kBorderTwips,
                      platform::pixelsToTwips(area.height()) + kCaptionTwips + kBorderTwips);
+    setFixedSize(area.size());
+    move(area.topLeft());
 }
 
 void Hintergrund::restoreOwner()

@@ -2,16 +2,11 @@
 
 #include "TRAVEK.h"
 
-#include "platform/forms/twips.h"
 
-void Backdrop::show(int taskbarVisible, bool lowResolution)
+void Backdrop::show(int taskbarVisible)
 {
     form_ = std::make_unique<Hintergrund>(taskbarVisible != 0, owner_);
     form_->load();
-    if (lowResolution)
-        form_->setGeometryTwips(0, 0, 640 * platform::kTwipsPerPixel + 2 * platform::Form::kBorderTwips,
-                                480 * platform::kTwipsPerPixel + platform::Form::kCaptionTwips
-                                    + platform::Form::kBorderTwips);
     form_->show();
 }
 

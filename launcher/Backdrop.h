@@ -9,9 +9,9 @@ class Backdrop {
 public:
     explicit Backdrop(platform::Form& owner) : owner_(owner) {}
 
-    // `taskbarVisible` is the option TVis; in the 640 x 480 mode the backdrop covers exactly
-    // that screen.
-    void show(int taskbarVisible, bool lowResolution);
+    // `taskbarVisible` is the option TVis; the backdrop covers the work area or the whole screen,
+    // also in the 640 x 480 mode.
+    void show(int taskbarVisible);
     void remove();
 
 private:

@@ -147,7 +147,7 @@ void Form1::applyDisplay()
     centerOnScreen();
     setMinimizeBox(state_.options.HGrundStart != -1);
     if (state_.options.HGrundStart == -1) {
-        backdrop_.show(state_.options.TVis, state_.ResolutionChanged == 11);
+        backdrop_.show(state_.options.TVis);
         if (state_.options.TVis == 0)
             ShowTaskbar::SetTaskbarVisible(false);
     }

@@ -1,17 +1,11 @@
 #pragma once
 
-#include <QPushButton>
+#include "platform/forms/button.h"
 
-// A large button with its picture above the caption, which wraps onto a second line.
-class PictureButton : public QPushButton {
+// A large exercise button: its picture fills the button above the caption.
+class PictureButton : public platform::Button {
     Q_OBJECT
 public:
     PictureButton(const QString& caption, const QPixmap& picture, QWidget* parent);
-    bool hasPicture() const { return !picture_.isNull(); }
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    QPixmap picture_;
+    bool hasPicture() const { return !icon().isNull(); }
 };

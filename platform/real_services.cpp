@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QAbstractButton>
+#include <QApplication>
 #include <QMessageBox>
 #include <QProcess>
 #include <QScreen>
@@ -196,6 +197,15 @@ QRect RealDisplay::workArea() const
     return s ? s->availableGeometry() : screen();
 }
 
+QRect RealDisplay::layoutScreen() const
+{
+    const QRect s = screen();
+    if (!lowResolution_)
+        return s;
+    QRect layout(0, 0, qRound(640 * layoutScale()), qRound(480 * layoutScale()));
+    layout.moveCenter(s.center());
+    return layout;
+}
 
 RealDisplay::RealDisplay()
 {
@@ -223,6 +233,12 @@ void RealDisplay::setLowResolution(bool on)
 void RealDisplay::setTaskbarVisible(bool visible)
 {
     taskbarVisible_ = visible;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (!window->isVisible() || window->geometry() != screen())
+            continue;
+        window->setWindowState(visible ? window->windowState() & ~Qt::WindowFullScreen
+                                       : window->windowState() | Qt::WindowFullScreen);
+    }
     restoreOnTermination();
 }
 

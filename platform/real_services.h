@@ -61,8 +61,11 @@ public:
     RealDisplay();
     QRect screen() const override;
     QRect workArea() const override;
+    QRect layoutScreen() const override;
     void setLowResolution(bool on) override;
     bool lowResolution() const override { return lowResolution_; }
+    // Hidden, the panels give way to full-screen windows: a window covering the whole screen
+    // takes the full-screen state above them, as a kiosk does; shown, it gives the state back.
     void setTaskbarVisible(bool visible) override;
     bool taskbarVisible() const override { return taskbarVisible_; }
 

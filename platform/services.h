@@ -72,6 +72,9 @@ public:
     virtual ~Display() = default;
     virtual QRect screen() const = 0;     // pixels
     virtual QRect workArea() const = 0;   // pixels, without panels
+    // Where the layouts are placed and centred: the screen, or in the 640 x 480 mode the scaled
+    // 640 x 480 screen centred on it, whatever the real screen's aspect ratio.
+    virtual QRect layoutScreen() const { return screen(); }
     // The 640 x 480 mode: programs fill the screen with their layout scaled up.
     virtual void setLowResolution(bool on) = 0;
     virtual bool lowResolution() const = 0;

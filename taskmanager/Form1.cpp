@@ -108,7 +108,7 @@ void Form1::setUpDisplay(int backdrop, int taskbarVisible, int fullScreen)
         setMinimizeBox(true);
         return;
     }
-    backdrop_.show(taskbarVisible, state_.resolutionChanged);
+    backdrop_.show(taskbarVisible);
     if (taskbarVisible == 0)
         ShowTaskbar::SetTaskbarVisible(false);
 }

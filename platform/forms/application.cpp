@@ -4,13 +4,19 @@
 #include "end.h"
 #include "form.h"
 
+#include <QFont>
 #include <QKeyEvent>
 
 #include <map>
 
 namespace platform {
 
-Application::Application(int& argc, char** argv) : QApplication(argc, argv) {}
+Application::Application(int& argc, char** argv) : QApplication(argc, argv)
+{
+    // The layouts' fonts by metric-compatible faces, so captions take the room the layouts give.
+    for (const char* family : {"Arial", "MS Sans Serif", "Microsoft Sans Serif"})
+        QFont::insertSubstitution(QLatin1String(family), QStringLiteral("Liberation Sans"));
+}
 
 namespace {
 bool g_mainLoopRunning = false;

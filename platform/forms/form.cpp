@@ -1,5 +1,6 @@
 #include "form.h"
 
+#include "button.h"
 #include "end.h"
 #include "menubar.h"
 #include "timer.h"
@@ -99,6 +100,8 @@ Form::Form(const QString& name, QWidget* parent)
     setObjectName(name);
     client_->setObjectName(name + QStringLiteral("_client"));
     setAttribute(Qt::WA_DeleteOnClose, false);
+    // The layouts' own font where a control names none.
+    setControlFont(this, QStringLiteral("MS Sans Serif"), 8);
     applySize();
 }
 
@@ -205,19 +208,20 @@ void Form::setHeightTwips(int height)
     applySize();
 }
 
+// Left and top count from the layout screen's corner, which the 640 x 480 mode centres.
 void Form::moveTwips(int left, int top)
 {
-    move(twipsToPixels(left), twipsToPixels(top));
+    move(services().display->layoutScreen().topLeft() + QPoint(twipsToPixels(left), twipsToPixels(top)));
 }
 
 int Form::leftTwips() const
 {
-    return pixelsToTwips(x());
+    return pixelsToTwips(x() - services().display->layoutScreen().left());
 }
 
 int Form::topTwips() const
 {
-    return pixelsToTwips(y());
+    return pixelsToTwips(y() - services().display->layoutScreen().top());
 }
 
 int Form::scaleWidthTwips() const
@@ -246,7 +250,7 @@ void Form::applySize()
 
 void Form::centerOnScreen()
 {
-    const QRect screen = services().display->screen();
+    const QRect screen = services().display->layoutScreen();
     moveTwips((pixelsToTwips(screen.width()) - widthTwips_) / 2,
               (pixelsToTwips(screen.height()) - heightTwips_) / 2);
 }
@@ -363,7 +367,7 @@ QLabel* Form::addMouseUpLabel(const QString& name, const QRect& twips, const QSt
 QPushButton* Form::addButton(const QString& name, const QRect& twips, const QString& caption,
                              std::function<void()> onClick, QWidget* parent)
 {
-    auto* button = place(new QPushButton(caption), name, twips, parent);
+    auto* button = place(new Button(caption), name, twips, parent);
     button->setAutoDefault(false);
     connect(button, &QPushButton::clicked, this, [onClick = std::move(onClick)] { runHandler(onClick); });
     return button;

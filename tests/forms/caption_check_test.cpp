@@ -40,7 +40,7 @@ TEST_F(CaptionCheckTest, ReportsEveryKindOfControlWhoseCaptionOrPictureDoesNotFi
 
     font(form.addButton("ButtonFits", {120, 120, 1800, 500}, "Weiter", {}));
     font(form.addButton("ButtonShort", {2040, 120, 600, 500}, "Weiter", {}));
-    QPushButton* withPicture = form.addButton("PictureAndText", {3060, 120, 1260, 700}, "Löschen", {});
+    QPushButton* withPicture = form.addButton("PictureAndText", {3060, 120, 1260, 700}, "Anlauttabelle", {});
     withPicture->setIcon(picture(32));
     withPicture->setIconSize({32, 32});
     font(withPicture);

@@ -56,6 +56,8 @@ QSize pictureSize(const QIcon& icon, QSize iconSize)
 // "textArea"; the text wraps inside it.
 QString ownTextArea(const QWidget& control, const QString& text)
 {
+    if (text.isEmpty())
+        return {};
     const QRect area = control.property("textArea").toRect();
     const QRect needed = control.fontMetrics().boundingRect(area, Qt::AlignHCenter | Qt::TextWordWrap, shownText(text));
     return problem(control, QStringLiteral("wrapped text"), needed.size(), area.size());
@@ -102,6 +104,14 @@ QString checkOrOption(const QAbstractButton& button)
     return problem(button, QStringLiteral("text"), textSize(button.fontMetrics(), button.text()), contents.size());
 }
 
+// The part of the font's descent below the text that no glyph of it reaches: a label may be
+// that much lower than the font's line without cutting anything off.
+int unusedDescent(const QFontMetrics& fm, const QString& text)
+{
+    const int ink = fm.tightBoundingRect(shownText(text)).bottom();
+    return std::max(0, fm.descent() - std::max(0, ink));
+}
+
 QString label(const QLabel& label)
 {
     const int margin = label.margin();
@@ -116,9 +126,10 @@ QString label(const QLabel& label)
         return {};
     const int flags = label.wordWrap() ? Qt::TextWordWrap : Qt::TextSingleLine;
     const QString text = label.text();
-    const QRect needed = label.fontMetrics().boundingRect(contents, flags, text);
+    const QFontMetrics fm = label.fontMetrics();
+    const QRect needed = fm.boundingRect(contents, flags, text);
     return problem(label, label.wordWrap() ? QStringLiteral("wrapped text") : QStringLiteral("text"),
-                   needed.size(), contents.size());
+                   {needed.width(), needed.height() - unusedDescent(fm, text)}, contents.size());
 }
 
 QString frame(const QGroupBox& box)

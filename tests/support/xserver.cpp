@@ -15,7 +15,7 @@ extern char** environ;
 
 namespace testing_support {
 
-PrivateXServer::PrivateXServer()
+PrivateXServer::PrivateXServer(QSize screen)
 {
     // Xvfb picks a free display itself and writes its number to the descriptor given.
     int pipeFds[2];
@@ -23,11 +23,13 @@ PrivateXServer::PrivateXServer()
         return;
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, pipeFds[1], 3);
+    // The read end is closed first: it may itself be descriptor 3.
     posix_spawn_file_actions_addclose(&actions, pipeFds[0]);
+    posix_spawn_file_actions_adddup2(&actions, pipeFds[1], 3);
     // No reset when the last client leaves: a program that connects while the launcher that
     // started it (or a click tool) disconnects would otherwise lose its connection.
-    const char* argv[] = {"Xvfb", "-displayfd", "3", "-screen", "0", "1024x768x24", "-nolisten", "tcp",
+    const QByteArray size = QStringLiteral("%1x%2x24").arg(screen.width()).arg(screen.height()).toLatin1();
+    const char* argv[] = {"Xvfb", "-displayfd", "3", "-screen", "0", size.constData(), "-nolisten", "tcp",
                           "-ac", "-noreset", nullptr};
     const int spawned = posix_spawnp(&server_, "Xvfb", &actions, nullptr, const_cast<char**>(argv), environ);
     posix_spawn_file_actions_destroy(&actions);
@@ -116,6 +118,44 @@ QImage PrivateXServer::grab(qulonglong window) const
                                             QStringLiteral("png:-")});
     import.waitForFinished(10000);
     return QImage::fromData(import.readAllStandardOutput(), "PNG");
+}
+
+QRect PrivateXServer::geometry(qulonglong window) const
+{
+    QRect place;
+    for (const QString& line : xdotool({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"),
+                                        QString::number(window)})
+                                   .split(QLatin1Char('\n'))) {
+        const int value = line.section(QLatin1Char('='), 1).toInt();
+        if (line.startsWith(QLatin1String("X=")))
+            place.moveLeft(value);
+        else if (line.startsWith(QLatin1String("Y=")))
+            place.moveTop(value);
+        else if (line.startsWith(QLatin1String("WIDTH=")))
+            place.setWidth(value);
+        else if (line.startsWith(QLatin1String("HEIGHT=")))
+            place.setHeight(value);
+    }
+    return place;
+}
+
+bool PrivateXServer::fullScreen(qulonglong window) const
+{
+    QProcess xprop;
+    xprop.setProcessEnvironment(environment());
+    xprop.start(QStringLiteral("xprop"), {QStringLiteral("-id"), QString::number(window), QStringLiteral("_NET_WM_STATE")});
+    xprop.waitForFinished(10000);
+    return xprop.readAllStandardOutput().contains("_NET_WM_STATE_FULLSCREEN");
+}
+
+QList<qulonglong> PrivateXServer::visibleWindows() const
+{
+    QList<qulonglong> windows;
+    for (const QString& id : xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
+                                      QStringLiteral(".")})
+                                 .split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+        windows << id.toULongLong();
+    return windows;
 }
 
 } // namespace testing_support

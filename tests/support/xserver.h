@@ -4,6 +4,7 @@
 #include <QPoint>
 #include <QProcessEnvironment>
 #include <QRect>
+#include <QSize>
 #include <QString>
 
 #include <sys/types.h>
@@ -14,7 +15,7 @@ namespace testing_support {
 // mouse clicks (xdotool), as a pupil's or teacher's clicks reach them.
 class PrivateXServer {
 public:
-    PrivateXServer();
+    explicit PrivateXServer(QSize screen = {1024, 768});
     ~PrivateXServer();
     PrivateXServer(const PrivateXServer&) = delete;
     PrivateXServer& operator=(const PrivateXServer&) = delete;
@@ -32,6 +33,11 @@ public:
     void key(qulonglong window, const QStringList& keys) const;
     // What the window shows on the screen now.
     QImage grab(qulonglong window) const;
+    // Where the window lies on the screen, and whether it is in the full-screen state.
+    QRect geometry(qulonglong window) const;
+    bool fullScreen(qulonglong window) const;
+    // Every visible window with a title.
+    QList<qulonglong> visibleWindows() const;
 
 private:
     QString xdotool(const QStringList& arguments) const;

@@ -220,7 +220,9 @@ TEST_F(TaskManagerTest, FullScreenBackdropAndTaskbarAreUndoneAtTheEnd)
     platform::Form* backdrop = platform::findForm("Hintergrund");
     ASSERT_NE(backdrop, nullptr);
     EXPECT_TRUE(backdrop->isVisible());
-    EXPECT_EQ(backdrop->client()->size(), QSize(640, 480));
+    // The whole screen, not only the scaled 640 x 480 layout, and above the panels.
+    EXPECT_EQ(backdrop->geometry(), display->screenRect);
+    EXPECT_TRUE(backdrop->isFullScreen());
     EXPECT_FALSE(form->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
     form->close();   // the user's close is refused
     EXPECT_TRUE(form->loaded());
