@@ -40,6 +40,7 @@ const Program kPrograms[] = {
     {"rateflor", "Q"},
     {"Kritzlon", "Q"},
     {"Fugolin", "Q"},
+    {"plattix", "Q"},
     {"Pensumo", ""},
     {"bogenblick", "Q"},
     {"baudrom", "Q"},

@@ -12,3 +12,19 @@ QStringList readWordTable(const QString& table)
         word = word.trimmed();
     return words;
 }
+
+QStringList cutIntoTiles(const QString& word, const QStringList& graphemes, int maxTiles)
+{
+    QStringList tiles;
+    for (qsizetype at = 0; at < word.size() && tiles.size() < maxTiles;) {
+        QString tile = word.mid(at, 1);
+        for (const QString& g : graphemes)
+            if (QStringView(word).mid(at).startsWith(g)) {
+                tile = g;
+                break;
+            }
+        tiles.append(tile);
+        at += tile.size();
+    }
+    return tiles;
+}

@@ -3,11 +3,8 @@
 #include "SyllableSlots.h"
 
 #include "LevelChoice.h"
-#include "TileLabel.h"
 #include "TileLayouts.h"
-#include "Worksheets.h"
 
-#include "DesignPictures.h"
 #include "GetOwnWords.h"
 #include "ListAuswahl.h"
 #include "ProtokollClass.h"
@@ -51,20 +48,17 @@ const Geometry kList{2505,
                      1080,
                      7080};
 
-void setButtonPicture(QAbstractButton* button, DesignPicture picture, int size)
-{
-    button->setIcon(QIcon(platform::loadPicture(designPicturePath(picture))));
-    button->setIconSize(QSize(size, size));
-}
-
 } // namespace
 
-Form1::Form1(ExerciseState& s) : ExerciseForm(s, syllablePuzzleConfig())
+Form1::Form1(ExerciseState& s) : TilePuzzleForm(s, syllablePuzzleConfig())
 {
     setCaption(QStringLiteral("QL Fugolin ;   <F6> für Lehrermenü"));
     setGeometryTwips(0, 0, kClientWidth + 2 * kBorderTwips, config.smallHeight);
     addTiles();
-    addControls();
+    addPuzzleControls({{240, 600, 1525, 1525}, {360, 3000, 6135, 1095}, {480, 120, 5160, 795}, 32.25,
+                       {kBuiltIn.markLeft, kBuiltIn.markTop, 1710, 1710}});
+    // The answer line's design text, until the first word.
+    Bezeichnung8->setText(QStringLiteral("Waschmaschine"));
     addMenus();
 }
 
@@ -72,45 +66,9 @@ Form1::~Form1() = default;
 
 void Form1::addTiles()
 {
-    for (int i = 0; i < tile_layouts::kTiles; ++i) {
-        QLabel* tile = addLabel(QStringLiteral("Bezeichnung%1").arg(i + 1),
-                                {kBuiltIn.lefts[std::size_t(i)], kBuiltIn.tops[std::size_t(i)],
-                                 kBuiltIn.tileWidth, kTileHeight});
-        platform::setControlFont(tile, QStringLiteral("Arial"), 24, true);
-        makeTile(tile, [this, i] { Bezeichnung_Click(i); });
-        Bezeichnung.push_back(tile);
-    }
-}
-
-void Form1::addControls()
-{
-    Picture1 = addPicture(QStringLiteral("Picture1"), {360, 3000, 6135, 1095});
-    Picture1->setFrameShape(QFrame::Box);
-    Picture1->setAutoFillBackground(true);
-    Picture1->setPalette(QPalette(Qt::black, Qt::white));
-    Bezeichnung8 = addLabel(QStringLiteral("Bezeichnung8"), {480, 120, 5160, 795},
-                            QStringLiteral("Waschmaschine"), Picture1);
-    platform::setControlFont(Bezeichnung8, QStringLiteral("Arial"), 32.25, true);
-    Bezeichnung8->setWordWrap(false);
-    Bild1 = addPicture(QStringLiteral("Bild1"), {240, 600, 1525, 1525});
-    Richtig = addPicture(QStringLiteral("Richtig"), {kBuiltIn.markLeft, kBuiltIn.markTop, 1710, 1710});
-    Falsch = addPicture(QStringLiteral("Falsch"), {kBuiltIn.markLeft, kBuiltIn.markTop, 1710, 1710});
-    platform::setPicture(Richtig, designPicturePath(DesignPicture::Richtig));
-    platform::setPicture(Falsch, designPicturePath(DesignPicture::Falsch));
-    Richtig->hide();
-    Falsch->hide();
-    Loeschen = addButton(QStringLiteral("Löschen"), {3120, 4440, 1710, 855}, QStringLiteral("Löschen"),
-                         [this] { Loeschen_Click(); });
-    platform::setControlFont(Loeschen, QStringLiteral("Arial"), 9, true);
-    setButtonPicture(Loeschen, DesignPicture::Loeschen, 32);
-    Weiter = Neues = addButton(QStringLiteral("Weiter"), {5040, 4440, 1815, 855}, QString(),
-                               [this] { Neues_Click(); });
-    platform::setControlFont(Weiter, QStringLiteral("MS Sans Serif"), 8.25, true);
-    setButtonPicture(Weiter, DesignPicture::Weiter, 40);
-    Exitknopf = Ende = addButton(QStringLiteral("Exitknopf"), {7080, 4560, 1695, 615}, QString(),
-                                 [this] { Ende_Click(); });
-    setButtonPicture(Exitknopf, DesignPicture::Ende, 40);
-    Exitknopf->setIconSize(QSize(platform::twipsToPixels(1695) - 8, platform::twipsToPixels(615) - 8));
+    for (std::size_t i = 0; i < tile_layouts::kTiles; ++i)
+        addTile(QStringLiteral("Bezeichnung%1").arg(i + 1),
+                {kBuiltIn.lefts[i], kBuiltIn.tops[i], kBuiltIn.tileWidth, kTileHeight}, 24);
 }
 
 void Form1::addMenus()
@@ -127,9 +85,7 @@ void Form1::addMenus()
                                    [this] { WDateiauswahl_Click(); });
     WEigene = addTeacherItem(QStringLiteral("WEigene"), QStringLiteral("Wörter mit eigenen &Bildern"),
                              [this] { WEigene_Click(); });
-    addTeacherSeparator();
-    Drucken = addTeacherItem(QStringLiteral("Drucken"), QStringLiteral("&Drucken"),
-                             [this] { Drucken_Click(); });
+    addPrintItem();
     for (QAction* item : {Leicht, schwere, alle, WMehr, WDateiauswahl, WEigene})
         item->setCheckable(true);
     alle->setChecked(true);
@@ -354,47 +310,4 @@ void Form1::dealTiles()
 void Form1::SilbenZusatz(int Nummer)
 {
     ::SilbenZusatz(Syllables, Nummer, words);
-}
-
-void Form1::showTiles()
-{
-    for (int i = 0; i < tile_layouts::kTiles; ++i) {
-        QLabel* tile = Bezeichnung[std::size_t(i)];
-        tile->setText(board.caption(i));
-        tile->setVisible(!board.hidden(i));
-    }
-    Bezeichnung8->setText(board.answer());
-}
-
-void Form1::Bezeichnung_Click(int tile)
-{
-    const TileBoard::Click result = board.click(tile);
-    if (result == TileBoard::Click::Ignored)
-        return;
-    showTiles();
-    if (result == TileBoard::Click::Wrong) {
-        Falsch->show();
-        Proto().Richtig = false;
-        Proto().Count();
-        state.TaskWrong = true;
-    } else if (result == TileBoard::Click::Solved) {
-        Richtig->show();
-        Proto().Richtig = true;
-        Proto().Count();
-    }
-}
-
-void Form1::Loeschen_Click()
-{
-    if (!board.undo())
-        return;
-    showTiles();
-    Falsch->hide();
-}
-
-void Form1::Drucken_Click()
-{
-    printWorksheets(*this, state, Weiter,
-                    {[this] { Vorne(); }, [this] { NextWord(); },
-                     [this] { return Bild1->pixmap().toImage(); }, [this] { return Wortname; }});
 }

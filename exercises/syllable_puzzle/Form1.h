@@ -1,19 +1,16 @@
 #pragma once
 
 #include "SyllableWords.h"
-#include "TileBoard.h"
-
-#include "ExerciseForm.h"
+#include "TilePuzzleForm.h"
 
 #include <memory>
-#include <vector>
 
 class GetOwnWords;
 class UsedWordFile;
 
 // The syllable puzzle: the child builds the word of a picture from syllables scattered on
 // seven tiles, among syllables of another word.
-class Form1 : public ExerciseForm {
+class Form1 : public TilePuzzleForm {
     Q_OBJECT
 public:
     explicit Form1(ExerciseState& state);
@@ -26,50 +23,37 @@ public:
     int LayoutNumber = 0;
     QString Wortname;
     QStringList Syllables;
-    TileBoard board;
     const SyllableWords words;
     std::unique_ptr<GetOwnWords> OwnPictures;
     std::unique_ptr<UsedWordFile> usedWords;
 
-    std::vector<QLabel*> Bezeichnung;      // the tiles Bezeichnung1..Bezeichnung7
-    QLabel* Picture1 = nullptr;
-    QLabel* Bezeichnung8 = nullptr;
-    QLabel* Bild1 = nullptr;
-    QLabel* Falsch = nullptr;
-    QPushButton* Loeschen = nullptr;
-    QPushButton* Weiter = nullptr;
-    QPushButton* Exitknopf = nullptr;
     QAction* Leicht = nullptr;
     QAction* schwere = nullptr;
     QAction* alle = nullptr;
     QAction* WMehr = nullptr;
     QAction* WDateiauswahl = nullptr;
     QAction* WEigene = nullptr;
-    QAction* Drucken = nullptr;
 
     void StartListe();
     void ReArrange();
     void SilbenZusatz(int Nummer);
-    void Vorne();
+    void Vorne() override;
     void NextWord();
 
-    void Bezeichnung_Click(int tile);
-    void Loeschen_Click();
     void Leicht_Click();
     void schwere_Click();
     void alle_Click();
     void WDateiauswahl_Click();
     void WMehr_Click();
     void WEigene_Click();
-    void Drucken_Click();
 
 protected:
     void loadProgramSettings() override;
     void startExercise() override;
     void nextTask() override { NextWord(); }
+    QString taskWord() const override { return Wortname; }
 
 private:
-    void addControls();
     void addMenus();
     void addTiles();
     int askLevel();
@@ -80,5 +64,4 @@ private:
     void checkWordSet(QAction* item);
     void chooseWord();
     void dealTiles();
-    void showTiles();
 };

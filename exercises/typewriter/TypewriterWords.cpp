@@ -13,23 +13,11 @@ const QStringList& graphemes()
     return list;
 }
 
-QString nextTile(const QString& word, qsizetype at)
-{
-    for (const QString& g : graphemes())
-        if (QStringView(word).mid(at).startsWith(g))
-            return g;
-    return word.mid(at, 1);
-}
-
 } // namespace
 
 QStringList splitTiles(const QString& word)
 {
-    QStringList tiles;
-    for (qsizetype at = 0; at < word.size() && tiles.size() < kTiles;) {
-        tiles.append(nextTile(word, at));
-        at += tiles.last().size();
-    }
+    QStringList tiles = cutIntoTiles(word, graphemes(), kTiles);
     while (tiles.size() < kTiles)
         tiles.append(QString());
     return tiles;

@@ -87,6 +87,9 @@ const QStringList kKnownClipped{
     QStringLiteral("Fugolin-Qualitaet-worksheets"),
     QStringLiteral("lesolum-SStufe-start"),
     QStringLiteral("lesolum-SStufe-own_pictures"),
+    QStringLiteral("plattix-SStufe-start"),
+    QStringLiteral("plattix-SStufe-own_pictures"),
+    QStringLiteral("plattix-Qualitaet-worksheets"),
 };
 
 class FormStateTest : public FormEnvironment, public testing::WithParamInterface<std::size_t> {};

@@ -72,6 +72,21 @@ std::vector<std::pair<int, QStringList>> processesOf(const QString& program)
     return found;
 }
 
+std::vector<QStringList> endStartedLaunchers(const QString& programDir)
+{
+    std::vector<std::pair<int, QStringList>> launchers;
+    QTest::qWaitFor([&] {
+        launchers = processesOf(programDir + QStringLiteral("/startomo"));
+        return !launchers.empty();
+    }, 10000);
+    std::vector<QStringList> arguments;
+    for (const auto& [pid, argv] : launchers) {
+        ::kill(pid, SIGTERM);
+        arguments.push_back(argv);
+    }
+    return arguments;
+}
+
 void whenShown(const QString& formName, std::function<void(platform::Form&)> action)
 {
     pendingActions().push_back({formName, std::move(action)});

@@ -66,6 +66,9 @@ private:
 
 // The running processes whose argument vector names `program`: their ids and arguments.
 std::vector<std::pair<int, QStringList>> processesOf(const QString& program);
+// Waits for the real launcher of `programDir` that an ending exercise started, ends every copy
+// of it, and returns the arguments of each.
+std::vector<QStringList> endStartedLaunchers(const QString& programDir);
 
 // Runs `action` inside the nested loop of the next form of that name that is shown, once.
 void whenShown(const QString& formName, std::function<void(platform::Form&)> action);

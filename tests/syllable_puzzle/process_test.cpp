@@ -2,8 +2,6 @@
 
 #include "platform/real_services.h"
 
-#include <csignal>
-
 namespace {
 
 TEST_F(FugolinTest, ExitStartsTheRealLauncherWithThePupilsName)
@@ -23,16 +21,10 @@ TEST_F(FugolinTest, ExitStartsTheRealLauncherWithThePupilsName)
     buildWord();
     click(f.Exitknopf);
 
-    std::vector<std::pair<int, QStringList>> launchers;
-    EXPECT_TRUE(QTest::qWaitFor([&] {
-        launchers = testing_support::processesOf(programDir() + "/startomo");
-        return !launchers.empty();
-    }, 10000));
-    for (const auto& launcher : launchers)
-        ::kill(launcher.first, SIGTERM);
+    const std::vector<QStringList> launchers = testing_support::endStartedLaunchers(programDir());
     qputenv("XDG_DATA_HOME", dataHome);
     ASSERT_EQ(launchers.size(), 1u);
-    EXPECT_EQ(launchers[0].second.last(), "/n=\"Lena\"");
+    EXPECT_EQ(launchers[0].last(), "/n=\"Lena\"");
 }
 
 } // namespace

@@ -1,0 +1,119 @@
+#include "TilePuzzleForm.h"
+
+#include "TileLabel.h"
+#include "WordCardPrinting.h"
+
+#include "DesignPictures.h"
+#include "ProtokollClass.h"
+
+#include "platform/forms/twips.h"
+
+namespace {
+
+void setButtonPicture(QAbstractButton* button, DesignPicture picture, int size)
+{
+    button->setIcon(QIcon(platform::loadPicture(designPicturePath(picture))));
+    button->setIconSize(QSize(size, size));
+}
+
+} // namespace
+
+TilePuzzleForm::TilePuzzleForm(ExerciseState& s, ExerciseConfig c) : ExerciseForm(s, std::move(c)) {}
+
+TilePuzzleForm::~TilePuzzleForm() = default;
+
+QLabel* TilePuzzleForm::addTile(const QString& name, const QRect& twips, double points)
+{
+    const int i = static_cast<int>(Bezeichnung.size());
+    QLabel* tile = addLabel(name, twips);
+    platform::setControlFont(tile, QStringLiteral("Arial"), points, true);
+    makeTile(tile, [this, i] { Bezeichnung_Click(i); });
+    Bezeichnung.push_back(tile);
+    return tile;
+}
+
+void TilePuzzleForm::addPuzzleControls(const Layout& layout)
+{
+    Bild1 = addPicture(QStringLiteral("Bild1"), layout.picture);
+    Picture1 = addPicture(QStringLiteral("Picture1"), layout.answerFrame);
+    Picture1->setFrameShape(QFrame::Box);
+    Picture1->setAutoFillBackground(true);
+    Picture1->setPalette(QPalette(Qt::black, Qt::white));
+    Bezeichnung8 = addLabel(QStringLiteral("Bezeichnung8"), layout.answerLine, QString(), Picture1);
+    platform::setControlFont(Bezeichnung8, QStringLiteral("Arial"), layout.answerPoints, true);
+    Bezeichnung8->setWordWrap(false);
+    Richtig = addPicture(QStringLiteral("Richtig"), layout.mark);
+    Falsch = addPicture(QStringLiteral("Falsch"), layout.mark);
+    platform::setPicture(Richtig, designPicturePath(DesignPicture::Richtig));
+    platform::setPicture(Falsch, designPicturePath(DesignPicture::Falsch));
+    Richtig->hide();
+    Falsch->hide();
+    Loeschen = addButton(QStringLiteral("Löschen"), {3120, 4440, 1710, 855}, QStringLiteral("Löschen"),
+                         [this] { Loeschen_Click(); });
+    platform::setControlFont(Loeschen, QStringLiteral("Arial"), 9, true);
+    setButtonPicture(Loeschen, DesignPicture::Loeschen, 32);
+    // A caption ("Drucken ...", ">>> Weiter >>>") appears only once the worksheets print.
+    Weiter = Neues = addButton(QStringLiteral("Weiter"), {5040, 4440, 1815, 855}, QString(),
+                               [this] { Neues_Click(); });
+    platform::setControlFont(Weiter, QStringLiteral("MS Sans Serif"), 8.25, true);
+    setButtonPicture(Weiter, DesignPicture::Weiter, 40);
+    Exitknopf = Ende = addButton(QStringLiteral("Exitknopf"), {7080, 4560, 1695, 615}, QString(),
+                                 [this] { Ende_Click(); });
+    setButtonPicture(Exitknopf, DesignPicture::Ende, 40);
+    Exitknopf->setIconSize(QSize(platform::twipsToPixels(1695) - 8, platform::twipsToPixels(615) - 8));
+}
+
+void TilePuzzleForm::addPrintItem()
+{
+    addTeacherSeparator();
+    Drucken = addTeacherItem(QStringLiteral("Drucken"), QStringLiteral("&Drucken"), [this] { Drucken_Click(); });
+}
+
+void TilePuzzleForm::showTiles()
+{
+    for (std::size_t i = 0; i < Bezeichnung.size(); ++i) {
+        Bezeichnung[i]->setText(board.caption(int(i)));
+        // Every tile shows again with a new word, also one hidden by a wrong piece never taken back.
+        Bezeichnung[i]->setVisible(!board.hidden(int(i)));
+    }
+    Bezeichnung8->setText(board.answer());
+}
+
+void TilePuzzleForm::Bezeichnung_Click(int tile)
+{
+    const TileBoard::Click result = board.click(tile);
+    if (result == TileBoard::Click::Ignored)
+        return;
+    showTiles();
+    if (result == TileBoard::Click::Wrong) {
+        Falsch->show();
+        Proto().Richtig = false;
+        Proto().Count();
+        state.TaskWrong = true;
+    } else if (result == TileBoard::Click::Solved) {
+        Richtig->show();
+        Proto().Richtig = true;
+        Proto().Count();
+    }
+}
+
+void TilePuzzleForm::Loeschen_Click()
+{
+    if (!board.undo())
+        return;
+    showTiles();
+    Falsch->hide();
+}
+
+// Picture-word worksheets of the current word or the whole set, five to a portrait page.
+void TilePuzzleForm::Drucken_Click()
+{
+    const PrintFrame frame{*this, state, Weiter, QStringLiteral(">>> Weiter >>>")};
+    const WordCardSource source{[this] { Vorne(); }, [this] { nextTask(); },
+                                [this] { return Bild1->pixmap().toImage(); }, [this] { return taskWord(); }};
+    runPrint(frame, 5, platform::Orientation::Portrait,
+             [&frame, &source](platform::Printer& printer) { printWordCards(frame, printer, source); });
+    // The caption takes the place of the button's picture: the narrow button has no room for both.
+    if (!Weiter->text().isEmpty())
+        Weiter->setIcon(QIcon());
+}

@@ -1,0 +1,217 @@
+#include "Form1.h"
+
+#include "Capitals.h"
+#include "LevelChoice.h"
+#include "TileLayouts.h"
+
+#include "GetOwnWords.h"
+#include "ProtokollClass.h"
+#include "SStufe.h"
+#include "UsedWordFile.h"
+
+#include "platform/forms/twips.h"
+#include "platform/services.h"
+
+#include <array>
+#include <map>
+
+namespace {
+
+ExerciseConfig wordPuzzleConfig()
+{
+    return {QStringLiteral("plattix"), QStringLiteral("QL Plattix"), QStringLiteral("Plattix"),
+            1, 5790, 6060, ExerciseConfig::ScratchFile::AfterHelpFile};
+}
+
+constexpr int kClientWidth = 9030;
+constexpr std::array<QPoint, PuzzleWords::kPieces> kTilePlaces{
+    {{2040, 360}, {3000, 1320}, {3960, 240}, {4560, 1560}, {5880, 720}, {7440, 240}, {7320, 1320},
+     {1560, 1920}}};
+
+} // namespace
+
+Form1::Form1(ExerciseState& s) : TilePuzzleForm(s, wordPuzzleConfig())
+{
+    setCaption(QStringLiteral("QL Plattix ;   <F6> für Lehrermenü"));
+    setGeometryTwips(0, 0, kClientWidth + 2 * kBorderTwips, config.smallHeight);
+    addTiles();
+    addPuzzleControls({{240, 360, 1525, 1525}, {480, 2760, 6135, 1335}, {480, 120, 5160, 1035}, 44.25,
+                       {7080, 2280, 1710, 1710}});
+    addMenus();
+}
+
+Form1::~Form1() = default;
+
+void Form1::addTiles()
+{
+    for (int i = 0; i < PuzzleWords::kPieces; ++i) {
+        const QString name = i < tile_layouts::kTiles ? QStringLiteral("Bezeichnung%1").arg(i + 1)
+                                                      : QStringLiteral("Bezeichnung7a");
+        const QPoint place = kTilePlaces[std::size_t(i)];
+        // 33 pt, as drawn, needs more than the tile's height with the suite's Arial.
+        addTile(name, {place.x(), place.y(), 1335, 735}, 30);
+    }
+}
+
+void Form1::addMenus()
+{
+    addTeacherSeparator();
+    Leicht = addTeacherItem(QStringLiteral("Leicht"), QStringLiteral("Stufe &1 : 49 Wörter (einfach)"),
+                            [this] { Leicht_Click(); });
+    schwere = addTeacherItem(QStringLiteral("schwere"), QStringLiteral("Stufe &2 : 33 Wörter (schwerer)"),
+                             [this] { schwere_Click(); });
+    alle = addTeacherItem(QStringLiteral("alle"), QStringLiteral("Stufe &3 : Alle 82 Wörter"),
+                          [this] { alle_Click(); });
+    WEigene = addTeacherItem(QStringLiteral("WEigene"), QStringLiteral("Wörter mit eigenen Bildern"),
+                             [this] { WEigene_Click(); });
+    addPrintItem();
+    for (QAction* item : {Leicht, schwere, alle, WEigene})
+        item->setCheckable(true);
+    WEigene->setVisible(false);
+}
+
+void Form1::loadProgramSettings()
+{
+    usedWords = std::make_unique<UsedWordFile>(state.TempFile);
+}
+
+void Form1::startExercise()
+{
+    const bool ownPictures = state.options.optEigeneBilder != 0;
+    WEigene->setVisible(ownPictures);
+    SStufe dialog;
+    const int chosen = askLevel(dialog,
+                                {QStringLiteral("leichte Wörter"), QStringLiteral("schwerere Wörter"),
+                                 QStringLiteral("alle Wörter")},
+                                ownPictures ? QStringLiteral("Wörter mit eigenen Bildern") : QString());
+    // A dialog closed without a button gives all words.
+    switch (chosen) {
+    case 0: Leicht_Click(); break;
+    case 1: schwere_Click(); break;
+    case 3: WEigene_Click(); break;
+    default: alle_Click(); break;
+    }
+}
+
+void Form1::Vorne()
+{
+    usedWords->reset();
+    static const std::map<int, int> sizes{
+        {1, PuzzleWords::kEasy}, {2, PuzzleWords::kHarder}, {3, PuzzleWords::kAll}};
+    if (const auto size = sizes.find(PuzzleLevel); size != sizes.end())
+        state.WordCount = size->second;
+    // Own pictures start their order over too, so printing them all gives each picture once.
+    if (PuzzleLevel == 10 && OwnPictures)
+        OwnPictures->Reset();
+}
+
+void Form1::checkLevel(QAction* item)
+{
+    for (QAction* other : {Leicht, schwere, alle, WEigene})
+        other->setChecked(other == item);
+}
+
+void Form1::builtInLevel(QAction* item, int level)
+{
+    PuzzleLevel = level;
+    Vorne();
+    checkLevel(item);
+    NewPuzzle();
+}
+
+void Form1::Leicht_Click()
+{
+    builtInLevel(Leicht, 1);
+}
+
+void Form1::schwere_Click()
+{
+    builtInLevel(schwere, 2);
+}
+
+void Form1::alle_Click()
+{
+    builtInLevel(alle, 3);
+}
+
+void Form1::WEigene_Click()
+{
+    checkLevel(WEigene);
+    OwnPictures = std::make_unique<GetOwnWords>();
+    OwnPictures->setPfad(QStringLiteral("EigeneBilder/Plattix"));
+    state.WordCount = OwnPictures->Anzahl();
+    if (state.WordCount == 0) {
+        platform::msgBox(QStringLiteral("Es gibt keine eigenen Bilder! Ich verwende meine Bilder."));
+        alle_Click();
+        return;
+    }
+    PuzzleLevel = 10;
+    NewPuzzle();
+}
+
+void Form1::getWord()
+{
+    WordNumber = usedWords->PickWordIndex(state.WordCount);
+    if (PuzzleLevel == 2)
+        WordNumber += PuzzleWords::kEasy;
+    if (WordNumber >= 1 && WordNumber <= PuzzleWords::kAll)
+        Pieces = words.pieces(WordNumber);
+    PuzzleWord = Pieces.join(QString());
+    PictureFile = PuzzleWord.trimmed() + QStringLiteral(".bmp");
+}
+
+void Form1::GetOwnWord()
+{
+    OwnPictures->Continue();
+    Pieces = OwnPictures->Bausteine().mid(0, PuzzleWords::kPieces);
+    PuzzleWord = Pieces.join(QString());
+    PictureFile = OwnPictures->Bildpfad();
+}
+
+// Draws words until one has a picture that loads, within a bound: a pool without any picture
+// must not keep the window searching for ever.
+bool Form1::findWordWithPicture()
+{
+    const int tries = 2 * state.WordCount + 1;
+    for (int i = 0; i < tries; ++i) {
+        PuzzleLevel == 10 ? GetOwnWord() : getWord();
+        layOut();
+        const QPixmap picture = platform::loadPicture(PictureFile);
+        if (!picture.isNull()) {
+            Bild1->setPixmap(picture);
+            return true;
+        }
+    }
+    return false;
+}
+
+void Form1::layOut()
+{
+    QStringList shown = Pieces;
+    if (capitals())
+        for (QString& piece : shown)
+            piece = toCapitals(piece);
+    LayoutNumber = tile_layouts::pick(platform::services().clock->random());
+    QStringList captions = tile_layouts::deal(shown.mid(0, tile_layouts::kTiles), LayoutNumber);
+    captions.append(shown.value(tile_layouts::kTiles));
+    PuzzleWord = PuzzleWord.trimmed();
+    board.start(shown, captions, capitals() ? toCapitals(PuzzleWord) : PuzzleWord, false);
+}
+
+void Form1::NewPuzzle()
+{
+    Richtig->hide();
+    Falsch->hide();
+    state.TaskWrong = false;
+    if (!findWordWithPicture()) {
+        if (PuzzleLevel == 10) {
+            platform::msgBox(QStringLiteral("Es gibt keine eigenen Bilder! Ich verwende meine Bilder."));
+            alle_Click();
+            return;
+        }
+        Bild1->clear();
+    }
+    showTiles();
+    Proto().Aufgabe = PuzzleWord;
+    Proto().NeueAufgabe = true;
+}

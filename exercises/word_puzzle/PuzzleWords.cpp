@@ -1,0 +1,19 @@
+#include "PuzzleWords.h"
+
+#include "WordTable.h"
+
+PuzzleWords::PuzzleWords() : words_(readWordTable(QStringLiteral("plattix"))) {}
+
+QStringList PuzzleWords::cutIntoPieces(const QString& word)
+{
+    static const QStringList graphemes{
+        QStringLiteral("Sch"), QStringLiteral("sch"), QStringLiteral("Au"), QStringLiteral("au"),
+        QStringLiteral("Eu"),  QStringLiteral("eu"),  QStringLiteral("Ch"), QStringLiteral("ch"),
+        QStringLiteral("Pf"),  QStringLiteral("pf"),  QStringLiteral("St"), QStringLiteral("st"),
+        QStringLiteral("Ei"),  QStringLiteral("ei"),  QStringLiteral("ng"), QStringLiteral("nk"),
+        QStringLiteral("ck"),  QStringLiteral("tz")};
+    QStringList pieces = cutIntoTiles(word, graphemes, kPieces);
+    while (pieces.size() < kPieces)
+        pieces.append(QStringLiteral(" "));
+    return pieces;
+}

@@ -1,0 +1,118 @@
+#include "form_states.h"
+
+#include "Form1.h"
+
+#include "SStufe.h"
+#include "SuiteOptions.h"
+
+#include "platform/services.h"
+
+#include <QDir>
+#include <QTest>
+
+using forms_check::FormEnvironment;
+using forms_check::FormState;
+using forms_check::Look;
+
+namespace {
+
+struct Start {
+    SuiteOptions options{};
+    QString arguments = "Q";
+    std::function<void(platform::Form&)> onLevelDialog{};
+};
+
+// The word puzzle as a pupil meets it, its level dialog answered with "alle Wörter".
+void withPuzzle(FormEnvironment& env, const Start& s, const std::function<void(Form1&)>& then)
+{
+    env.writeFile(env.programDir() + "/options4.ini", suiteOptionLines(s.options));
+    env.copyFromSuite("startomo");
+    env.copyFolderFromSuite("design");
+    for (const QString& picture : QDir(TAVORO_SUITE_DIR).entryList({"*.bmp"}, QDir::Files))
+        env.copyFromSuite(picture);
+    env.processes->arguments = s.arguments;
+    platform::enterProgramFolder();
+    testing_support::whenShown("SStufe", [s](platform::Form& form) {
+        auto& dialog = static_cast<SStufe&>(form);
+        if (s.onLevelDialog)
+            s.onLevelDialog(dialog);
+        QTest::mouseClick(dialog.Stufe[2], Qt::LeftButton);
+    });
+    ExerciseState state;
+    Form1 puzzle(state);
+    puzzle.show();
+    then(puzzle);
+    if (puzzle.loaded())
+        puzzle.unload();
+}
+
+SuiteOptions options(int SuiteOptions::*option, int value)
+{
+    SuiteOptions o;
+    o.*option = value;
+    return o;
+}
+
+// Clicks a tile whose piece is wrong now, or builds the word.
+void clickTiles(Form1& f, bool wrong)
+{
+    for (int tries = 0; tries < 16 && f.Richtig->isHidden() && f.Falsch->isHidden(); ++tries)
+        for (int i = 0; i < 8; ++i) {
+            const QString caption = f.board.caption(i);
+            if (wrong ? !caption.trimmed().isEmpty() && caption != f.board.expected() : caption == f.board.expected()) {
+                QTest::mouseClick(f.Bezeichnung[std::size_t(i)], Qt::LeftButton);
+                break;
+            }
+        }
+}
+
+} // namespace
+
+const std::vector<FormState>& forms_check::formStates()
+{
+    static const std::vector<FormState> states{
+        {"SStufe", "start", [](FormEnvironment& env, const Look& look) {
+             withPuzzle(env, {.onLevelDialog = look}, [](Form1&) {});
+         }},
+        {"SStufe", "own_pictures", [](FormEnvironment& env, const Look& look) {
+             withPuzzle(env, {.options = options(&SuiteOptions::optEigeneBilder, 1), .onLevelDialog = look},
+                        [](Form1&) {});
+         }},
+        {"Form1", "start", [](FormEnvironment& env, const Look& look) { withPuzzle(env, {}, look); }},
+        {"Form1", "capitals", [](FormEnvironment& env, const Look& look) {
+             withPuzzle(env, {.options = options(&SuiteOptions::Buchstaben, -1)}, look);
+         }},
+        {"Form1", "wrong", [](FormEnvironment& env, const Look& look) {
+             withPuzzle(env, {}, [&](Form1& f) {
+                 clickTiles(f, true);
+                 look(f);
+             });
+         }},
+        {"Form1", "solved", [](FormEnvironment& env, const Look& look) {
+             withPuzzle(env, {}, [&](Form1& f) {
+                 clickTiles(f, false);
+                 look(f);
+             });
+         }},
+        {"Form1", "F6", [](FormEnvironment& env, const Look& look) {
+             withPuzzle(env, {}, forms_check::afterF6(look));
+         }},
+        {"Form1", "assignment_F6", [](FormEnvironment& env, const Look& look) {
+             withPuzzle(env, {.arguments = "Q03A"}, forms_check::afterF6(look));
+         }},
+        {"Qualitaet", "worksheets", [](FormEnvironment& env, const Look& look) {
+             withPuzzle(env, {}, [&](Form1& f) {
+                 forms_check::lookAndClose("Qualität", look);
+                 f.Drucken->trigger();
+             });
+         }},
+        {"Protokoll", "block_result", [](FormEnvironment& env, const Look& look) {
+             withPuzzle(env, {.options = options(&SuiteOptions::Proto, -1)}, [&](Form1& f) {
+                 forms_check::lookAndClose("Protokoll", look);
+                 for (int word = 0; word < 10; ++word)
+                     f.WFehler->trigger();
+             });
+         }},
+    };
+    return states;
+}

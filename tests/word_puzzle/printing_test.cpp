@@ -1,0 +1,86 @@
+#include "plattix_fixture.h"
+
+#include "../printing/pdf_reader.h"
+
+#include "Qualitaet.h"
+
+#include "platform/qt_printer.h"
+
+#include <QSet>
+
+namespace {
+
+using testing_support::PrintedItem;
+using testing_support::whenShown;
+
+class PlattixPrintingTest : public PlattixTest {
+protected:
+    void printAll()
+    {
+        whenShown("Qualität", [](platform::Form& shown) {
+            auto& dialog = static_cast<Qualitaet&>(shown);
+            click(dialog.alle);
+            click(dialog.Command1);
+        });
+        form->Drucken->trigger();
+    }
+
+    QStringList printedWords() const
+    {
+        QStringList words;
+        for (const PrintedItem& item : printer->printedItems())
+            if (item.kind == PrintedItem::Kind::Text)
+                words << item.text;
+        return words;
+    }
+};
+
+TEST_F(PlattixPrintingTest, EachLevelOnItsPagesWithTheWordInItsNormalCase)
+{
+    struct Case {
+        Level level;
+        bool capitals;
+        std::size_t pages;
+        std::size_t lastRows;
+        int words;
+    };
+    for (const Case& c : {Case{Easy, false, 10, 4, 49}, Case{Harder, true, 7, 3, 33}}) {
+        options.Buchstaben = c.capitals ? -1 : 0;
+        writeOptions();
+        printer->documents.clear();
+        Form1& f = start("Q", c.level);
+        printAll();
+        ASSERT_EQ(printer->documents.size(), 1u);
+        const auto& pages = printer->documents.front().pages;
+        ASSERT_EQ(pages.size(), c.pages);
+        EXPECT_EQ(pages.back().size(), 2 * c.lastRows);
+        EXPECT_DOUBLE_EQ(pages.back().back().y, 2.2 + 5.0 * double(c.lastRows - 1));
+        const QStringList words = printedWords();
+        EXPECT_EQ(QSet<QString>(words.begin(), words.end()).size(), c.words);
+        for (const QString& word : words)
+            EXPECT_NE(word, word.toUpper()) << word.toStdString();
+        EXPECT_EQ(f.PuzzleWord, words.last());
+        EXPECT_EQ(f.Weiter->text(), ">>> Weiter >>>");
+        EXPECT_TRUE(f.isEnabled());
+    }
+}
+
+TEST_F(PlattixPrintingTest, HarderWordsToARealPdf)
+{
+    auto pdf = std::make_unique<platform::QtPrinter>(platform::QtPrinter::Output::Pdf);
+    platform::QtPrinter* real = pdf.get();
+    platform::services().printer = std::move(pdf);
+    start("Q", Harder);
+    printAll();
+    const QString file = real->lastPdfFile();
+    ASSERT_FALSE(file.isEmpty());
+    ASSERT_EQ(pdf_reader::pageCount(file), 7);
+    QSet<QString> printed;
+    for (const pdf_reader::Word& word : pdf_reader::words(file))
+        printed.insert(word.text);
+    const PuzzleWords words;
+    for (int n = 50; n <= 82; ++n)
+        EXPECT_TRUE(printed.contains(words.word(n))) << words.word(n).toStdString();
+}
+
+} // namespace
