@@ -75,10 +75,12 @@ std::vector<std::pair<int, QStringList>> processesOf(const QString& program)
 std::vector<QStringList> endStartedLaunchers(const QString& programDir)
 {
     std::vector<std::pair<int, QStringList>> launchers;
-    QTest::qWaitFor([&] {
+    const bool started = QTest::qWaitFor([&] {
         launchers = processesOf(programDir + QStringLiteral("/startomo"));
         return !launchers.empty();
     }, 10000);
+    if (!started)
+        return {};
     std::vector<QStringList> arguments;
     for (const auto& [pid, argv] : launchers) {
         ::kill(pid, SIGTERM);
