@@ -30,6 +30,7 @@ std::vector<ExerciseButton> builtExercises(bool withScratchFile)
                                   {0, "Plattix", "plattix", true},
                                   {3, "Baudrom: Buchstaben", "baudrom", false},
                                   {4, "Baudrom: Silben", "baudromsilben", false},
+                                  {5, "Lesolum", "lesolum", false},
                                   {6, "Rateflor", "rateflor", false},
                                   {8, "Bogenblick", "bogenblick", false}};
     const QStringList built = QString(TAVORO_BUILT_EXERCISES).split(',');

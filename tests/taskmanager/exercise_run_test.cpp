@@ -87,7 +87,8 @@ TEST_P(ExerciseRunTest, TheSetStartsTheRealProgramInItsFolderAndWaitsForIt)
 
 // Each exercise of the suite adds its row once it is built.
 INSTANTIATE_TEST_SUITE_P(Programs, ExerciseRunTest,
-                         ::testing::Values(Exercise{7, "rateflor"}, Exercise{9, "bogenblick"}, Exercise{4, "baudrom"}, Exercise{5, "baudromsilben"}),
+                         ::testing::Values(Exercise{7, "rateflor"}, Exercise{9, "bogenblick"}, Exercise{4, "baudrom"}, Exercise{5, "baudromsilben"},
+                                           Exercise{6, "lesolum"}),
                          [](const auto& info) { return std::string(info.param.executable); });
 
 } // namespace
