@@ -67,7 +67,7 @@ TEST_F(PlattixPrintingTest, EachLevelOnItsPagesWithTheWordInItsNormalCase)
 
 TEST_F(PlattixPrintingTest, HarderWordsToARealPdf)
 {
-    auto pdf = std::make_unique<platform::QtPrinter>(platform::QtPrinter::Output::Pdf);
+    auto pdf = std::make_unique<platform::QtPrinter>(platform::services(), platform::QtPrinter::Output::Pdf);
     platform::QtPrinter* real = pdf.get();
     platform::services().printer = std::move(pdf);
     start("Q", Harder);
