@@ -2,12 +2,14 @@
 
 #include "ExerciseCommandLine.h"
 #include "ExerciseStartup.h"
+#include "LevelChoice.h"
 
 #include "BlackBack.h"
 #include "DesignPictures.h"
 #include "Hintergrund.h"
 #include "Protokoll.h"
 #include "ProtokollClass.h"
+#include "SStufe.h"
 #include "SuiteOptions.h"
 #include "TRAVEK.h"
 
@@ -104,6 +106,29 @@ void ExerciseForm::checkLevel(QAction* item)
     for (QAction* other : {WLeicht, WSchwer, WAlle, WEigene})
         if (other)
             other->setChecked(other == item);
+}
+
+int ExerciseForm::askLevelOfferingOwnPictures(LevelDialog& dialog, const QStringList& captions,
+                                              const QString& ownPicturesCaption)
+{
+    const bool own = state.options.optEigeneBilder != 0;
+    WEigene->setVisible(own);
+    return askLevel(dialog, captions, own ? ownPicturesCaption : QString());
+}
+
+void ExerciseForm::askWordLevel(const std::function<void()>& easy, const std::function<void()>& harder,
+                                const std::function<void()>& all, const std::function<void()>& ownPictures)
+{
+    SStufe dialog;
+    const int chosen = askLevelOfferingOwnPictures(
+        dialog, {QStringLiteral("leichte Wörter"), QStringLiteral("schwerere Wörter"), QStringLiteral("alle Wörter")},
+        QStringLiteral("Wörter mit eigenen Bildern"));
+    switch (chosen) {
+    case 0: easy(); break;
+    case 1: harder(); break;
+    case 3: ownPictures(); break;
+    default: all(); break;
+    }
 }
 
 void ExerciseForm::Form_Load()

@@ -10,6 +10,7 @@
 #include <memory>
 
 class BlackBack;
+class LevelDialog;
 class ProtokollClass;
 
 // What distinguishes one exercise program's main window from another's.
@@ -92,6 +93,16 @@ protected:
                        std::function<void()> alle, std::function<void()> eigene = {});
     // The check mark on `item` alone among the level items.
     void checkLevel(QAction* item);
+    // The level dialog with the given buttons and, while suite option 8 offers own pictures, the
+    // own-pictures button with `ownPicturesCaption`, which shows `WEigene` too. Returns as
+    // `askLevel` does.
+    int askLevelOfferingOwnPictures(LevelDialog& dialog, const QStringList& captions,
+                                    const QString& ownPicturesCaption);
+    // The level dialog "leichte Wörter", "schwerere Wörter", "alle Wörter" and, with own pictures,
+    // "Wörter mit eigenen Bildern". Runs the chosen level's handler; a dialog closed without a
+    // button gives all words.
+    void askWordLevel(const std::function<void()>& easy, const std::function<void()>& harder,
+                      const std::function<void()>& all, const std::function<void()>& ownPictures);
 
     // The program's own settings (after the help file) and the rest of its start-up.
     virtual void loadProgramSettings() {}

@@ -4,9 +4,12 @@
 #include "WordCardPrinting.h"
 
 #include "DesignPictures.h"
+#include "GetOwnWords.h"
 #include "ProtokollClass.h"
+#include "UsedWordFile.h"
 
 #include "platform/forms/twips.h"
+#include "platform/services.h"
 
 namespace {
 
@@ -18,7 +21,10 @@ void setButtonPicture(QAbstractButton* button, DesignPicture picture, int size)
 
 } // namespace
 
-TilePuzzleForm::TilePuzzleForm(ExerciseState& s, ExerciseConfig c) : ExerciseForm(s, std::move(c)) {}
+TilePuzzleForm::TilePuzzleForm(ExerciseState& s, ExerciseConfig c, PuzzleWordSets sets)
+    : ExerciseForm(s, std::move(c)), sets_(std::move(sets))
+{
+}
 
 TilePuzzleForm::~TilePuzzleForm() = default;
 
@@ -63,10 +69,87 @@ void TilePuzzleForm::addPuzzleControls(const Layout& layout)
     Exitknopf->setIconSize(QSize(platform::twipsToPixels(1695) - 8, platform::twipsToPixels(615) - 8));
 }
 
-void TilePuzzleForm::addPrintItem()
+void TilePuzzleForm::addWordSetMenu(const std::array<QString, 3>& captions, const QString& ownPicturesCaption,
+                                    const std::function<void()>& addMore)
 {
     addTeacherSeparator();
+    Leicht = addWordSet(QStringLiteral("Leicht"), captions[0], [this] { Leicht_Click(); });
+    schwere = addWordSet(QStringLiteral("schwere"), captions[1], [this] { schwere_Click(); });
+    alle = addWordSet(QStringLiteral("alle"), captions[2], [this] { alle_Click(); });
+    if (addMore)
+        addMore();
+    WEigene = addWordSet(QStringLiteral("WEigene"), ownPicturesCaption, [this] { WEigene_Click(); });
+    WEigene->setVisible(false);
+    addTeacherSeparator();
     Drucken = addTeacherItem(QStringLiteral("Drucken"), QStringLiteral("&Drucken"), [this] { Drucken_Click(); });
+}
+
+QAction* TilePuzzleForm::addWordSet(const QString& name, const QString& caption, std::function<void()> onClick)
+{
+    QAction* item = addTeacherItem(name, caption, std::move(onClick));
+    item->setCheckable(true);
+    wordSets_.push_back(item);
+    return item;
+}
+
+void TilePuzzleForm::checkWordSet(QAction* item)
+{
+    for (QAction* other : wordSets_)
+        other->setChecked(other == item);
+}
+
+void TilePuzzleForm::loadProgramSettings()
+{
+    usedWords = std::make_unique<UsedWordFile>(state.TempFile);
+}
+
+void TilePuzzleForm::Vorne()
+{
+    usedWords->reset();
+    if (Level >= 1 && Level <= static_cast<int>(sets_.sizes.size()))
+        state.WordCount = sets_.sizes[static_cast<std::size_t>(Level - 1)];
+    // Own pictures start their order over too, so printing them all gives each picture once.
+    if (Level == sets_.ownPicturesLevel && OwnPictures)
+        OwnPictures->Reset();
+}
+
+void TilePuzzleForm::builtInLevel(QAction* item, int level)
+{
+    Level = level;
+    Vorne();
+    checkWordSet(item);
+    nextTask();
+}
+
+void TilePuzzleForm::Leicht_Click()
+{
+    builtInLevel(Leicht, 1);
+}
+
+void TilePuzzleForm::schwere_Click()
+{
+    builtInLevel(schwere, 2);
+}
+
+void TilePuzzleForm::alle_Click()
+{
+    builtInLevel(alle, 3);
+}
+
+void TilePuzzleForm::WEigene_Click()
+{
+    checkWordSet(WEigene);
+    OwnPictures = std::make_unique<GetOwnWords>();
+    OwnPictures->setSilben(sets_.ownPicturesInSyllables);
+    OwnPictures->setPfad(sets_.ownPicturesFolder);
+    state.WordCount = OwnPictures->Anzahl();
+    if (state.WordCount == 0) {
+        platform::msgBox(QStringLiteral("Es gibt keine eigenen Bilder! Ich verwende meine Bilder."));
+        alle_Click();
+        return;
+    }
+    Level = sets_.ownPicturesLevel;
+    nextTask();
 }
 
 void TilePuzzleForm::showTiles()

@@ -5,16 +5,39 @@
 
 #include <QRect>
 
+#include <array>
+#include <functional>
+#include <memory>
 #include <vector>
+
+class GetOwnWords;
+class UsedWordFile;
+
+// The word sets of a puzzle beyond what its menu shows.
+struct PuzzleWordSets {
+    std::array<int, 3> sizes;       // words of level 1 (easy), 2 (harder) and 3 (all built-in words)
+    int ownPicturesLevel;           // the level number of the teacher's own pictures
+    QString ownPicturesFolder;
+    bool ownPicturesInSyllables;    // own picture names cut into syllables, else into letter groups
+};
 
 // The window both puzzles share: a picture, tiles the child clicks, the answer line in its
 // frame, the right and wrong marks and the buttons "Löschen", "Weiter" and the exit button.
-// A program places its tiles and answer line and deals its words onto the board.
+// A program places its tiles and answer line and deals its words onto the board. Both offer
+// built-in word sets by level and the teacher's own pictures, drawn without repetition.
 class TilePuzzleForm : public ExerciseForm {
     Q_OBJECT
 public:
-    TilePuzzleForm(ExerciseState& state, ExerciseConfig config);
+    TilePuzzleForm(ExerciseState& state, ExerciseConfig config, PuzzleWordSets sets);
     ~TilePuzzleForm() override;
+
+    // 1 easy words, 2 harder words, 3 all built-in words, or a set of the program's own
+    // (the own pictures among them); 0 until one is chosen.
+    int Level = 0;
+    int WordNumber = 0;
+    int LayoutNumber = 0;
+    std::unique_ptr<GetOwnWords> OwnPictures;
+    std::unique_ptr<UsedWordFile> usedWords;
 
     TileBoard board;
     std::vector<QLabel*> Bezeichnung;      // the tiles
@@ -26,13 +49,20 @@ public:
     QPushButton* Weiter = nullptr;
     QPushButton* Exitknopf = nullptr;
     QAction* Drucken = nullptr;
+    QAction* Leicht = nullptr;
+    QAction* schwere = nullptr;
+    QAction* alle = nullptr;
 
     // Empties the used-word file and sizes the word set of the current level.
-    virtual void Vorne() = 0;
+    void Vorne();
 
     void Bezeichnung_Click(int tile);
     void Loeschen_Click();
     void Drucken_Click();
+    void Leicht_Click();
+    void schwere_Click();
+    void alle_Click();
+    void WEigene_Click();
 
 protected:
     struct Layout {
@@ -44,10 +74,23 @@ protected:
     };
     void addPuzzleControls(const Layout& layout);
     QLabel* addTile(const QString& name, const QRect& twips, double points);
-    // The teacher menu's closing part: a separator and "Drucken".
-    void addPrintItem();
+    // The teacher menu's word sets after a separator: "Leicht", "schwere" and "alle" with the
+    // given captions, the sets `addMore` adds, the hidden "WEigene", then a separator and
+    // "Drucken".
+    void addWordSetMenu(const std::array<QString, 3>& captions, const QString& ownPicturesCaption,
+                        const std::function<void()>& addMore = {});
+    // A checkable word set: checking one set clears the others.
+    QAction* addWordSet(const QString& name, const QString& caption, std::function<void()> onClick);
+    void checkWordSet(QAction* item);
+    void loadProgramSettings() override;
     // The board on the tiles and the answer line.
     void showTiles();
     // The word as the log and the worksheets write it.
     virtual QString taskWord() const = 0;
+
+private:
+    void builtInLevel(QAction* item, int level);
+
+    const PuzzleWordSets sets_;
+    std::vector<QAction*> wordSets_;
 };

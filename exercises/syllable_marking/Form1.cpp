@@ -1,6 +1,5 @@
 #include "Form1.h"
 
-#include "LevelChoice.h"
 #include "WordTable.h"
 
 #include "DesignPictures.h"
@@ -147,14 +146,12 @@ void Form1::startExercise()
 
 int Form1::askModus()
 {
-    const bool ownPictures = state.options.optEigeneBilder != 0;
-    WEigene->setVisible(ownPictures);
     SStufe2 dialog;
-    const int chosen = askLevel(dialog,
-                                {QStringLiteral("Wörter mit drei Silben"),
-                                 QStringLiteral("Wörter mit vier oder mehr Silben"), QStringLiteral("alle Wörter"),
-                                 QStringLiteral("noch mehr Wörter"), QStringLiteral("eigene Wörter")},
-                                ownPictures ? QStringLiteral("Wörter aus eigenen Bildern") : QString());
+    const int chosen = askLevelOfferingOwnPictures(
+        dialog,
+        {QStringLiteral("Wörter mit drei Silben"), QStringLiteral("Wörter mit vier oder mehr Silben"),
+         QStringLiteral("alle Wörter"), QStringLiteral("noch mehr Wörter"), QStringLiteral("eigene Wörter")},
+        QStringLiteral("Wörter aus eigenen Bildern"));
     static const std::map<int, int> modes{{0, 1}, {1, 2}, {2, 0}, {3, 11}, {4, 10}, {5, 100}};
     const auto mode = modes.find(chosen);
     return mode == modes.end() ? Modus : mode->second;

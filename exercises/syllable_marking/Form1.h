@@ -38,10 +38,6 @@ public:
     QPushButton* Command1 = nullptr;
     QPushButton* Nochmal = nullptr;
     QPushButton* Loeschen = nullptr;
-    QAction* WAlle = nullptr;
-    QAction* WLeicht = nullptr;
-    QAction* WSchwer = nullptr;
-    QAction* WEigene = nullptr;
     QAction* WDateiauswahl = nullptr;
     QAction* WMehr = nullptr;
 

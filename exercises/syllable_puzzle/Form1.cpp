@@ -2,7 +2,6 @@
 
 #include "SyllableSlots.h"
 
-#include "LevelChoice.h"
 #include "TileLayouts.h"
 
 #include "GetOwnWords.h"
@@ -50,7 +49,12 @@ const Geometry kList{2505,
 
 } // namespace
 
-Form1::Form1(ExerciseState& s) : TilePuzzleForm(s, syllablePuzzleConfig())
+Form1::Form1(ExerciseState& s)
+    : TilePuzzleForm(s, syllablePuzzleConfig(),
+                     {{SyllableWords::kThree, SyllableWords::kLonger, SyllableWords::kAll},
+                      100,
+                      QStringLiteral("EigeneBilder/Fugolin"),
+                      true})
 {
     setCaption(QStringLiteral("QL Fugolin ;   <F6> für Lehrermenü"));
     setGeometryTwips(0, 0, kClientWidth + 2 * kBorderTwips, config.smallHeight);
@@ -62,8 +66,6 @@ Form1::Form1(ExerciseState& s) : TilePuzzleForm(s, syllablePuzzleConfig())
     addMenus();
 }
 
-Form1::~Form1() = default;
-
 void Form1::addTiles()
 {
     for (std::size_t i = 0; i < tile_layouts::kTiles; ++i)
@@ -73,30 +75,17 @@ void Form1::addTiles()
 
 void Form1::addMenus()
 {
-    addTeacherSeparator();
-    Leicht = addTeacherItem(QStringLiteral("Leicht"), QStringLiteral("Dreisilbige Wörter"),
-                            [this] { Leicht_Click(); });
-    schwere = addTeacherItem(QStringLiteral("schwere"), QStringLiteral("Vier- und mehrsilbige Wörter"),
-                             [this] { schwere_Click(); });
-    alle = addTeacherItem(QStringLiteral("alle"), QStringLiteral("Alle Wörter"), [this] { alle_Click(); });
-    WMehr = addTeacherItem(QStringLiteral("WMehr"), QStringLiteral("&Noch mehr Wörter"),
-                           [this] { WMehr_Click(); });
-    WDateiauswahl = addTeacherItem(QStringLiteral("WDateiauswahl"), QStringLiteral("&Eigene Wörter"),
-                                   [this] { WDateiauswahl_Click(); });
-    WEigene = addTeacherItem(QStringLiteral("WEigene"), QStringLiteral("Wörter mit eigenen &Bildern"),
-                             [this] { WEigene_Click(); });
-    addPrintItem();
-    for (QAction* item : {Leicht, schwere, alle, WMehr, WDateiauswahl, WEigene})
-        item->setCheckable(true);
+    addWordSetMenu({QStringLiteral("Dreisilbige Wörter"), QStringLiteral("Vier- und mehrsilbige Wörter"),
+                    QStringLiteral("Alle Wörter")},
+                   QStringLiteral("Wörter mit eigenen &Bildern"), [this] {
+                       WMehr = addWordSet(QStringLiteral("WMehr"), QStringLiteral("&Noch mehr Wörter"),
+                                          [this] { WMehr_Click(); });
+                       WDateiauswahl = addWordSet(QStringLiteral("WDateiauswahl"), QStringLiteral("&Eigene Wörter"),
+                                                  [this] { WDateiauswahl_Click(); });
+                   });
     alle->setChecked(true);
     WMehr->setEnabled(false);
     WDateiauswahl->setEnabled(false);
-    WEigene->setVisible(false);
-}
-
-void Form1::loadProgramSettings()
-{
-    usedWords = std::make_unique<UsedWordFile>(state.TempFile);
 }
 
 void Form1::startExercise()
@@ -125,16 +114,12 @@ void Form1::startExercise()
 // The level dialog; a dialog closed without a button keeps the level as it was.
 int Form1::askLevel()
 {
-    const bool ownPictures = state.options.optEigeneBilder != 0;
-    if (ownPictures)
-        WEigene->setVisible(true);
     SStufe2 dialog;
-    const int chosen = ::askLevel(dialog,
-                                  {QStringLiteral("Wörter mit drei Silben"),
-                                   QStringLiteral("Wörter mit vier oder mehr Silben"),
-                                   QStringLiteral("alle Wörter"), QStringLiteral("noch mehr Wörter"),
-                                   QStringLiteral("eigene Wörter")},
-                                  ownPictures ? QStringLiteral("Wörter aus eigenen Bildern") : QString());
+    const int chosen = askLevelOfferingOwnPictures(
+        dialog,
+        {QStringLiteral("Wörter mit drei Silben"), QStringLiteral("Wörter mit vier oder mehr Silben"),
+         QStringLiteral("alle Wörter"), QStringLiteral("noch mehr Wörter"), QStringLiteral("eigene Wörter")},
+        QStringLiteral("Wörter aus eigenen Bildern"));
     static const std::map<int, int> levels{{0, 1}, {1, 2}, {2, 3}, {3, 11}, {4, 10}, {5, 100}};
     const auto level = levels.find(chosen);
     return level == levels.end() ? Level : level->second;
@@ -178,18 +163,6 @@ void Form1::ReArrange()
         mark->move(platform::twipsToPixels(g.markLeft), platform::twipsToPixels(g.markTop));
 }
 
-void Form1::Vorne()
-{
-    usedWords->reset();
-    static const std::map<int, int> sizes{
-        {1, SyllableWords::kThree}, {2, SyllableWords::kLonger}, {3, SyllableWords::kAll}};
-    if (const auto size = sizes.find(Level); size != sizes.end())
-        state.WordCount = size->second;
-    // Own pictures start their order over too, so printing them all gives each picture once.
-    if (Level == 100 && OwnPictures)
-        OwnPictures->Reset();
-}
-
 void Form1::StartListe()
 {
     state.WordCount = 0;
@@ -198,35 +171,6 @@ void Form1::StartListe()
     state.WordCount = state.ListCount;
     usedWords->reset();
     NextWord();
-}
-
-void Form1::checkWordSet(QAction* item)
-{
-    for (QAction* other : {Leicht, schwere, alle, WMehr, WDateiauswahl, WEigene})
-        other->setChecked(other == item);
-}
-
-void Form1::builtInLevel(QAction* item, int level)
-{
-    Level = level;
-    Vorne();
-    checkWordSet(item);
-    NextWord();
-}
-
-void Form1::Leicht_Click()
-{
-    builtInLevel(Leicht, 1);
-}
-
-void Form1::schwere_Click()
-{
-    builtInLevel(schwere, 2);
-}
-
-void Form1::alle_Click()
-{
-    builtInLevel(alle, 3);
 }
 
 void Form1::WDateiauswahl_Click()
@@ -241,22 +185,6 @@ void Form1::WMehr_Click()
     state.ListSource = 2;
     checkWordSet(WMehr);
     StartListe();
-}
-
-void Form1::WEigene_Click()
-{
-    Level = 100;
-    checkWordSet(WEigene);
-    OwnPictures = std::make_unique<GetOwnWords>();
-    OwnPictures->setSilben(true);
-    OwnPictures->setPfad(QStringLiteral("EigeneBilder/Fugolin"));
-    state.WordCount = OwnPictures->Anzahl();
-    if (state.WordCount == 0) {
-        platform::msgBox(QStringLiteral("Es gibt keine eigenen Bilder! Ich verwende meine Bilder."));
-        alle_Click();
-        return;
-    }
-    NextWord();
 }
 
 void Form1::NextWord()

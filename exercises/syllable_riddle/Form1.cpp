@@ -82,14 +82,7 @@ void Form1::addControls()
 void Form1::addMenus()
 {
     addTeacherSeparator();
-    WLeicht = addTeacherItem(QStringLiteral("WLeicht"), QStringLiteral("&Leichte Wörter"),
-                             [this] { WLeicht_Click(); });
-    WSchwer = addTeacherItem(QStringLiteral("WSchwer"), QStringLiteral("&Schwere Wörter"),
-                             [this] { WSchwer_Click(); });
-    WAlle = addTeacherItem(QStringLiteral("WAlle"), QStringLiteral("&Alle Wörter"),
-                           [this] { WAlle_Click(); });
-    for (QAction* item : {WLeicht, WSchwer, WAlle})
-        item->setCheckable(true);
+    addLevelItems([this] { WLeicht_Click(); }, [this] { WSchwer_Click(); }, [this] { WAlle_Click(); });
     WAlle->setChecked(true);
     WFehler->setText(QStringLiteral("Weiter"));
 }
@@ -101,8 +94,7 @@ void Form1::startExercise()
 
 void Form1::chooseLevel(QAction* item, int level)
 {
-    for (QAction* other : {WLeicht, WSchwer, WAlle})
-        other->setChecked(other == item);
+    checkLevel(item);
     stopTimers();
     riddle.setLevel(level);
     showTurn();

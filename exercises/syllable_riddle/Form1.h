@@ -27,9 +27,6 @@ public:
     QLabel* Falsch = nullptr;
     platform::Timer* Zeit = nullptr;
     std::vector<platform::Timer*> ZeitFalsch;
-    QAction* WLeicht = nullptr;
-    QAction* WSchwer = nullptr;
-    QAction* WAlle = nullptr;
 
     // A new turn.
     void Weiter();

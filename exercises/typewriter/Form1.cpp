@@ -4,7 +4,6 @@
 #include "TypewriterPrinting.h"
 
 #include "InitialSoundKeys.h"
-#include "LevelChoice.h"
 #include "SettingsNumberFile.h"
 
 #include "DesignPictures.h"
@@ -139,13 +138,10 @@ void Form1::startExercise()
 
 int Form1::askLevel()
 {
-    const bool ownPictures = state.options.optEigeneBilder != 0;
-    WEigene->setVisible(ownPictures);
     SStufe dialog;
-    const int chosen = ::askLevel(dialog,
-                                  {QStringLiteral("kurze Wörter"), QStringLiteral("längere Wörter"),
-                                   QStringLiteral("alle Wörter")},
-                                  ownPictures ? QStringLiteral("Wörter mit eigenen Bildern") : QString());
+    const int chosen = askLevelOfferingOwnPictures(
+        dialog, {QStringLiteral("kurze Wörter"), QStringLiteral("längere Wörter"), QStringLiteral("alle Wörter")},
+        QStringLiteral("Wörter mit eigenen Bildern"));
     static const std::map<int, int> levels{{0, 1}, {1, 2}, {2, 0}, {3, 10}};
     const auto level = levels.find(chosen);
     return level == levels.end() ? 0 : level->second;

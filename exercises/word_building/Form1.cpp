@@ -1,7 +1,6 @@
 #include "Form1.h"
 
 #include "Capitals.h"
-#include "LevelChoice.h"
 
 #include "DesignPictures.h"
 #include "GetOwnWords.h"
@@ -97,25 +96,17 @@ void Form1::setSlotColour(QLabel* slot, const QColor& colour)
 
 void Form1::startExercise()
 {
-    const bool ownPictures = state.options.optEigeneBilder != 0;
-    WEigene->setVisible(ownPictures);
     QStringList captions;
     for (const WordBuildingLevel& level : variant.levels)
         captions << level.dialogCaption;
     SStufe dialog;
-    const int button = askLevel(dialog, captions, ownPictures ? variant.ownDialogCaption : QString());
+    const int button = askLevelOfferingOwnPictures(dialog, captions, variant.ownDialogCaption);
     switch (variant.levelOfButton(button)) {
     case 1: WLeicht_Click(); break;
     case 2: WSchwer_Click(); break;
     case 10: WEigene_Click(); break;
     default: WAlle_Click(); break;
     }
-}
-
-void Form1::checkLevel(QAction* item)
-{
-    for (QAction* other : {WLeicht, WSchwer, WAlle, WEigene})
-        other->setChecked(other == item);
 }
 
 void Form1::builtInLevel(int level)

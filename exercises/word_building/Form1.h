@@ -38,10 +38,6 @@ public:
     std::vector<QPushButton*> Bild;     // Bild[k - 1] is picture k
     QLabel* Falsch = nullptr;
     QPushButton* Command1 = nullptr;
-    QAction* WLeicht = nullptr;
-    QAction* WSchwer = nullptr;
-    QAction* WAlle = nullptr;
-    QAction* WEigene = nullptr;
 
     void Karte_Click(int Index);
     void Bild_Click(int Index);
@@ -61,7 +57,6 @@ private:
     void addMenus();
     bool capitals() const;
     void builtInLevel(int level);
-    void checkLevel(QAction* item);
     void getWord();
     void getOwnWord();
     void showSlots();

@@ -1,19 +1,15 @@
 #include "Form1.h"
 
 #include "Capitals.h"
-#include "LevelChoice.h"
 #include "TileLayouts.h"
 
 #include "GetOwnWords.h"
 #include "ProtokollClass.h"
-#include "SStufe.h"
 #include "UsedWordFile.h"
 
-#include "platform/forms/twips.h"
 #include "platform/services.h"
 
 #include <array>
-#include <map>
 
 namespace {
 
@@ -30,7 +26,12 @@ constexpr std::array<QPoint, PuzzleWords::kPieces> kTilePlaces{
 
 } // namespace
 
-Form1::Form1(ExerciseState& s) : TilePuzzleForm(s, wordPuzzleConfig())
+Form1::Form1(ExerciseState& s)
+    : TilePuzzleForm(s, wordPuzzleConfig(),
+                     {{PuzzleWords::kEasy, PuzzleWords::kHarder, PuzzleWords::kAll},
+                      10,
+                      QStringLiteral("EigeneBilder/Plattix"),
+                      false})
 {
     setCaption(QStringLiteral("QL Plattix ;   <F6> für Lehrermenü"));
     setGeometryTwips(0, 0, kClientWidth + 2 * kBorderTwips, config.smallHeight);
@@ -39,8 +40,6 @@ Form1::Form1(ExerciseState& s) : TilePuzzleForm(s, wordPuzzleConfig())
                        {7080, 2280, 1710, 1710}});
     addMenus();
 }
-
-Form1::~Form1() = default;
 
 void Form1::addTiles()
 {
@@ -55,104 +54,21 @@ void Form1::addTiles()
 
 void Form1::addMenus()
 {
-    addTeacherSeparator();
-    Leicht = addTeacherItem(QStringLiteral("Leicht"), QStringLiteral("Stufe &1 : 49 Wörter (einfach)"),
-                            [this] { Leicht_Click(); });
-    schwere = addTeacherItem(QStringLiteral("schwere"), QStringLiteral("Stufe &2 : 33 Wörter (schwerer)"),
-                             [this] { schwere_Click(); });
-    alle = addTeacherItem(QStringLiteral("alle"), QStringLiteral("Stufe &3 : Alle 82 Wörter"),
-                          [this] { alle_Click(); });
-    WEigene = addTeacherItem(QStringLiteral("WEigene"), QStringLiteral("Wörter mit eigenen Bildern"),
-                             [this] { WEigene_Click(); });
-    addPrintItem();
-    for (QAction* item : {Leicht, schwere, alle, WEigene})
-        item->setCheckable(true);
-    WEigene->setVisible(false);
-}
-
-void Form1::loadProgramSettings()
-{
-    usedWords = std::make_unique<UsedWordFile>(state.TempFile);
+    addWordSetMenu({QStringLiteral("Stufe &1 : 49 Wörter (einfach)"), QStringLiteral("Stufe &2 : 33 Wörter (schwerer)"),
+                    QStringLiteral("Stufe &3 : Alle 82 Wörter")},
+                   QStringLiteral("Wörter mit eigenen Bildern"));
 }
 
 void Form1::startExercise()
 {
-    const bool ownPictures = state.options.optEigeneBilder != 0;
-    WEigene->setVisible(ownPictures);
-    SStufe dialog;
-    const int chosen = askLevel(dialog,
-                                {QStringLiteral("leichte Wörter"), QStringLiteral("schwerere Wörter"),
-                                 QStringLiteral("alle Wörter")},
-                                ownPictures ? QStringLiteral("Wörter mit eigenen Bildern") : QString());
-    // A dialog closed without a button gives all words.
-    switch (chosen) {
-    case 0: Leicht_Click(); break;
-    case 1: schwere_Click(); break;
-    case 3: WEigene_Click(); break;
-    default: alle_Click(); break;
-    }
-}
-
-void Form1::Vorne()
-{
-    usedWords->reset();
-    static const std::map<int, int> sizes{
-        {1, PuzzleWords::kEasy}, {2, PuzzleWords::kHarder}, {3, PuzzleWords::kAll}};
-    if (const auto size = sizes.find(PuzzleLevel); size != sizes.end())
-        state.WordCount = size->second;
-    // Own pictures start their order over too, so printing them all gives each picture once.
-    if (PuzzleLevel == 10 && OwnPictures)
-        OwnPictures->Reset();
-}
-
-void Form1::checkLevel(QAction* item)
-{
-    for (QAction* other : {Leicht, schwere, alle, WEigene})
-        other->setChecked(other == item);
-}
-
-void Form1::builtInLevel(QAction* item, int level)
-{
-    PuzzleLevel = level;
-    Vorne();
-    checkLevel(item);
-    NewPuzzle();
-}
-
-void Form1::Leicht_Click()
-{
-    builtInLevel(Leicht, 1);
-}
-
-void Form1::schwere_Click()
-{
-    builtInLevel(schwere, 2);
-}
-
-void Form1::alle_Click()
-{
-    builtInLevel(alle, 3);
-}
-
-void Form1::WEigene_Click()
-{
-    checkLevel(WEigene);
-    OwnPictures = std::make_unique<GetOwnWords>();
-    OwnPictures->setPfad(QStringLiteral("EigeneBilder/Plattix"));
-    state.WordCount = OwnPictures->Anzahl();
-    if (state.WordCount == 0) {
-        platform::msgBox(QStringLiteral("Es gibt keine eigenen Bilder! Ich verwende meine Bilder."));
-        alle_Click();
-        return;
-    }
-    PuzzleLevel = 10;
-    NewPuzzle();
+    askWordLevel([this] { Leicht_Click(); }, [this] { schwere_Click(); }, [this] { alle_Click(); },
+                 [this] { WEigene_Click(); });
 }
 
 void Form1::getWord()
 {
     WordNumber = usedWords->PickWordIndex(state.WordCount);
-    if (PuzzleLevel == 2)
+    if (Level == 2)
         WordNumber += PuzzleWords::kEasy;
     if (WordNumber >= 1 && WordNumber <= PuzzleWords::kAll)
         Pieces = words.pieces(WordNumber);
@@ -174,7 +90,7 @@ bool Form1::findWordWithPicture()
 {
     const int tries = 2 * state.WordCount + 1;
     for (int i = 0; i < tries; ++i) {
-        PuzzleLevel == 10 ? GetOwnWord() : getWord();
+        Level == 10 ? GetOwnWord() : getWord();
         layOut();
         const QPixmap picture = platform::loadPicture(PictureFile);
         if (!picture.isNull()) {
@@ -204,7 +120,7 @@ void Form1::NewPuzzle()
     Falsch->hide();
     state.TaskWrong = false;
     if (!findWordWithPicture()) {
-        if (PuzzleLevel == 10) {
+        if (Level == 10) {
             platform::msgBox(QStringLiteral("Es gibt keine eigenen Bilder! Ich verwende meine Bilder."));
             alle_Click();
             return;

@@ -1,10 +1,7 @@
 #include "Form1.h"
 
-#include "LevelChoice.h"
-
 #include "DesignPictures.h"
 #include "ProtokollClass.h"
-#include "SStufe.h"
 
 #include "platform/forms/timer.h"
 #include "platform/forms/twips.h"
@@ -79,19 +76,8 @@ void Form1::addMenus()
 
 void Form1::startExercise()
 {
-    const bool ownPictures = state.options.optEigeneBilder != 0;
-    WEigene->setVisible(ownPictures);
-    SStufe dialog;
-    const int chosen = askLevel(dialog,
-                                {QStringLiteral("leichte Wörter"), QStringLiteral("schwerere Wörter"),
-                                 QStringLiteral("alle Wörter")},
-                                ownPictures ? QStringLiteral("Wörter mit eigenen Bildern") : QString());
-    switch (chosen) {
-    case 0: WLeicht_Click(); break;
-    case 1: WSchwer_Click(); break;
-    case 3: WEigene_Click(); break;
-    default: WAlle_Click(); break;
-    }
+    askWordLevel([this] { WLeicht_Click(); }, [this] { WSchwer_Click(); }, [this] { WAlle_Click(); },
+                 [this] { WEigene_Click(); });
 }
 
 void Form1::builtInLevel(QAction* item, ReadingSet::Level level)

@@ -253,7 +253,7 @@ TEST_F(PlattixTest, OwnPicturesGiveLetterPiecesAndEmptyTiles)
     clock->randoms = {0.0, layout(1), 0.0, layout(1)};
     Form1& f = start("Q", OwnPictures);
     EXPECT_EQ(buttons, 4);
-    EXPECT_EQ(f.PuzzleLevel, 10);
+    EXPECT_EQ(f.Level, 10);
     EXPECT_TRUE(f.WEigene->isChecked());
     QStringList pieces[2];
     QString names[2];
@@ -285,7 +285,7 @@ TEST_F(PlattixTest, NoOwnPicturesOrOption8OffGiveAllWords)
     QDir().mkpath(programDir() + "/EigeneBilder/Plattix");
     Form1& f = start("Q", OwnPictures);
     EXPECT_EQ(messages->texts(), QStringList{"Es gibt keine eigenen Bilder! Ich verwende meine Bilder."});
-    EXPECT_EQ(f.PuzzleLevel, 3);
+    EXPECT_EQ(f.Level, 3);
     EXPECT_EQ(state.WordCount, 82);
     EXPECT_TRUE(f.alle->isChecked());
 
@@ -327,18 +327,18 @@ TEST_F(PlattixTest, WordsWithoutAPictureThatLoadsAreSkippedWithinABound)
     writeOptions();
     writePicture(programDir() + "/EigeneBilder/Plattix/Hut.bmp");
     Form1& own = start("Q", OwnPictures);
-    EXPECT_EQ(own.PuzzleLevel, 10);
+    EXPECT_EQ(own.Level, 10);
     QFile::remove(programDir() + "/EigeneBilder/Plattix/Hut.bmp");
     buildWord();
     click(own.Weiter);
     EXPECT_EQ(messages->texts(), QStringList{"Es gibt keine eigenen Bilder! Ich verwende meine Bilder."});
-    EXPECT_EQ(own.PuzzleLevel, 3);
+    EXPECT_EQ(own.Level, 3);
 }
 
 TEST_F(PlattixTest, ClosedLevelDialogGivesAllWords)
 {
     Form1& f = start("Q", Closed);
-    EXPECT_EQ(f.PuzzleLevel, 3);
+    EXPECT_EQ(f.Level, 3);
     EXPECT_EQ(state.WordCount, 82);
     EXPECT_TRUE(f.alle->isChecked());
 }
