@@ -8,7 +8,38 @@ namespace platform {
 namespace {
 
 constexpr int kGap = 3;   // between picture and caption
-constexpr int kTextFlags = Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextWordWrap | Qt::TextShowMnemonic;
+constexpr int kInset = 2;   // keeps the picture and caption off the button's bevel
+constexpr int kWrap = Qt::TextWordWrap | Qt::TextShowMnemonic;
+constexpr int kCentred = Qt::AlignHCenter | Qt::AlignVCenter;
+constexpr int kBeside = Qt::AlignLeft | Qt::AlignVCenter;
+
+// The one measure and drawing of a wrapped caption, for every kind of button.
+int wrappedHeight(const QWidget& control, int width, const QString& text)
+{
+    return text.isEmpty() ? 0 : control.fontMetrics().boundingRect(QRect(0, 0, width, 0), kWrap, text).height();
+}
+
+void paintCaption(QPainter& painter, const QAbstractButton& button, const QRect& area, int alignment,
+                  QPalette::ColorRole role)
+{
+    if (!button.text().isEmpty())
+        button.style()->drawItemText(&painter, area, alignment | kWrap, button.palette(), button.isEnabled(),
+                                     button.text(), role);
+}
+
+// A check box or option button whose caption is wider than its room: the style draws the control
+// without the caption, which then wraps inside its room. False when the caption fits on one line.
+bool paintWrappedToggle(QAbstractButton& button, QStyle::ControlElement element, QStyleOptionButton option,
+                        const QRect& area)
+{
+    if (wrappedHeight(button, area.width(), button.text()) <= button.fontMetrics().height())
+        return false;
+    option.text.clear();
+    QStylePainter painter(&button);
+    painter.drawControl(element, option);
+    paintCaption(painter, button, area, kBeside, QPalette::WindowText);
+    return true;
+}
 
 } // namespace
 
@@ -18,15 +49,14 @@ QRect Button::inner() const
 {
     QStyleOptionButton option;
     initStyleOption(&option);
-    return style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    return style()->subElementRect(QStyle::SE_PushButtonContents, &option, this)
+        .adjusted(kInset, kInset, -kInset, -kInset);
 }
 
 Button::Layout Button::layout() const
 {
     const QRect area = inner();
-    const int textHeight = text().isEmpty()
-        ? 0
-        : fontMetrics().boundingRect(QRect(0, 0, area.width(), 0), kTextFlags, text()).height();
+    const int textHeight = wrappedHeight(*this, area.width(), text());
     QSize picture = icon().isNull() ? QSize() : icon().actualSize(iconSize());
     const int gap = picture.isEmpty() || textHeight == 0 ? 0 : kGap;
     if (!picture.isEmpty())
@@ -41,8 +71,8 @@ QRect Button::textArea() const
 {
     const QRect area = inner();
     const QRect picture = layout().picture;
-    const int used = picture.isEmpty() ? 0 : picture.height() + kGap;
-    return {area.left(), area.top() + used, area.width(), area.height() - used};
+    const int top = picture.isEmpty() ? area.top() : picture.bottom() + 1 + kGap;
+    return {area.left(), top, area.width(), area.bottom() + 1 - top};
 }
 
 void Button::paintEvent(QPaintEvent*)
@@ -55,8 +85,37 @@ void Button::paintEvent(QPaintEvent*)
     const QIcon::Mode mode = isEnabled() ? QIcon::Normal : QIcon::Disabled;
     if (!l.picture.isEmpty())
         icon().paint(&painter, l.picture, Qt::AlignCenter, mode);
-    if (!text().isEmpty())
-        painter.drawItemText(l.text, kTextFlags, palette(), isEnabled(), text(), QPalette::ButtonText);
+    paintCaption(painter, *this, l.text, kCentred, QPalette::ButtonText);
+}
+
+QRect CheckBox::textArea() const
+{
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    return style()->subElementRect(QStyle::SE_CheckBoxContents, &option, this);
+}
+
+void CheckBox::paintEvent(QPaintEvent* event)
+{
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    if (!paintWrappedToggle(*this, QStyle::CE_CheckBox, option, textArea()))
+        QCheckBox::paintEvent(event);
+}
+
+QRect OptionButton::textArea() const
+{
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    return style()->subElementRect(QStyle::SE_RadioButtonContents, &option, this);
+}
+
+void OptionButton::paintEvent(QPaintEvent* event)
+{
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    if (!paintWrappedToggle(*this, QStyle::CE_RadioButton, option, textArea()))
+        QRadioButton::paintEvent(event);
 }
 
 } // namespace platform

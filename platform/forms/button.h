@@ -1,8 +1,13 @@
 #pragma once
 
+#include <QCheckBox>
 #include <QPushButton>
+#include <QRadioButton>
 
 namespace platform {
+
+// The layouts' buttons, check boxes and option buttons wrap a caption too long for one line at
+// word boundaries. Each says where it lays out its caption through the property "textArea".
 
 // A command button as the layouts draw it: a picture sits centred above the caption (scaled
 // down when the button is too small for it), and a caption too long for one line wraps.
@@ -25,6 +30,30 @@ private:
     };
     Layout layout() const;
     QRect inner() const;
+};
+
+// A check box whose caption wraps beside its box when it is wider than the control.
+class CheckBox : public QCheckBox {
+    Q_OBJECT
+    Q_PROPERTY(QRect textArea READ textArea)
+public:
+    using QCheckBox::QCheckBox;
+    QRect textArea() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// An option button whose caption wraps beside its circle when it is wider than the control.
+class OptionButton : public QRadioButton {
+    Q_OBJECT
+    Q_PROPERTY(QRect textArea READ textArea)
+public:
+    using QRadioButton::QRadioButton;
+    QRect textArea() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 };
 
 } // namespace platform

@@ -396,7 +396,7 @@ QTextEdit* Form::addMultiLineTextBox(const QString& name, const QRect& twips, QW
 QCheckBox* Form::addCheckBox(const QString& name, const QRect& twips, const QString& caption,
                              std::function<void()> onClick, QWidget* parent)
 {
-    auto* box = place(new QCheckBox(caption), name, twips, parent);
+    auto* box = place(new CheckBox(caption), name, twips, parent);
     if (onClick)
         connect(box, &QCheckBox::stateChanged, this, [onClick = std::move(onClick)] { runHandler(onClick); });
     return box;
@@ -405,7 +405,7 @@ QCheckBox* Form::addCheckBox(const QString& name, const QRect& twips, const QStr
 QRadioButton* Form::addOptionButton(const QString& name, const QRect& twips, const QString& caption,
                                     std::function<void()> onClick, QWidget* parent)
 {
-    auto* option = place(new QRadioButton(caption), name, twips, parent);
+    auto* option = place(new OptionButton(caption), name, twips, parent);
     if (onClick)
         connect(option, &QRadioButton::toggled, this, [onClick = std::move(onClick)](bool on) {
             if (on)

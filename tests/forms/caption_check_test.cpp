@@ -54,6 +54,9 @@ TEST_F(CaptionCheckTest, ReportsEveryKindOfControlWhoseCaptionOrPictureDoesNotFi
     font(form.addCheckBox("CheckFits", {120, 1700, 4000, 400}, "Taskleiste sichtbar", {}));
     font(form.addCheckBox("CheckShort", {120, 2200, 1500, 400}, "Taskleiste sichtbar", {}));
     font(form.addOptionButton("OptionShort", {120, 2700, 1500, 400}, "Alle Wörter drucken", {}));
+    // Wrapped onto two lines, these fit.
+    form.addCheckBox("CheckWraps", {4300, 2700, 1935, 495}, "Taskleiste immer sichtbar lassen", {});
+    form.addOptionButton("OptionWraps", {6300, 2700, 1935, 495}, "Alle Wörter ( 94 Wörter, 19 Seiten )", {});
     QGroupBox* frame = form.addFrame("FrameShort", {4300, 1700, 1200, 900}, "Anzeigeeinstellungen");
     font(frame);
     auto* key = new QToolButton(client);

@@ -52,10 +52,10 @@ QSize pictureSize(const QIcon& icon, QSize iconSize)
     return icon.isNull() ? QSize() : icon.actualSize(iconSize);
 }
 
-// A control that paints its own caption (a picture button) says where by the property
-// "textArea"; the text wraps inside it.
-QString ownTextArea(const QWidget& control, const QString& text)
+// A button that wraps its caption says where by the property "textArea"; the text wraps inside it.
+QString ownTextArea(const QAbstractButton& control)
 {
+    const QString text = control.text();
     if (text.isEmpty())
         return {};
     const QRect area = control.property("textArea").toRect();
@@ -65,8 +65,6 @@ QString ownTextArea(const QWidget& control, const QString& text)
 
 QString pushButton(const QPushButton& button)
 {
-    if (button.property("textArea").isValid())
-        return ownTextArea(button, button.text());
     QStyleOptionButton option;
     option.initFrom(&button);
     option.rect = button.rect();
@@ -152,6 +150,8 @@ QString frame(const QGroupBox& box)
 
 QString controlProblem(const QWidget& control)
 {
+    if (auto* b = qobject_cast<const QAbstractButton*>(&control); b && b->property("textArea").isValid())
+        return ownTextArea(*b);
     if (auto* b = qobject_cast<const QPushButton*>(&control))
         return pushButton(*b);
     if (auto* b = qobject_cast<const QToolButton*>(&control))
