@@ -60,6 +60,56 @@ bool RealProcesses::start(const QString& commandLine)
     return QProcess::startDetached(exe, argumentList(line.arguments), QDir::currentPath());
 }
 
+namespace {
+
+bool isUserInput(const QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::NonClientAreaMouseButtonPress:
+    case QEvent::NonClientAreaMouseButtonRelease:
+    case QEvent::NonClientAreaMouseButtonDblClick:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::Shortcut:
+    case QEvent::InputMethod:
+    case QEvent::Wheel:
+    case QEvent::ContextMenu:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::TabletPress:
+    case QEvent::TabletRelease:
+        return true;
+    case QEvent::Close:
+        // The window's close button; the program's own closing still works.
+        return event->spontaneous();
+    default:
+        return false;
+    }
+}
+
+// While a started program runs the windows do not respond: what the user clicks or types
+// meanwhile is dropped, never carried out once the program has ended.
+class InputDropper : public QObject {
+public:
+    InputDropper() { QCoreApplication::instance()->installEventFilter(this); }
+    ~InputDropper() override { QCoreApplication::instance()->removeEventFilter(this); }
+    InputDropper(const InputDropper&) = delete;
+    InputDropper& operator=(const InputDropper&) = delete;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override { return isUserInput(event); }
+};
+
+// Input made just before the child ended may still be on its way from the display server.
+constexpr int kSettleMs = 100;
+
+} // namespace
+
 bool RealProcesses::runAndWait(const QString& commandLine)
 {
     const CommandLine line = splitCommandLine(commandLine);
@@ -72,9 +122,16 @@ bool RealProcesses::runAndWait(const QString& commandLine)
     child.start(exe, argumentList(line.arguments));
     if (!child.waitForStarted())
         return false;
-    // Keep painting, take no input, until the child has ended.
+    // Every event is taken (an event held back would be carried out later); input is dropped.
+    const InputDropper dropper;
     while (!child.waitForFinished(25))
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        QCoreApplication::processEvents();
+    QElapsedTimer settle;
+    settle.start();
+    while (settle.elapsed() < kSettleMs) {
+        QCoreApplication::processEvents();
+        QThread::msleep(10);
+    }
     return true;
 }
 

@@ -27,7 +27,7 @@ public:
     virtual ~Processes() = default;
     // Starts without waiting, in the caller's current folder. False when it could not start.
     virtual bool start(const QString& commandLine) = 0;
-    // Starts and waits for the end; windows keep painting but take no input meanwhile.
+    // Starts and waits for the end; windows keep painting, and input made meanwhile is dropped.
     virtual bool runAndWait(const QString& commandLine) = 0;
     // Whether a process of this user and application-data folder whose executable name ends in
     // the program's name is running.

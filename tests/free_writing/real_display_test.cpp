@@ -63,15 +63,9 @@ TEST_F(FreeWritingDisplayTest, RealKeysWriteATextThatIsPrintedAndTheEndStartsThe
     PrivateXServer x;
     ASSERT_TRUE(x.running());
     QProcessEnvironment env = x.environment();
-    env.insert("XDG_DATA_HOME", appDataDir());
-    env.insert("TMPDIR", paths->temp);
     env.insert("CUPS_SERVER", root.path() + "/no-cups");
     QProcess kritzlon;
-    // The launcher it starts inherits its output, which must outlive it.
-    kritzlon.setProcessChannelMode(QProcess::ForwardedChannels);
-    kritzlon.setProcessEnvironment(env);
-    kritzlon.setWorkingDirectory(root.path());
-    kritzlon.start(programDir() + "/Kritzlon", {QString("Q /p=\"%1\" /n=\"Max\"").arg(dataDir())});
+    startProgram(kritzlon, "Kritzlon", {QString("Q /p=\"%1\" /n=\"Max\"").arg(dataDir())}, env);
     const qulonglong window = x.waitForWindow("QL Kritzlon ;   <F6> für Lehrermenü", 60000);
     ASSERT_NE(window, 0u);
 

@@ -187,6 +187,17 @@ void SuiteTest::copyFromSuite(const QString& name) const
     QFile::copy(QStringLiteral(TAVORO_SUITE_DIR "/") + name, target);
 }
 
+void SuiteTest::startProgram(QProcess& process, const QString& name, const QStringList& arguments,
+                             QProcessEnvironment env) const
+{
+    env.insert(QStringLiteral("XDG_DATA_HOME"), appDataDir());
+    env.insert(QStringLiteral("TMPDIR"), paths->temp);
+    process.setProcessEnvironment(env);
+    process.setProcessChannelMode(QProcess::ForwardedChannels);
+    process.setWorkingDirectory(root.path());
+    process.start(programDir() + QLatin1Char('/') + name, arguments);
+}
+
 void SuiteTest::useRealLauncher(const QString& arguments)
 {
     QFile::remove(programDir() + QStringLiteral("/startomo"));

@@ -4,6 +4,7 @@
 #include "fakes.h"
 
 #include <QDir>
+#include <QProcess>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -44,6 +45,11 @@ protected:
     void copyFromSuite(const QString& name) const;
     // A small executable stand-in for a suite program in the program folder.
     void addProgram(const QString& name) const;
+    // Starts a program of the program folder as a pupil's start would, from a folder that is not
+    // the program folder, on this test's application-data and temp folders; `env` names the
+    // display. Its output goes to the test's, also that of the programs it starts.
+    void startProgram(QProcess& process, const QString& name, const QStringList& arguments,
+                      QProcessEnvironment env) const;
     // The real launcher in the program folder, kept to this test's data folder, and the real
     // process service with `arguments` as the program's own: what an exercise's end starts.
     void useRealLauncher(const QString& arguments);

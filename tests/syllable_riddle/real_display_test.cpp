@@ -51,14 +51,8 @@ TEST_F(RiddleDisplayTest, RealClicksJoinAWordAndTheEndStartsTheRealLauncher)
 {
     PrivateXServer x;
     ASSERT_TRUE(x.running());
-    QProcessEnvironment env = x.environment();
-    env.insert("XDG_DATA_HOME", appDataDir());
     QProcess rateflor;
-    // The launcher it starts inherits its output, which must outlive it.
-    rateflor.setProcessChannelMode(QProcess::ForwardedChannels);
-    rateflor.setProcessEnvironment(env);
-    rateflor.setWorkingDirectory(root.path());
-    rateflor.start(programDir() + "/rateflor", {QString("Q /p=\"%1\" /n=\"Max\"").arg(dataDir())});
+    startProgram(rateflor, "rateflor", {QString("Q /p=\"%1\" /n=\"Max\"").arg(dataDir())}, x.environment());
     const qulonglong window = x.waitForWindow("QL Rateflor ;   <F6> für Lehrermenü");
     ASSERT_NE(window, 0u);
 

@@ -1,0 +1,80 @@
+// The real task manager on a private X server: a teacher's clicks while a set's program runs
+// are dropped, not carried out once it has ended.
+#include "taskmanager_fixture.h"
+
+#include "xserver.h"
+
+#include <QFile>
+#include <QProcess>
+
+namespace {
+
+using taskmanager::ManagerSettings;
+using testing_support::PrivateXServer;
+
+// "Los geht's" (405, 240, 2655, 1215 twips), in pixels below a menu bar of one row or two.
+const QPoint kLosGehts((405 + 2655 / 2) / 15, (240 + 1215 / 2) / 15 + 20);
+
+class BusyWindowTest : public TaskManagerTest {
+protected:
+    BusyWindowTest()
+    {
+        copyFromSuite("Pensumo");
+        makeExecutable(programDir() + "/Pensumo");
+        // The set's one program: notes its start, then runs until the test lets the run end
+        // (a file "go<n>" for its n-th start), so the clicks surely fall into the run.
+        writeBytes(programDir() + "/tastomat",
+                   "#!/bin/sh\n"
+                   "dir=$(dirname \"$0\")\n"
+                   "echo \"$1\" >> \"$dir/runs\"\n"
+                   "n=$(wc -l < \"$dir/runs\")\n"
+                   "while [ ! -e \"$dir/go$n\" ]; do sleep 0.05; done\n");
+        makeExecutable(programDir() + "/tastomat");
+        ManagerSettings s;
+        s.sets[0] = {"Schreiben", {2, 0, 0, 0, 0}};
+        writeManager(s);
+    }
+
+    static void makeExecutable(const QString& path)
+    {
+        QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::ExeOwner);
+    }
+    QStringList runs() const { return QString::fromLatin1(readBytes(programDir() + "/runs")).split('\n', Qt::SkipEmptyParts); }
+    void endRun(int n) const { writeBytes(programDir() + QString("/go%1").arg(n), {}); }
+    // The results file lives from a run's start to its end.
+    bool runEnded() const { return !QFile::exists(resultsFile()); }
+};
+
+TEST_F(BusyWindowTest, ClicksOnLosGehtsWhileASetRunsStartNothingAfterIt)
+{
+    PrivateXServer x;
+    ASSERT_TRUE(x.running());
+    QProcess pensumo;
+    startProgram(pensumo, "Pensumo", {}, x.environment());
+    const qulonglong window = x.waitForWindow("QL Pensumo");
+    ASSERT_NE(window, 0u);
+
+    x.click(window, kLosGehts);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return runs().size() == 1; }, 10000));
+    EXPECT_EQ(runs(), QStringList{"Q99A"});
+    x.click(window, kLosGehts);
+    x.click(window, kLosGehts);
+    // The program runs on a little after the clicks, as a teacher's impatient clicks fall.
+    QTest::qWait(500);
+    endRun(1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return runEnded(); }, 10000));
+
+    // A click now reaches the button: it starts the set again. Clicks held back during the first
+    // run would have come before it, so they would have started runs of their own by its end.
+    x.click(window, kLosGehts);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return runs().size() >= 2; }, 10000));
+    for (int n = 2; n <= 4; ++n)
+        endRun(n);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return runEnded(); }, 10000));
+    EXPECT_FALSE(QTest::qWaitFor([&] { return runs().size() > 2; }, 1000));
+    EXPECT_EQ(runs().size(), 2);
+    pensumo.kill();
+    pensumo.waitForFinished();
+}
+
+} // namespace
