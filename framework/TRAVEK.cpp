@@ -9,8 +9,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QTemporaryFile>
+
+#include <algorithm>
 
 namespace TRAVEK {
 
@@ -43,13 +44,49 @@ QString TempFileName()
     return QFileInfo(file.fileName()).absoluteFilePath();
 }
 
+namespace {
+
+bool isAsciiDigit(QChar c)
+{
+    return c.unicode() < 128 && c.isDigit();
+}
+
+bool isNameCharacter(QChar c)
+{
+    return (c.unicode() < 128 && c.isLetterOrNumber()) || c == QLatin1Char('_');
+}
+
+// The owner's process id in a scratch file name "QLS<id>-<six name characters>.tmp"; 0 for any
+// other name. Plain string checks: a start should not pay for a regular expression engine.
+qint64 scratchFileOwner(const QString& name)
+{
+    static const QString prefix = QStringLiteral("QLS");
+    static const QString suffix = QStringLiteral(".tmp");
+    constexpr qsizetype uniqueLength = 6;
+    if (!name.startsWith(prefix) || !name.endsWith(suffix))
+        return 0;
+    const QStringView middle = QStringView(name).mid(prefix.size(), name.size() - prefix.size() - suffix.size());
+    const qsizetype dash = middle.lastIndexOf(QLatin1Char('-'));
+    const QStringView unique = middle.mid(dash + 1);
+    if (dash < 1 || unique.size() != uniqueLength
+        || !std::all_of(unique.begin(), unique.end(), isNameCharacter))
+        return 0;
+    const QStringView id = middle.left(dash);
+    if (!std::all_of(id.begin(), id.end(), isAsciiDigit))
+        return 0;
+    bool ok = false;
+    const qint64 owner = id.toLongLong(&ok);
+    return ok ? owner : 0;
+}
+
+} // namespace
+
 void RemoveOrphanedTempFiles()
 {
-    static const QRegularExpression name(QStringLiteral("^QLS(\\d+)-\\w{6}\\.tmp$"));
     const QDir folder(tempFolder());
-    for (const QString& entry : folder.entryList({QStringLiteral("QLS*.tmp")}, QDir::Files)) {
-        const QRegularExpressionMatch match = name.match(entry);
-        if (match.hasMatch() && !platform::processAlive(match.captured(1).toLongLong()))
+    for (const QString& entry : folder.entryList(QDir::Files)) {
+        const qint64 owner = scratchFileOwner(entry);
+        if (owner > 0 && !platform::processAlive(owner))
             platform::removeFile(folder.filePath(entry));
     }
 }

@@ -12,6 +12,24 @@
 
 namespace initial_sound_keys {
 
+namespace {
+
+QSize keyPictureSize()
+{
+    return {platform::twipsToPixels(600), platform::twipsToPixels(600)};
+}
+
+// Kept at the size the key shows it: a keyboard of full-size pictures costs a start memory and
+// every paint a scaling.
+QPixmap loadKeyPicture(const QString& path)
+{
+    const QPixmap picture = platform::loadPicture(path);
+    return picture.isNull() ? picture
+                            : picture.scaled(keyPictureSize(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+}
+
+} // namespace
+
 QToolButton* addKey(platform::Form& form, int index, const QRect& twips, const QString& caption,
                     const QString& sound, std::function<void()> onClick)
 {
@@ -23,9 +41,9 @@ QToolButton* addKey(platform::Form& form, int index, const QRect& twips, const Q
     platform::setTag(key, sound);
     platform::setControlFont(key, QStringLiteral("Arial"), 9.75, true);
     if (!sound.isEmpty()) {
-        key->setIcon(QIcon(platform::loadPicture(TRAVEK::AppPath() + QStringLiteral("/keys/")
-                                                 + sound + QStringLiteral(".bmp"))));
-        key->setIconSize(QSize(platform::twipsToPixels(600), platform::twipsToPixels(600)));
+        key->setIcon(QIcon(loadKeyPicture(TRAVEK::AppPath() + QStringLiteral("/keys/") + sound
+                                          + QStringLiteral(".bmp"))));
+        key->setIconSize(keyPictureSize());
     }
     QObject::connect(key, &QToolButton::clicked, &form,
                      [onClick = std::move(onClick)] { platform::runHandler(onClick); });
@@ -44,7 +62,7 @@ std::vector<bool> loadOwnPictures(const std::vector<QToolButton*>& keys, const Q
             key->hide();
             continue;
         }
-        const QPixmap picture = platform::loadPicture(path);
+        const QPixmap picture = loadKeyPicture(path);
         if (picture.isNull())
             platform::msgBox(loadError);
         else

@@ -4,8 +4,6 @@
 #include "platform/forms/end.h"
 #include "platform/services.h"
 
-#include <QRegularExpression>
-
 namespace {
 
 constexpr int kAttempts = 4;
@@ -14,6 +12,14 @@ constexpr int kAttempts = 4;
 {
     platform::msgBox(message);
     platform::End();
+}
+
+// Blanks, an optional sign, then a digit: anything else is no stored number.
+bool startsWithNumber(const QString& line)
+{
+    const QString text = line.trimmed();
+    const qsizetype digit = text.startsWith(QLatin1Char('-')) || text.startsWith(QLatin1Char('+')) ? 1 : 0;
+    return digit < text.size() && text.at(digit) >= QLatin1Char('0') && text.at(digit) <= QLatin1Char('9');
 }
 
 // Waits 500, 1000, 1500 ms after the first three locked attempts.
@@ -38,8 +44,7 @@ int SettingsNumberFile::read(const QString& dataDir) const
     for (int attempt = 1;; ++attempt) {
         const platform::TextFile file = platform::readTextFile(path(dataDir));
         if (!file.error.failed()) {
-            static const QRegularExpression number(QStringLiteral("^\\s*[-+]?\\d"));
-            if (file.lines.isEmpty() || !number.match(file.lines.first()).hasMatch())
+            if (file.lines.isEmpty() || !startsWithNumber(file.lines.first()))
                 return defaultValue;
             return static_cast<int>(platform::parseNumber(file.lines.first()));
         }

@@ -4,6 +4,7 @@
 #include <QMenuBar>
 
 #include <algorithm>
+#include <iterator>
 
 namespace platform {
 
@@ -33,30 +34,45 @@ bool MenuBar::anyVisible() const
     return std::any_of(entries_.begin(), entries_.end(), [](const QAction* a) { return a->isVisible(); });
 }
 
-// The width the entries take side by side on one row.
-int MenuBar::widthOf(const std::vector<QAction*>& row)
+std::vector<QAction*> MenuBar::visibleEntries() const
 {
-    for (QAction* entry : row)
+    std::vector<QAction*> visible;
+    std::copy_if(entries_.begin(), entries_.end(), std::back_inserter(visible),
+                 [](const QAction* a) { return a->isVisible(); });
+    return visible;
+}
+
+// Where each entry lies when all stand on one row, measured once: a row of several entries is as
+// wide as their span plus the bar's margins, so wrapping needs no measuring per row.
+MenuBar::OneRow MenuBar::placesOnOneRow(const std::vector<QAction*>& entries)
+{
+    for (QAction* entry : entries)
         probe_->addAction(entry);
     const int width = probe_->sizeHint().width();
-    for (QAction* entry : row)
+    probe_->resize(width, probe_->sizeHint().height());
+    std::vector<QRect> places;
+    for (QAction* entry : entries)
+        places.push_back(probe_->actionGeometry(entry));
+    for (QAction* entry : entries)
         probe_->removeAction(entry);
-    return width;
+    return {places, width - (places.back().right() + 1 - places.front().left())};
 }
 
 std::vector<std::vector<QAction*>> MenuBar::wrap(int width)
 {
+    const std::vector<QAction*> visible = visibleEntries();
+    if (visible.empty())
+        return {};
+    const auto [places, margins] = placesOnOneRow(visible);
     std::vector<std::vector<QAction*>> rows;
-    for (QAction* entry : entries_) {
-        if (!entry->isVisible())
+    std::size_t first = 0;
+    for (std::size_t i = 0; i < visible.size(); ++i) {
+        if (!rows.empty() && places[i].right() + 1 - places[first].left() + margins <= width) {
+            rows.back().push_back(visible[i]);
             continue;
-        if (!rows.empty()) {
-            rows.back().push_back(entry);
-            if (widthOf(rows.back()) <= width)
-                continue;
-            rows.back().pop_back();
         }
-        rows.push_back({entry});
+        rows.push_back({visible[i]});
+        first = i;
     }
     return rows;
 }

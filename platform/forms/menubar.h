@@ -29,8 +29,13 @@ public:
     QRect entryGeometry(const QAction* entry) const;
 
 private:
+    std::vector<QAction*> visibleEntries() const;
+    struct OneRow {
+        std::vector<QRect> places;
+        int margins;
+    };
+    OneRow placesOnOneRow(const std::vector<QAction*>& entries);
     std::vector<std::vector<QAction*>> wrap(int width);
-    int widthOf(const std::vector<QAction*>& row);
     QMenuBar* row(std::size_t index);
 
     std::vector<QAction*> entries_;

@@ -50,7 +50,8 @@ TEST_F(SettingsNumberFileTest, MissingIsCreatedWithTheDefaultAndSavedAsANumberLi
 TEST_F(SettingsNumberFileTest, EmptyOrNonNumericFileReadsAsTheDefault)
 {
     for (const Case& c : kCases)
-        for (const QByteArray& bytes : {QByteArray(), QByteArray("abc\r\n 2 \r\n"), QByteArray("\r\n")}) {
+        for (const QByteArray& bytes : {QByteArray(), QByteArray("abc\r\n 2 \r\n"), QByteArray("\r\n"),
+                                        QByteArray(" -\r\n"), QByteArray("+ 3\r\n")}) {
             writeBytes(file(c), bytes);
             EXPECT_EQ(settings(c).read(appDataDir()), c.defaultValue) << c.name << bytes.toStdString();
         }

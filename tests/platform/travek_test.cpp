@@ -59,6 +59,9 @@ TEST_F(TravekTest, OnlyScratchFilesOfEndedProcessesAreRemoved)
                  {QFileInfo(mine).fileName(), true},
                  {QString("QLS%1-AbC123.tmp").arg(::getppid()), true},
                  {"QLS1A2B.tmp", true},   // no owner in the name: it cannot be told
+                 {QString("QLS%1-AbC12.tmp").arg(ended), true},
+                 {QString("QLS-%1-AbC123.tmp").arg(ended), true},
+                 {QString("QLS%1x-AbC123.tmp").arg(ended), true},
                  {QString("QLS%1-AbC123.txt").arg(ended), true}};
     for (const auto& c : cases)
         writeBytes(paths->temp + "/" + c.name, "");
