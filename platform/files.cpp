@@ -1,6 +1,7 @@
 #include "files.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -163,6 +164,26 @@ QString germanDateTime(const QDateTime& when)
     return when.toString(QStringLiteral("dd.MM.yyyy HH:mm:ss"));
 }
 
+namespace {
+
+// The entry of `folder` named `name` in another case (the first by name where several are),
+// else `name`. Walks the folder without sorting or stating it: pictures are looked up this way
+// many times at a start.
+QString entryInAnyCase(const QString& folder, const QString& name)
+{
+    QString found;
+    QDirIterator entries(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    while (entries.hasNext()) {
+        entries.next();
+        const QString entry = entries.fileName();
+        if (entry.compare(name, Qt::CaseInsensitive) == 0 && (found.isEmpty() || entry < found))
+            found = entry;
+    }
+    return found.isEmpty() ? name : found;
+}
+
+} // namespace
+
 QString resolveNoCase(const QString& folder, const QString& name)
 {
     QString current = folder;
@@ -174,12 +195,7 @@ QString resolveNoCase(const QString& folder, const QString& name)
             current = exact;
             continue;
         }
-        const QStringList entries =
-            QDir(current).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-        const auto match = std::find_if(entries.begin(), entries.end(), [&](const QString& e) {
-            return e.compare(part, Qt::CaseInsensitive) == 0;
-        });
-        current += QLatin1Char('/') + (match != entries.end() ? *match : part);
+        current += QLatin1Char('/') + entryInAnyCase(current, part);
     }
     return current;
 }

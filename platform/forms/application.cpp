@@ -16,6 +16,9 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv)
     // The layouts' fonts by metric-compatible faces, so captions take the room the layouts give.
     for (const char* family : {"Arial", "MS Sans Serif", "Microsoft Sans Serif"})
         QFont::insertSubstitution(QLatin1String(family), QStringLiteral("Liberation Sans"));
+    // The layouts' default font also for what is made before it reaches a form (a text box's
+    // document, a message box): a start then opens one font family, not a second fallback one.
+    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
 }
 
 namespace {

@@ -4,6 +4,9 @@
 
 #include <QFontInfo>
 #include <QImage>
+#include <QMessageBox>
+#include <QTextDocument>
+#include <QTextEdit>
 
 namespace {
 
@@ -39,6 +42,18 @@ TEST_F(ControlsTest, TheLayoutsFontsAreDrawnWithTheMetricCompatibleLiberationSan
     for (QLabel* label : {plain, arial})
         EXPECT_EQ(QFontInfo(label->font()).family(), "Liberation Sans") << label->objectName().toStdString();
     EXPECT_EQ(plain->font().pointSizeF(), 8);
+}
+
+// A message box is made outside any form, a text box's document before its box has a font.
+TEST_F(ControlsTest, WhatIsMadeOutsideAFormAlsoTakesTheLayoutsFont)
+{
+    platform::Form form("Probe");
+    QTextEdit* box = form.addMultiLineTextBox("Box", {0, 0, 3000, 1500});
+    const QMessageBox message(QMessageBox::Information, "Tavoro", "Hallo");
+    for (const QFont& font : {box->document()->defaultFont(), message.font()}) {
+        EXPECT_EQ(QFontInfo(font).family(), "Liberation Sans");
+        EXPECT_EQ(font.pointSizeF(), 8);
+    }
 }
 
 // Each kind of button with the same caption, once too narrow for one line and once wide enough.
