@@ -12,6 +12,7 @@
 #include <QEventLoop>
 #include <QFont>
 #include <QFontMetrics>
+#include <QImage>
 #include <QMouseEvent>
 #include <QPixmap>
 
@@ -480,7 +481,9 @@ QPixmap loadPicture(const QString& path)
 {
     if (path.isEmpty())
         return {};
-    return QPixmap(resolvePathNoCase(path));
+    // Not through QPixmap's own file loading: that also keeps every picture in the pixmap cache,
+    // full size, for the rest of the run.
+    return QPixmap::fromImage(QImage(resolvePathNoCase(path)));
 }
 
 void setPicture(QLabel* picture, const QString& path)
