@@ -1,5 +1,7 @@
 #include "termination.h"
 
+#include "forms/end.h"
+
 #include <QCoreApplication>
 #include <QSocketNotifier>
 
@@ -29,6 +31,9 @@ public:
         connect(notifier, &QSocketNotifier::activated, this, [this, notifier] {
             notifier->setEnabled(false);
             emit terminating();
+            // Ended as End ends it: a form shown modally at start-up would otherwise just close
+            // and leave the program to run on into its main loop.
+            runHandler([] { End(); });
             QCoreApplication::exit(0);
         });
     }

@@ -5,7 +5,7 @@
 #include <functional>
 
 // SIGTERM and SIGHUP (a logout, a shutdown) reach the program as an ordinary event on its one
-// thread: the handlers run, then every event loop is told to end with code 0.
+// thread: the handlers run, then the program ends with code 0 as End ends it.
 namespace platform {
 
 // `handler` runs at most once, on the first of the signals, as long as `context` lives.
