@@ -3,13 +3,17 @@
 // HOW TO ADD A PROGRAM: add one row to `programs()` below: the executable's name in the
 // program folder, the command lines it is started with (`{data}` stands for the case's data
 // folder), and every file of the data folder it reads at start, each with a valid content
-// that the cases damage. Add the executable to the foreach list in this folder's
+// that the cases damage (`exercise()` makes the row of an exercise that reads only the suite's
+// options and the pupil's log). Add the executable to the foreach list in this folder's
 // CMakeLists.txt. Nothing else: a fixed number of cases is spread over the rows, with a fixed
 // seed, so the run time stays the same as rows are added.
 //
 // A case starts the real program on a fresh data folder in which one file (or the command
-// line) is damaged, waits until the program sits idle (a dialog, a message, its window), then
-// sends SIGTERM. A crash is an end by any signal the harness did not send.
+// line) is damaged, waits until the program sits idle (it has read its files and waits in a
+// dialog, a message or its window), then sends SIGTERM, as a logout does. A crash is an end by
+// any signal the harness did not send; a program that sat idle and does not end on SIGTERM is
+// a fault too. The run time is bounded: a case gets a fixed time to become idle and to end, and
+// no case starts once the run's time is used up (the rows take turns, so each gets its share).
 //
 // Word lists are read only once a teacher picks one in the word-list dialog, which no start
 // reaches: the dialog itself gets the damaged lists, in this test program.
@@ -28,6 +32,7 @@
 #include <QThread>
 
 #include <csignal>
+#include <cstdio>
 #include <fcntl.h>
 #include <random>
 #include <spawn.h>
@@ -59,6 +64,15 @@ QByteArray sourceFile(const QString& name)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// An exercise that reads nothing at start but the suite's options and the pupil's log.
+FuzzProgram exercise(const QString& executable, const QString& logTitle)
+{
+    return {executable,
+            {"Q /p=\"{data}\" /n=\"Max\"", "Q05A", ""},
+            {{kData + "options4.ini", suiteOptions(" 1 ")},
+             {kData + "Protokoll_2/Max.txt", ("Programm " + logTitle + ":\r\n").toLatin1()}}};
+}
+
 const std::vector<FuzzProgram>& programs()
 {
     static const std::vector<FuzzProgram> table{
@@ -72,17 +86,14 @@ const std::vector<FuzzProgram>& programs()
          {{kData + "options4.ini", suiteOptions(" 1 ")},
           {kData + "options2.ini", " 2 \r\n"},
           {kData + "Protokoll_2/Max.txt", "Programm Tastomat:\r\n"}}},
+        exercise("Fugolin", "Fugolin"),
+        exercise("plattix", "Plattix"),
+        exercise("lesolum", "Lesolum"),
         {"Kritzlon",
          {"Q /p=\"{data}\" /n=\"Max\"", "Q03A", ""},
          {{kData + "options4.ini", suiteOptions(" 1 ")}, {kData + "options3.ini", " 1 \r\n"}}},
-        {"bogenblick",
-         {"Q /p=\"{data}\" /n=\"Max\"", "Q05A", ""},
-         {{kData + "options4.ini", suiteOptions(" 1 ")},
-          {kData + "Protokoll_2/Max.txt", "Programm Bogenblick:\r\n"}}},
-        {"rateflor",
-         {"Q /p=\"{data}\" /n=\"Max\"", "Q05A", ""},
-         {{kData + "options4.ini", suiteOptions(" 1 ")},
-          {kData + "Protokoll_2/Max.txt", "Programm Rateflor:\r\n"}}},
+        exercise("bogenblick", "Bogenblick"),
+        exercise("rateflor", "Rateflor"),
         {"Pensumo",
          {""},
          {{"DA Ravezure/Tavoro/manager.ini", sourceFile("manager.ini")},
@@ -95,6 +106,12 @@ const std::vector<FuzzProgram>& programs()
 constexpr int kCases = 300;
 constexpr int kParallel = 4;
 constexpr unsigned kSeed = 20261210;
+// A program not idle by then is sent SIGTERM anyway; one that has not ended after the grace is
+// killed.
+constexpr qint64 kIdleBudgetMs = 5000;
+constexpr qint64 kEndGraceMs = 5000;
+// No case starts later: with the budgets above the whole run stays under a minute.
+constexpr qint64 kRunBudgetMs = 40000;
 
 QByteArray randomBytes(std::mt19937& rng, int count)
 {
@@ -196,30 +213,33 @@ public:
         start(env, QString(c.commandLine).replace("{data}", appData + "/" + kData.chopped(1)));
     }
 
-    // Done once the program ended, or sat idle and was sent SIGTERM.
+    // Done once the program has ended.
     bool step()
     {
-        if (ended_)
-            return true;
         int status = 0;
         if (::waitpid(pid_, &status, WNOHANG) == pid_) {
-            ended_ = true;
             crashed_ = WIFSIGNALED(status) && !(sent_ && WTERMSIG(status) == SIGTERM)
-                       && WTERMSIG(status) != SIGKILL;
+                       && !(killed_ && WTERMSIG(status) == SIGKILL);
             signal_ = WIFSIGNALED(status) ? WTERMSIG(status) : 0;
             return true;
         }
-        if (!sent_ && (idle() || clock_.elapsed() > 10000)) {
-            ::kill(pid_, SIGTERM);
-            sent_ = true;
-            sentAt_ = clock_.elapsed();
-        } else if (sent_ && clock_.elapsed() - sentAt_ > 10000) {
+        if (!sent_) {
+            sentIdle_ = idle();
+            if (sentIdle_ || clock_.elapsed() > kIdleBudgetMs) {
+                ::kill(pid_, SIGTERM);
+                sent_ = true;
+                sentAt_ = clock_.elapsed();
+            }
+        } else if (!killed_ && clock_.elapsed() - sentAt_ > kEndGraceMs) {
             ::kill(pid_, SIGKILL);
+            killed_ = true;
         }
         return false;
     }
 
     bool crashed() const { return crashed_; }
+    // Sat idle, was sent SIGTERM and did not end on it.
+    bool hung() const { return killed_ && sentIdle_; }
     QString describe() const { return case_.describe(); }
     int signal() const { return signal_; }
 
@@ -273,8 +293,9 @@ private:
     qint64 lastCpu_ = -1;
     int quietLooks_ = 0;
     bool sent_ = false;
+    bool sentIdle_ = false;
     qint64 sentAt_ = 0;
-    bool ended_ = false;
+    bool killed_ = false;
     bool crashed_ = false;
     int signal_ = 0;
 };
@@ -285,8 +306,12 @@ TEST(Fuzz, DamagedFilesAndCommandLinesCrashNoProgram)
     std::vector<std::unique_ptr<FuzzRun>> running;
     std::size_t next = 0;
     QStringList crashes;
-    while (next < cases.size() || !running.empty()) {
-        while (running.size() < kParallel && next < cases.size())
+    QStringList hangs;
+    QElapsedTimer run;
+    run.start();
+    const auto mayStart = [&] { return next < cases.size() && run.elapsed() < kRunBudgetMs; };
+    while (mayStart() || !running.empty()) {
+        while (running.size() < kParallel && mayStart())
             running.push_back(std::make_unique<FuzzRun>(cases[next++]));
         QThread::msleep(30);
         for (auto it = running.begin(); it != running.end();) {
@@ -296,10 +321,14 @@ TEST(Fuzz, DamagedFilesAndCommandLinesCrashNoProgram)
             }
             if ((*it)->crashed())
                 crashes << QStringLiteral("signal %1 in ").arg((*it)->signal()) + (*it)->describe();
+            if ((*it)->hung())
+                hangs << (*it)->describe();
             it = running.erase(it);
         }
     }
+    std::printf("%zu of %d cases run in %lld ms\n", next, kCases, static_cast<long long>(run.elapsed()));
     EXPECT_TRUE(crashes.isEmpty()) << crashes.join('\n').toStdString();
+    EXPECT_TRUE(hangs.isEmpty()) << "no end on SIGTERM:\n" << hangs.join('\n').toStdString();
 }
 
 class WordListFuzz : public testing_support::SuiteTest {};
