@@ -7,3 +7,10 @@ QString toCapitals(const QString& text)
         c = c.toUpper();
     return result;
 }
+
+QStringList toCapitals(QStringList pieces)
+{
+    for (QString& piece : pieces)
+        piece = toCapitals(piece);
+    return pieces;
+}

@@ -91,20 +91,14 @@ QStringList LetterWords::cut(const QString& word)
 
 QStringList LetterWords::tiles(int n, bool capitals) const
 {
-    QStringList result = cut(Wortsuche(n));
-    if (capitals)
-        for (QString& tile : result)
-            tile = toCapitals(tile);
-    return result;
+    const QStringList result = cut(Wortsuche(n));
+    return capitals ? toCapitals(result) : result;
 }
 
 QStringList LetterWords::ownTiles(const GetOwnWords& source, bool capitals) const
 {
-    QStringList result = source.Bausteine().mid(0, slotCount);
-    if (capitals)
-        for (QString& tile : result)
-            tile = toCapitals(tile);
-    return result;
+    const QStringList result = source.Bausteine().mid(0, slotCount);
+    return capitals ? toCapitals(result) : result;
 }
 
 int LetterWords::slotWidth(const QString& tile, int) const

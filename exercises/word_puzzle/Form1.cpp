@@ -103,10 +103,7 @@ bool Form1::findWordWithPicture()
 
 void Form1::layOut()
 {
-    QStringList shown = Pieces;
-    if (capitals())
-        for (QString& piece : shown)
-            piece = toCapitals(piece);
+    const QStringList shown = capitals() ? toCapitals(Pieces) : Pieces;
     LayoutNumber = tile_layouts::pick(platform::services().clock->random());
     QStringList captions = tile_layouts::deal(shown.mid(0, tile_layouts::kTiles), LayoutNumber);
     captions.append(shown.value(tile_layouts::kTiles));
