@@ -274,15 +274,12 @@ TEST_F(FreeWritingPrintTest, TableErrorsCaptionTheNewTextButtonLoeschen)
 
 TEST_F(FreeWritingPrintTest, TwoPageTextToARealPdf)
 {
-    auto pdf = std::make_unique<platform::QtPrinter>(platform::services(),
-                                                        platform::QtPrinter::Output::Pdf);
-    platform::QtPrinter* real = pdf.get();
-    platform::services().printer = std::move(pdf);
+    platform::QtPrinter& pdf = usePdfPrinter();
     start();
     const QString text = sentence(kTwoPages);
     printText(text);
 
-    const QString file = real->lastPdfFile();
+    const QString file = pdf.lastPdfFile();
     ASSERT_FALSE(file.isEmpty());
     ASSERT_EQ(pdf_reader::pageCount(file), 2);
     QStringList words;

@@ -67,6 +67,14 @@ std::vector<Word> words(const QString& file)
     return result;
 }
 
+QSet<QString> wordTexts(const QString& file)
+{
+    QSet<QString> texts;
+    for (const Word& word : words(file))
+        texts.insert(word.text);
+    return texts;
+}
+
 std::vector<double> imagePpi(const QString& file)
 {
     // Columns: page num type width height color comp bpc enc interp object ID x-ppi y-ppi ...

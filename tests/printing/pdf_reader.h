@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QRectF>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -21,6 +22,8 @@ QSizeF pageSize(const QString& file);
 // The text of one page (from 1).
 QString pageText(const QString& file, int page);
 std::vector<Word> words(const QString& file);
+// The texts of its words, each once.
+QSet<QString> wordTexts(const QString& file);
 // Pixels per inch of each placed image, in page order.
 std::vector<double> imagePpi(const QString& file);
 

@@ -344,14 +344,11 @@ TEST_F(TypewriterPrintingTest, MissingTablePictureIsAPrintError)
 
 TEST_F(TypewriterPrintingTest, LongerWordsToARealPdf)
 {
-    auto pdf = std::make_unique<platform::QtPrinter>(platform::services(),
-                                                        platform::QtPrinter::Output::Pdf);
-    platform::QtPrinter* real = pdf.get();
-    platform::services().printer = std::move(pdf);
+    platform::QtPrinter& pdf = usePdfPrinter();
     start(kLongerWords);
     printAll();
 
-    const QString file = real->lastPdfFile();
+    const QString file = pdf.lastPdfFile();
     ASSERT_FALSE(file.isEmpty());
     EXPECT_TRUE(file.startsWith(state.DataDir + QStringLiteral("/Ausdrucke/"))) << file.toStdString();
     ASSERT_EQ(pdf_reader::pageCount(file), 5);

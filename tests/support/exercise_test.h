@@ -9,8 +9,12 @@
 #include "platform/services.h"
 
 #include <QFile>
+#include <QPushButton>
+#include <QTest>
 
+#include <functional>
 #include <memory>
+#include <vector>
 
 namespace testing_support {
 
@@ -32,8 +36,22 @@ protected:
         writeFile(programDir() + "/options4.ini", suiteOptionLines(o));
         QFile::remove(dataDir() + "/options4.ini");
     }
+    void writeOptions() const { writeOptions(options); }
 
-    Window& start(const QString& arguments = QStringLiteral("Q"))
+    // The command line the launcher gives the exercise for `pupil`, results logged, with the real
+    // launcher in place for the exercise's end to start.
+    QString launchedForPupil(const QString& pupil)
+    {
+        options.ProtSave = 1;
+        writeOptions();
+        const QString arguments = QStringLiteral("Q /p=\"%1\" /n=\"%2\"").arg(this->appDataDir(), pupil);
+        this->useRealLauncher(arguments);
+        return arguments;
+    }
+
+    // `args` go to the window's constructor after the program state.
+    template <class... Args>
+    Window& start(const QString& arguments = QStringLiteral("Q"), const Args&... args)
     {
         stop();
         platform::resetProgramEnded();
@@ -42,7 +60,7 @@ protected:
         state = ExerciseState();
         // What every program's start does before its window loads.
         platform::enterProgramFolder();
-        form = std::make_unique<Window>(state);
+        form = std::make_unique<Window>(state, args...);
         form->show();
         return *form;
     }
@@ -58,5 +76,24 @@ protected:
     ExerciseState state;
     std::unique_ptr<Window> form;
 };
+
+// Answers the next showings of the level dialog `Dialog`, the form `name`, with a click on the
+// buttons in turn, one a showing; -1 closes it without a button. `look` sees each showing first.
+template <class Dialog>
+void answerLevelDialog(const QString& name, std::vector<int> buttons, std::function<void(Dialog&)> look = {})
+{
+    if (buttons.empty())
+        return;
+    whenShown(name, [name, buttons, look](platform::Form& shown) {
+        auto& dialog = static_cast<Dialog&>(shown);
+        if (look)
+            look(dialog);
+        answerLevelDialog(name, {buttons.begin() + 1, buttons.end()}, look);
+        if (buttons.front() < 0)
+            dialog.close();
+        else
+            QTest::mouseClick(dialog.Stufe[static_cast<std::size_t>(buttons.front())], Qt::LeftButton);
+    });
+}
 
 } // namespace testing_support

@@ -4,6 +4,7 @@
 #include "platform/forms/end.h"
 #include "platform/forms/form.h"
 #include "platform/forms/twips.h"
+#include "platform/qt_printer.h"
 #include "platform/real_services.h"
 
 #include <QDir>
@@ -70,23 +71,6 @@ std::vector<std::pair<int, QStringList>> processesOf(const QString& program)
             found.emplace_back(pid, argv);
     }
     return found;
-}
-
-std::vector<QStringList> endStartedLaunchers(const QString& programDir)
-{
-    std::vector<std::pair<int, QStringList>> launchers;
-    const bool started = QTest::qWaitFor([&] {
-        launchers = processesOf(programDir + QStringLiteral("/startomo"));
-        return !launchers.empty();
-    }, 10000);
-    if (!started)
-        return {};
-    std::vector<QStringList> arguments;
-    for (const auto& [pid, argv] : launchers) {
-        ::kill(pid, SIGTERM);
-        arguments.push_back(argv);
-    }
-    return arguments;
 }
 
 void whenShown(const QString& formName, std::function<void(platform::Form&)> action)
@@ -216,6 +200,15 @@ QStringList SuiteTest::startedLauncher() const
     for (const auto& [pid, argv] : found)
         ::kill(pid, SIGTERM);
     return found.size() == 1 ? found.front().second.mid(1) : QStringList();
+}
+
+platform::QtPrinter& SuiteTest::usePdfPrinter()
+{
+    auto pdf = std::make_unique<platform::QtPrinter>(platform::services(), platform::QtPrinter::Output::Pdf);
+    platform::QtPrinter& real = *pdf;
+    platform::services().printer = std::move(pdf);
+    printer = nullptr;
+    return real;
 }
 
 void SuiteTest::addProgram(const QString& name) const

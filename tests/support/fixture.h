@@ -20,6 +20,7 @@ void PrintTo(const QString& text, std::ostream* os);
 
 namespace platform {
 class Form;
+class QtPrinter;
 }
 
 namespace testing_support {
@@ -56,6 +57,8 @@ protected:
     // The arguments of the one launcher started meanwhile (waits for it), which is then ended;
     // empty when none or more than one runs.
     QStringList startedLauncher() const;
+    // The real printer, writing PDF files, in place of the recording one.
+    platform::QtPrinter& usePdfPrinter();
 
     QTemporaryDir root;
     FakePaths* paths;
@@ -72,9 +75,6 @@ private:
 
 // The running processes whose argument vector names `program`: their ids and arguments.
 std::vector<std::pair<int, QStringList>> processesOf(const QString& program);
-// Waits for the real launcher of `programDir` that an ending exercise started, ends every copy
-// of it, and returns the arguments of each.
-std::vector<QStringList> endStartedLaunchers(const QString& programDir);
 
 // Runs `action` inside the nested loop of the next form of that name that is shown, once.
 void whenShown(const QString& formName, std::function<void(platform::Form&)> action);

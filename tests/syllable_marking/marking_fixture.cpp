@@ -1,49 +1,11 @@
 #include "marking_fixture.h"
 
-#include "platform/forms/end.h"
 #include "platform/forms/twips.h"
-
-MarkingTest::MarkingTest()
-{
-    addProgram("startomo");
-    writeOptions(options);
-}
-
-MarkingTest::~MarkingTest()
-{
-    stop();
-}
-
-void MarkingTest::writeOptions(const SuiteOptions& o) const
-{
-    writeFile(programDir() + "/options4.ini", suiteOptionLines(o));
-    QFile::remove(dataDir() + "/options4.ini");
-}
 
 Form1& MarkingTest::start(const QString& arguments, Level level)
 {
-    stop();
-    platform::resetProgramEnded();
-    if (processes)
-        processes->arguments = arguments;
-    state = ExerciseState();
-    platform::enterProgramFolder();
-    testing_support::whenShown("SStufe2", [this, level](platform::Form& shown) {
-        auto& dialog = static_cast<SStufe2&>(shown);
-        if (onLevelDialog)
-            onLevelDialog(dialog);
-        click(dialog.Stufe[static_cast<std::size_t>(level)]);
-    });
-    form = std::make_unique<Form1>(state);
-    form->show();
-    return *form;
-}
-
-void MarkingTest::stop()
-{
-    if (form && form->loaded())
-        form->unload();
-    form.reset();
+    testing_support::answerLevelDialog<SStufe2>("SStufe2", {level}, onLevelDialog);
+    return ExerciseTest::start(arguments);
 }
 
 void MarkingTest::clickAt(int twips) const

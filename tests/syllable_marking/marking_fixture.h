@@ -2,27 +2,21 @@
 
 #include "Form1.h"
 
-#include "fixture.h"
+#include "exercise_test.h"
 
 #include "SStufe.h"
-#include "SuiteOptions.h"
 
 #include <QTest>
 
-#include <memory>
+#include <functional>
 
 // A syllable recognition window started as a pupil meets it: suite options written, the command
 // line set, the level dialog answered by a click.
-class MarkingTest : public testing_support::SuiteTest {
+class MarkingTest : public testing_support::ExerciseTest<Form1> {
 protected:
     enum Level { Three = 0, Longer = 1, All = 2, MoreLists = 3, OwnLists = 4, OwnPictures = 5 };
 
-    MarkingTest();
-    ~MarkingTest() override;
-
-    void writeOptions(const SuiteOptions& o) const;
     Form1& start(const QString& arguments, Level level = All);
-    void stop();
 
     // A click into the shown word, `twips` from its left edge.
     void clickAt(int twips) const;
@@ -35,9 +29,6 @@ protected:
     int widthOf(const QString& text) const;
 
     std::function<void(SStufe2&)> onLevelDialog;
-    SuiteOptions options;
-    ExerciseState state;
-    std::unique_ptr<Form1> form;
 };
 
 // The draw of built-in word n (1..49) from the set of all words.

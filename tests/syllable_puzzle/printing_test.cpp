@@ -2,8 +2,6 @@
 
 #include "../printing/pdf_reader.h"
 
-#include "Qualitaet.h"
-
 #include "platform/files.h"
 #include "platform/qt_printer.h"
 
@@ -14,33 +12,9 @@ namespace {
 using platform::Orientation;
 using testing_support::PrintedDocument;
 using testing_support::PrintedItem;
-using testing_support::whenShown;
 
 class FugolinPrintingTest : public FugolinTest {
 protected:
-    // Runs the teacher menu's "Drucken", answering the print dialog for all or the current word.
-    void print(bool all, QString* allCaption = nullptr)
-    {
-        whenShown("Qualität", [all, allCaption](platform::Form& shown) {
-            auto& dialog = static_cast<Qualitaet&>(shown);
-            if (allCaption)
-                *allCaption = dialog.alle->text();
-            if (all)
-                click(dialog.alle);
-            click(dialog.Command1);
-        });
-        form->Drucken->trigger();
-    }
-
-    QStringList printedWords() const
-    {
-        QStringList words;
-        for (const PrintedItem& item : printer->printedItems())
-            if (item.kind == PrintedItem::Kind::Text)
-                words << item.text;
-        return words;
-    }
-
     bool printedAnything() const
     {
         return !printer->documents.empty() || printer->documentOpen() || !printer->killed.empty();
@@ -163,18 +137,13 @@ TEST_F(FugolinPrintingTest, ErrorMidwayLeavesTheWindowUsable)
 
 TEST_F(FugolinPrintingTest, LongerWordsToARealPdfWithTheirUmlauts)
 {
-    auto pdf = std::make_unique<platform::QtPrinter>(platform::services(),
-                                                        platform::QtPrinter::Output::Pdf);
-    platform::QtPrinter* real = pdf.get();
-    platform::services().printer = std::move(pdf);
+    platform::QtPrinter& pdf = usePdfPrinter();
     start("Q", Longer);
     print(true);
-    const QString file = real->lastPdfFile();
+    const QString file = pdf.lastPdfFile();
     ASSERT_FALSE(file.isEmpty());
     ASSERT_EQ(pdf_reader::pageCount(file), 5);
-    QSet<QString> printed;
-    for (const pdf_reader::Word& word : pdf_reader::words(file))
-        printed.insert(word.text);
+    const QSet<QString> printed = pdf_reader::wordTexts(file);
     const SyllableWords words;
     for (int n = 1; n <= 21; ++n)
         EXPECT_TRUE(printed.contains(QString(words.word(n)).remove('-'))) << words.word(n).toStdString();

@@ -4,11 +4,7 @@ namespace {
 
 TEST_F(TypewriterTest, EndingStartsTheRealLauncherWithThePupilsName)
 {
-    options.ProtSave = 1;
-    writeOptions(options);
-    const QString arguments = QString("Q /p=\"%1\" /n=\"Anna\"").arg(appDataDir());
-    useRealLauncher(arguments);
-    Form1& f = start(arguments);
+    Form1& f = start(launchedForPupil("Anna"));
     click(f.Ende);
     EXPECT_EQ(startedLauncher(), QStringList{"/n=\"Anna\""});
 }

@@ -13,10 +13,7 @@ protected:
 
 TEST_F(WordBuildingProcessTest, EndingStartsTheRealLauncherWithThePupilsName)
 {
-    options.ProtSave = 1;
-    const QString arguments = QString("Q /p=\"%1\" /n=\"Anna\"").arg(appDataDir());
-    useRealLauncher(arguments);
-    Form1& f = start(arguments);
+    Form1& f = start(launchedForPupil("Anna"));
     click(f.Ende);
     EXPECT_EQ(startedLauncher(), QStringList{"/n=\"Anna\""});
 }

@@ -1,57 +1,17 @@
 #include "word_building_fixture.h"
 
-#include "SStufe.h"
-
-#include "platform/forms/end.h"
 #include "platform/forms/twips.h"
 #include "platform/services.h"
 
 #include <QColor>
 #include <QImage>
 
-WordBuildingTest::WordBuildingTest(std::unique_ptr<WordBuildingVariant> v) : variant(std::move(v))
-{
-    addProgram("startomo");
-    writeOptions();
-}
-
-WordBuildingTest::~WordBuildingTest()
-{
-    stop();
-}
-
-void WordBuildingTest::writeOptions() const
-{
-    writeFile(programDir() + "/options4.ini", suiteOptionLines(options));
-    QFile::remove(dataDir() + "/options4.ini");
-}
-
 Form1& WordBuildingTest::start(const QString& arguments, int levelButton)
 {
     stop();
-    platform::resetProgramEnded();
     writeOptions();
-    // As the program's own start does.
-    platform::enterProgramFolder();
-    if (processes)
-        processes->arguments = arguments;
-    state = ExerciseState();
-    testing_support::whenShown("SStufe", [this, levelButton](platform::Form& form) {
-        auto& dialog = static_cast<SStufe&>(form);
-        if (onLevelDialog)
-            onLevelDialog(dialog);
-        click(dialog.Stufe.at(static_cast<std::size_t>(levelButton)));
-    });
-    form = std::make_unique<Form1>(state, *variant);
-    form->show();
-    return *form;
-}
-
-void WordBuildingTest::stop()
-{
-    if (form && form->loaded())
-        form->unload();
-    form.reset();
+    testing_support::answerLevelDialog<SStufe>("SStufe", {levelButton}, onLevelDialog);
+    return ExerciseTest::start(arguments, *variant);
 }
 
 void WordBuildingTest::revealAll() const

@@ -2,25 +2,23 @@
 
 #include "Form1.h"
 
-#include "fixture.h"
+#include "exercise_test.h"
 
 #include "SStufe.h"
-#include "SuiteOptions.h"
 
 #include <QTest>
 
+#include <functional>
 #include <memory>
 
 // A word-building window started as a pupil meets it: suite options written, the command line
 // set, the level dialog answered by a click.
-class WordBuildingTest : public testing_support::SuiteTest {
+class WordBuildingTest : public testing_support::ExerciseTest<Form1> {
 protected:
-    explicit WordBuildingTest(std::unique_ptr<WordBuildingVariant> variant);
-    ~WordBuildingTest() override;
+    explicit WordBuildingTest(std::unique_ptr<WordBuildingVariant> v) : variant(std::move(v)) {}
 
-    void writeOptions() const;
+    // Writes the suite options first.
     Form1& start(const QString& arguments = "Q", int levelButton = 2);
-    void stop();
 
     static void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
     void clickSlot(int i) const { click(form->Karte.at(static_cast<std::size_t>(i - 1))); }
@@ -41,7 +39,4 @@ protected:
     // Looks at the level dialog before the child answers it.
     std::function<void(SStufe&)> onLevelDialog;
     std::unique_ptr<WordBuildingVariant> variant;
-    SuiteOptions options;
-    ExerciseState state;
-    std::unique_ptr<Form1> form;
 };

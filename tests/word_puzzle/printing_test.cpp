@@ -2,38 +2,13 @@
 
 #include "../printing/pdf_reader.h"
 
-#include "Qualitaet.h"
-
 #include "platform/qt_printer.h"
 
 #include <QSet>
 
 namespace {
 
-using testing_support::PrintedItem;
-using testing_support::whenShown;
-
-class PlattixPrintingTest : public PlattixTest {
-protected:
-    void printAll()
-    {
-        whenShown("Qualität", [](platform::Form& shown) {
-            auto& dialog = static_cast<Qualitaet&>(shown);
-            click(dialog.alle);
-            click(dialog.Command1);
-        });
-        form->Drucken->trigger();
-    }
-
-    QStringList printedWords() const
-    {
-        QStringList words;
-        for (const PrintedItem& item : printer->printedItems())
-            if (item.kind == PrintedItem::Kind::Text)
-                words << item.text;
-        return words;
-    }
-};
+using PlattixPrintingTest = PlattixTest;
 
 TEST_F(PlattixPrintingTest, EachLevelOnItsPagesWithTheWordInItsNormalCase)
 {
@@ -49,7 +24,7 @@ TEST_F(PlattixPrintingTest, EachLevelOnItsPagesWithTheWordInItsNormalCase)
         writeOptions();
         printer->documents.clear();
         Form1& f = start("Q", c.level);
-        printAll();
+        print(true);
         ASSERT_EQ(printer->documents.size(), 1u);
         const auto& pages = printer->documents.front().pages;
         ASSERT_EQ(pages.size(), c.pages);
@@ -67,17 +42,13 @@ TEST_F(PlattixPrintingTest, EachLevelOnItsPagesWithTheWordInItsNormalCase)
 
 TEST_F(PlattixPrintingTest, HarderWordsToARealPdf)
 {
-    auto pdf = std::make_unique<platform::QtPrinter>(platform::services(), platform::QtPrinter::Output::Pdf);
-    platform::QtPrinter* real = pdf.get();
-    platform::services().printer = std::move(pdf);
+    platform::QtPrinter& pdf = usePdfPrinter();
     start("Q", Harder);
-    printAll();
-    const QString file = real->lastPdfFile();
+    print(true);
+    const QString file = pdf.lastPdfFile();
     ASSERT_FALSE(file.isEmpty());
     ASSERT_EQ(pdf_reader::pageCount(file), 7);
-    QSet<QString> printed;
-    for (const pdf_reader::Word& word : pdf_reader::words(file))
-        printed.insert(word.text);
+    const QSet<QString> printed = pdf_reader::wordTexts(file);
     const PuzzleWords words;
     for (int n = 50; n <= 82; ++n)
         EXPECT_TRUE(printed.contains(words.word(n))) << words.word(n).toStdString();

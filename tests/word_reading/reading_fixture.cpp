@@ -2,12 +2,7 @@
 
 Form1& ReadingTest::start(const QString& arguments, Level level)
 {
-    testing_support::whenShown("SStufe", [this, level](platform::Form& shown) {
-        auto& dialog = static_cast<SStufe&>(shown);
-        if (onLevelDialog)
-            onLevelDialog(dialog);
-        click(dialog.Stufe[static_cast<std::size_t>(level)]);
-    });
+    testing_support::answerLevelDialog<SStufe>("SStufe", {level}, onLevelDialog);
     return ExerciseTest::start(arguments);
 }
 
