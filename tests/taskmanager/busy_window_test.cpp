@@ -22,13 +22,15 @@ protected:
         copyFromSuite("Pensumo");
         makeExecutable(programDir() + "/Pensumo");
         // The set's one program: notes its start, then runs until the test lets the run end
-        // (a file "go<n>" for its n-th start), so the clicks surely fall into the run.
+        // (a file "go<n>" for its n-th start), so the clicks surely fall into the run; at most
+        // half a minute, should the test have failed.
         writeBytes(programDir() + "/tastomat",
                    "#!/bin/sh\n"
                    "dir=$(dirname \"$0\")\n"
                    "echo \"$1\" >> \"$dir/runs\"\n"
                    "n=$(wc -l < \"$dir/runs\")\n"
-                   "while [ ! -e \"$dir/go$n\" ]; do sleep 0.05; done\n");
+                   "i=0\n"
+                   "while [ ! -e \"$dir/go$n\" ] && [ $i -lt 600 ]; do sleep 0.05; i=$((i + 1)); done\n");
         makeExecutable(programDir() + "/tastomat");
         ManagerSettings s;
         s.sets[0] = {"Schreiben", {2, 0, 0, 0, 0}};
