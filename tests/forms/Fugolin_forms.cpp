@@ -1,4 +1,4 @@
-#include "form_states.h"
+#include "exercise_forms.h"
 
 #include "Form1.h"
 
@@ -6,8 +6,6 @@
 #include "Qualitaet.h"
 #include "SStufe.h"
 #include "SuiteOptions.h"
-
-#include "platform/services.h"
 
 #include <QTest>
 
@@ -27,24 +25,10 @@ struct Start {
 // The syllable puzzle as a pupil meets it, its level dialog answered by a click.
 void withPuzzle(FormEnvironment& env, const Start& s, const std::function<void(Form1&)>& then)
 {
-    env.writeFile(env.programDir() + "/options4.ini", suiteOptionLines(s.options));
-    env.copyFromSuite("startomo");
-    env.copyFolderFromSuite("design");
+    forms_check::prepareExercise(env, s.options, s.arguments);
     env.writeFile(env.dataDir() + "/Listen/Tiere", {"Ka-nin-chen", "Hund"});
-    env.processes->arguments = s.arguments;
-    platform::enterProgramFolder();
-    testing_support::whenShown("SStufe2", [s](platform::Form& form) {
-        auto& dialog = static_cast<SStufe2&>(form);
-        if (s.onLevelDialog)
-            s.onLevelDialog(dialog);
-        QTest::mouseClick(dialog.Stufe[std::size_t(s.level)], Qt::LeftButton);
-    });
-    ExerciseState state;
-    Form1 puzzle(state);
-    puzzle.show();
-    then(puzzle);
-    if (puzzle.loaded())
-        puzzle.unload();
+    testing_support::answerLevelDialog<SStufe2>("SStufe2", {s.level}, s.onLevelDialog);
+    forms_check::showExercise<Form1>(then);
 }
 
 void chooseList(ListAuswahl& dialog)
@@ -73,13 +57,6 @@ void build(Form1& f)
             }
 }
 
-SuiteOptions options(int SuiteOptions::*option, int value)
-{
-    SuiteOptions o;
-    o.*option = value;
-    return o;
-}
-
 } // namespace
 
 const std::vector<FormState>& forms_check::formStates()
@@ -89,7 +66,7 @@ const std::vector<FormState>& forms_check::formStates()
              withPuzzle(env, {.onLevelDialog = look}, [](Form1&) {});
          }},
         {"SStufe2", "own_pictures", [](FormEnvironment& env, const Look& look) {
-             withPuzzle(env, {.options = options(&SuiteOptions::optEigeneBilder, 1), .onLevelDialog = look}, [](Form1&) {});
+             withPuzzle(env, {.options = {.optEigeneBilder = 1}, .onLevelDialog = look}, [](Form1&) {});
          }},
         {"Form1", "built_in", [](FormEnvironment& env, const Look& look) { withPuzzle(env, {}, look); }},
         {"Form1", "wrong", [](FormEnvironment& env, const Look& look) {
@@ -139,7 +116,7 @@ const std::vector<FormState>& forms_check::formStates()
              });
          }},
         {"Protokoll", "block_result", [](FormEnvironment& env, const Look& look) {
-             withPuzzle(env, {.options = options(&SuiteOptions::Proto, -1)}, [&](Form1& f) {
+             withPuzzle(env, {.options = {.Proto = -1}}, [&](Form1& f) {
                  forms_check::lookAndClose("Protokoll", look);
                  for (int word = 0; word < 10; ++word)
                      f.WFehler->trigger();

@@ -1,4 +1,4 @@
-#include "form_states.h"
+#include "exercise_forms.h"
 
 #include "Form1.h"
 
@@ -22,27 +22,11 @@ struct Start {
 // The free writing window as a pupil meets it, with the key pictures and table pictures installed.
 void withFreeWriting(FormEnvironment& env, const Start& s, const std::function<void(Form1&)>& then)
 {
-    env.writeFile(env.programDir() + "/options4.ini", suiteOptionLines(s.options));
+    forms_check::prepareExercise(env, s.options, "Q", {"design", "keys"});
     env.writeFile(env.dataDir() + "/options3.ini", {platform::formatNumber(s.printButton)});
-    env.copyFromSuite("startomo");
-    for (const char* folder : {"design", "keys"})
-        env.copyFolderFromSuite(folder);
     for (const char* table : {"Tabelle.gif", "Tabelle2.gif"})
         env.copyFromSuite(table);
-    env.processes->arguments = "Q";
-    ExerciseState state;
-    Form1 form(state);
-    form.show();
-    then(form);
-    if (form.loaded())
-        form.unload();
-}
-
-SuiteOptions capitals()
-{
-    SuiteOptions o;
-    o.Buchstaben = -1;
-    return o;
+    forms_check::showExercise<Form1>(then);
 }
 
 // The teacher prints the tables; the dialog is looked at or confirmed.
@@ -70,7 +54,7 @@ const std::vector<FormState>& forms_check::formStates()
              withFreeWriting(env, {.printButton = 1}, look);
          }},
         {"Form1", "capitals", [](FormEnvironment& env, const Look& look) {
-             withFreeWriting(env, {.options = capitals(), .printButton = 1}, look);
+             withFreeWriting(env, {.options = {.Buchstaben = -1}, .printButton = 1}, look);
          }},
         {"Form1", "F6", [](FormEnvironment& env, const Look& look) {
              withFreeWriting(env, {}, [&](Form1& f) {

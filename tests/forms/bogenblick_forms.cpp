@@ -1,4 +1,4 @@
-#include "form_states.h"
+#include "exercise_forms.h"
 
 #include "Form1.h"
 
@@ -25,27 +25,14 @@ struct Start {
 // Syllable recognition as a pupil meets it: the level dialog answered, the first word presented.
 void withBogenblick(FormEnvironment& env, const Start& s, const std::function<void(Form1&)>& then)
 {
-    env.writeFile(env.programDir() + "/options4.ini", suiteOptionLines(s.options));
+    forms_check::prepareExercise(env, s.options, s.arguments);
     env.writeFile(env.dataDir() + "/Listen/Tiere.txt", {"Kro-ko-dil", "Pa-pa-gei"});
-    env.copyFromSuite("startomo");
-    env.copyFolderFromSuite("design");
-    env.processes->arguments = s.arguments;
-    testing_support::whenShown("SStufe2", [s](platform::Form& form) {
-        auto& dialog = static_cast<SStufe2&>(form);
-        if (s.onLevelDialog)
-            s.onLevelDialog(dialog);
-        QTest::mouseClick(dialog.Stufe[static_cast<std::size_t>(s.level)], Qt::LeftButton);
-    });
+    testing_support::answerLevelDialog<SStufe2>("SStufe2", {s.level}, s.onLevelDialog);
     testing_support::whenShown("ListAuswahl", [](platform::Form& dialog) {
         auto* list = dialog.findChild<QListWidget*>("Datei");
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
     });
-    ExerciseState state;
-    Form1 exercise(state);
-    exercise.show();
-    then(exercise);
-    if (exercise.loaded())
-        exercise.unload();
+    forms_check::showExercise<Form1>(then);
 }
 
 // Marks every boundary, so the child is asked to write the word.
@@ -57,13 +44,6 @@ void markWord(Form1& f)
     }
 }
 
-SuiteOptions ownPictures()
-{
-    SuiteOptions o;
-    o.optEigeneBilder = 1;
-    return o;
-}
-
 } // namespace
 
 const std::vector<FormState>& forms_check::formStates()
@@ -73,7 +53,7 @@ const std::vector<FormState>& forms_check::formStates()
              withBogenblick(env, {.onLevelDialog = look}, [](Form1&) {});
          }},
         {"SStufe2", "own_pictures", [](FormEnvironment& env, const Look& look) {
-             withBogenblick(env, {.options = ownPictures(), .onLevelDialog = look}, [](Form1&) {});
+             withBogenblick(env, {.options = {.optEigeneBilder = 1}, .onLevelDialog = look}, [](Form1&) {});
          }},
         {"Form1", "marking", [](FormEnvironment& env, const Look& look) { withBogenblick(env, {}, look); }},
         {"Form1", "writing", [](FormEnvironment& env, const Look& look) {

@@ -1,13 +1,10 @@
-#include "form_states.h"
+#include "exercise_forms.h"
 
 #include "Form1.h"
 
 #include "SStufe.h"
 #include "SuiteOptions.h"
 
-#include "platform/services.h"
-
-#include <QDir>
 #include <QTest>
 
 using forms_check::FormEnvironment;
@@ -26,27 +23,10 @@ struct Start {
 // is "Schraube", the widest of the table.
 void withReading(FormEnvironment& env, const Start& s, const std::function<void(Form1&)>& then)
 {
-    env.writeFile(env.programDir() + "/options4.ini", suiteOptionLines(s.options));
-    env.copyFromSuite("startomo");
-    env.copyFolderFromSuite("design");
-    for (const QString& picture : QDir(TAVORO_SUITE_DIR).entryList({"*.bmp"}, QDir::Files))
-        env.copyFromSuite(picture);
-    env.processes->arguments = s.arguments;
+    forms_check::prepareExercise(env, s.options, s.arguments, {"design"}, true);
     env.clock->randoms = {89.5 / 100};
-    // What the program's start does before its window loads.
-    platform::enterProgramFolder();
-    testing_support::whenShown("SStufe", [s](platform::Form& form) {
-        auto& dialog = static_cast<SStufe&>(form);
-        if (s.onLevelDialog)
-            s.onLevelDialog(dialog);
-        QTest::mouseClick(dialog.Stufe[2], Qt::LeftButton);
-    });
-    ExerciseState state;
-    Form1 reading(state);
-    reading.show();
-    then(reading);
-    if (reading.loaded())
-        reading.unload();
+    testing_support::answerLevelDialog<SStufe>("SStufe", {2}, s.onLevelDialog);
+    forms_check::showExercise<Form1>(then);
 }
 
 void lookAtLevelDialog(FormEnvironment& env, Start s, const Look& look)

@@ -1,13 +1,10 @@
-#include "form_states.h"
+#include "exercise_forms.h"
 
 #include "Form1.h"
 
 #include "SStufe.h"
 #include "SuiteOptions.h"
 
-#include "platform/services.h"
-
-#include <QDir>
 #include <QTest>
 
 using forms_check::FormEnvironment;
@@ -25,32 +22,9 @@ struct Start {
 // The word puzzle as a pupil meets it, its level dialog answered with "alle Wörter".
 void withPuzzle(FormEnvironment& env, const Start& s, const std::function<void(Form1&)>& then)
 {
-    env.writeFile(env.programDir() + "/options4.ini", suiteOptionLines(s.options));
-    env.copyFromSuite("startomo");
-    env.copyFolderFromSuite("design");
-    for (const QString& picture : QDir(TAVORO_SUITE_DIR).entryList({"*.bmp"}, QDir::Files))
-        env.copyFromSuite(picture);
-    env.processes->arguments = s.arguments;
-    platform::enterProgramFolder();
-    testing_support::whenShown("SStufe", [s](platform::Form& form) {
-        auto& dialog = static_cast<SStufe&>(form);
-        if (s.onLevelDialog)
-            s.onLevelDialog(dialog);
-        QTest::mouseClick(dialog.Stufe[2], Qt::LeftButton);
-    });
-    ExerciseState state;
-    Form1 puzzle(state);
-    puzzle.show();
-    then(puzzle);
-    if (puzzle.loaded())
-        puzzle.unload();
-}
-
-SuiteOptions options(int SuiteOptions::*option, int value)
-{
-    SuiteOptions o;
-    o.*option = value;
-    return o;
+    forms_check::prepareExercise(env, s.options, s.arguments, {"design"}, true);
+    testing_support::answerLevelDialog<SStufe>("SStufe", {2}, s.onLevelDialog);
+    forms_check::showExercise<Form1>(then);
 }
 
 // Clicks a tile whose piece is wrong now, or builds the word.
@@ -75,12 +49,12 @@ const std::vector<FormState>& forms_check::formStates()
              withPuzzle(env, {.onLevelDialog = look}, [](Form1&) {});
          }},
         {"SStufe", "own_pictures", [](FormEnvironment& env, const Look& look) {
-             withPuzzle(env, {.options = options(&SuiteOptions::optEigeneBilder, 1), .onLevelDialog = look},
+             withPuzzle(env, {.options = {.optEigeneBilder = 1}, .onLevelDialog = look},
                         [](Form1&) {});
          }},
         {"Form1", "start", [](FormEnvironment& env, const Look& look) { withPuzzle(env, {}, look); }},
         {"Form1", "capitals", [](FormEnvironment& env, const Look& look) {
-             withPuzzle(env, {.options = options(&SuiteOptions::Buchstaben, -1)}, look);
+             withPuzzle(env, {.options = {.Buchstaben = -1}}, look);
          }},
         {"Form1", "wrong", [](FormEnvironment& env, const Look& look) {
              withPuzzle(env, {}, [&](Form1& f) {
@@ -107,7 +81,7 @@ const std::vector<FormState>& forms_check::formStates()
              });
          }},
         {"Protokoll", "block_result", [](FormEnvironment& env, const Look& look) {
-             withPuzzle(env, {.options = options(&SuiteOptions::Proto, -1)}, [&](Form1& f) {
+             withPuzzle(env, {.options = {.Proto = -1}}, [&](Form1& f) {
                  forms_check::lookAndClose("Protokoll", look);
                  for (int word = 0; word < 10; ++word)
                      f.WFehler->trigger();

@@ -1,12 +1,9 @@
-#include "form_states.h"
+#include "exercise_forms.h"
 
 #include "Form1.h"
 
 #include "SuiteOptions.h"
 
-#include "platform/services.h"
-
-#include <QDir>
 #include <QTest>
 
 using forms_check::FormEnvironment;
@@ -23,25 +20,13 @@ struct Start {
 
 void withRiddle(FormEnvironment& env, const Start& s, const std::function<void(Form1&)>& then)
 {
-    env.writeFile(env.programDir() + "/options4.ini", suiteOptionLines(s.options));
-    env.copyFromSuite("startomo");
-    env.copyFolderFromSuite("design");
-    for (const QString& picture : QDir(TAVORO_SUITE_DIR).entryList({"*.bmp"}, QDir::Files))
-        env.copyFromSuite(picture);
-    env.processes->arguments = s.arguments;
+    forms_check::prepareExercise(env, s.options, s.arguments, {"design"}, true);
     for (std::size_t i = 0; i < s.words.size(); ++i) {
         const int before = static_cast<int>(std::count_if(s.words.begin(), s.words.begin() + static_cast<long>(i),
                                                           [&](int n) { return n < s.words[i]; }));
         env.clock->randoms.push_back((s.words[i] - before - 0.5) / (SyllableRiddle::kTableWords - static_cast<int>(i)));
     }
-    // What the program's start does before its window loads.
-    platform::enterProgramFolder();
-    ExerciseState state;
-    Form1 riddle(state);
-    riddle.show();
-    then(riddle);
-    if (riddle.loaded())
-        riddle.unload();
+    forms_check::showExercise<Form1>(then);
 }
 
 void click(QWidget* button)

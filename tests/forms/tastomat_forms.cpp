@@ -1,13 +1,10 @@
-#include "form_states.h"
+#include "exercise_forms.h"
 
 #include "Form1.h"
 
 #include "SStufe.h"
 #include "SuiteOptions.h"
 
-#include "platform/services.h"
-
-#include <QDir>
 #include <QTest>
 
 using forms_check::FormEnvironment;
@@ -26,54 +23,16 @@ struct Start {
 // The typewriter as a pupil meets it: the level dialog answered with "alle Wörter".
 void withTypewriter(FormEnvironment& env, const Start& s, const std::function<void(Form1&)>& then)
 {
-    env.writeFile(env.programDir() + "/options4.ini", suiteOptionLines(s.options));
+    forms_check::prepareExercise(env, s.options, s.arguments, {"design", "keys"}, true);
     env.writeFile(env.dataDir() + "/options2.ini", {platform::formatNumber(s.helpMode)});
-    env.copyFromSuite("startomo");
-    for (const char* folder : {"design", "keys"})
-        env.copyFolderFromSuite(folder);
-    for (const QString& picture : QDir(TAVORO_SUITE_DIR).entryList({"*.bmp"}, QDir::Files))
-        env.copyFromSuite(picture);
-    env.processes->arguments = s.arguments;
-    testing_support::whenShown("SStufe", [s](platform::Form& form) {
-        auto& dialog = static_cast<SStufe&>(form);
-        if (s.onLevelDialog)
-            s.onLevelDialog(dialog);
-        QTest::mouseClick(dialog.Stufe[2], Qt::LeftButton);
-    });
-    platform::enterProgramFolder();
-    ExerciseState state;
-    Form1 typewriter(state);
-    typewriter.show();
-    then(typewriter);
-    if (typewriter.loaded())
-        typewriter.unload();
+    testing_support::answerLevelDialog<SStufe>("SStufe", {2}, s.onLevelDialog);
+    forms_check::showExercise<Form1>(then);
 }
 
 void lookAtLevelDialog(FormEnvironment& env, Start s, const Look& look)
 {
     s.onLevelDialog = look;
     withTypewriter(env, s, [](Form1&) {});
-}
-
-SuiteOptions capitals()
-{
-    SuiteOptions o;
-    o.Buchstaben = -1;
-    return o;
-}
-
-SuiteOptions ownPictures()
-{
-    SuiteOptions o;
-    o.optEigeneBilder = 1;
-    return o;
-}
-
-SuiteOptions blockResult()
-{
-    SuiteOptions o;
-    o.Proto = -1;
-    return o;
 }
 
 } // namespace
@@ -83,14 +42,14 @@ const std::vector<FormState>& forms_check::formStates()
     static const std::vector<FormState> states{
         {"SStufe", "start", [](FormEnvironment& env, const Look& look) { lookAtLevelDialog(env, {}, look); }},
         {"SStufe", "own_pictures", [](FormEnvironment& env, const Look& look) {
-             lookAtLevelDialog(env, {.options = ownPictures()}, look);
+             lookAtLevelDialog(env, {.options = {.optEigeneBilder = 1}}, look);
          }},
         {"Form1", "with_help", [](FormEnvironment& env, const Look& look) { withTypewriter(env, {}, look); }},
         {"Form1", "without_help", [](FormEnvironment& env, const Look& look) {
              withTypewriter(env, {.helpMode = 2}, look);
          }},
         {"Form1", "capitals", [](FormEnvironment& env, const Look& look) {
-             withTypewriter(env, {.options = capitals()}, look);
+             withTypewriter(env, {.options = {.Buchstaben = -1}}, look);
          }},
         {"Form1", "F6", [](FormEnvironment& env, const Look& look) {
              withTypewriter(env, {}, forms_check::afterF6(look));
@@ -106,7 +65,7 @@ const std::vector<FormState>& forms_check::formStates()
              });
          }},
         {"Protokoll", "block_result", [](FormEnvironment& env, const Look& look) {
-             withTypewriter(env, {.options = blockResult()}, [&](Form1& f) {
+             withTypewriter(env, {.options = {.Proto = -1}}, [&](Form1& f) {
                  forms_check::lookAndClose("Protokoll", look);
                  QTest::keyClick(&f, Qt::Key_F6);
                  for (int word = 0; word < 10; ++word)

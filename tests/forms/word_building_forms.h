@@ -1,16 +1,13 @@
 #pragma once
 
 // The form states of the two word-building programs, for their forms tables.
-#include "form_states.h"
+#include "exercise_forms.h"
 
 #include "Form1.h"
 
 #include "SStufe.h"
 #include "SuiteOptions.h"
 
-#include "platform/services.h"
-
-#include <QDir>
 #include <QTest>
 
 namespace word_building_forms {
@@ -28,26 +25,12 @@ struct Start {
 template <class Words>
 void withWindow(FormEnvironment& env, const Start& s, const std::function<void(Form1&)>& then)
 {
-    env.writeFile(env.programDir() + "/options4.ini", suiteOptionLines(s.options));
-    env.copyFromSuite("startomo");
-    env.copyFolderFromSuite("design");
-    for (const QString& picture : QDir(TAVORO_SUITE_DIR).entryList({"*.bmp"}, QDir::Files))
-        env.copyFromSuite(picture);
-    env.processes->arguments = s.arguments;
+    forms_check::prepareExercise(env, s.options, s.arguments, {"design"}, true);
     const Words words;
     if (s.word != 0)
         env.clock->randoms.push_back((s.word - 0.5) / words.levels[2].pool);
-    testing_support::whenShown("SStufe", [](platform::Form& form) {
-        QTest::mouseClick(static_cast<SStufe&>(form).Stufe[2], Qt::LeftButton);
-    });
-    // What the program's start does before its window loads.
-    platform::enterProgramFolder();
-    ExerciseState state;
-    Form1 window(state, words);
-    window.show();
-    then(window);
-    if (window.loaded())
-        window.unload();
+    testing_support::answerLevelDialog<SStufe>("SStufe", {2});
+    forms_check::showExercise<Form1>(then, words);
 }
 
 inline void revealAll(Form1& f)
