@@ -1,11 +1,9 @@
 #pragma once
 
-#include "bench_services.h"
+#include "window_bench.h"
 
 #include <QLabel>
 #include <QTest>
-
-#include <benchmark/benchmark.h>
 
 // One tile click of a puzzle window handled and painted: the tile that shows the piece
 // expected now, then a new word whenever the word is built.
@@ -13,25 +11,22 @@ template <class Puzzle>
 void benchmarkTileClick(benchmark::State& state, const QString& levelDialog, void (Puzzle::*newWord)())
 {
     FakeServices services;
-    std::chrono::steady_clock::time_point shown;
-    answerLevelDialog(levelDialog, QStringLiteral("alle Wörter"), shown);
     ExerciseState exerciseState;
-    Puzzle form(exerciseState);
-    form.show();
-    platform::setFormShownHook({});
-    const auto rightTile = [&form] {
-        for (int i = 0; i < form.board.tileCount(); ++i)
-            if (form.board.caption(i) == form.board.expected())
-                return form.Bezeichnung[std::size_t(i)];
-        return form.Bezeichnung.front();
-    };
-    for (auto _ : state) {
-        QTest::mouseClick(rightTile(), Qt::LeftButton);
-        form.repaint();
-        state.PauseTiming();
-        if (!form.Richtig->isHidden())
-            (form.*newWord)();
-        state.ResumeTiming();
+    const std::unique_ptr<Puzzle> form = showExercise<Puzzle>(exerciseState, levelDialog);
+    if (!form) {
+        state.SkipWithError("the window was never exposed");
+        return;
     }
-    form.unload();
+    const auto rightTile = [&form] {
+        for (int i = 0; i < form->board.tileCount(); ++i)
+            if (form->board.caption(i) == form->board.expected())
+                return form->Bezeichnung[std::size_t(i)];
+        return form->Bezeichnung.front();
+    };
+    timeAndPaint(
+        state, *form, [&] { QTest::mouseClick(rightTile(), Qt::LeftButton); },
+        [&] {
+            if (!form->Richtig->isHidden())
+                ((*form).*newWord)();
+        });
 }

@@ -2,46 +2,33 @@
 // the built program folder. Should stay well under 2 ms.
 #include "Form1.h"
 
-#include "bench_services.h"
+#include "bench_main.h"
+#include "window_bench.h"
 
-#include "SStufe.h"
-
-#include "platform/forms/application.h"
 #include "platform/forms/twips.h"
 
 #include <QTest>
-#include <QTimer>
-
-#include <benchmark/benchmark.h>
 
 namespace {
 
 void SyllableMarkingClick(benchmark::State& state)
 {
     FakeServices services;
-    // The level dialog is answered with "alle Wörter" once it is up.
-    platform::setFormShownHook([](platform::Form& form) {
-        if (auto* dialog = qobject_cast<SStufe2*>(&form))
-            QTimer::singleShot(0, dialog, [dialog] { dialog->Stufe[2]->click(); });
-    });
     ExerciseState exerciseState;
-    Form1 form(exerciseState);
-    form.show();
-    platform::setFormShownHook({});
-    const int boundary = platform::textWidthTwips(form.Anzeige, form.word.prefix(1));
-    const QPoint at(platform::twipsToPixels(boundary), form.Anzeige->height() / 2);
-    QTest::mouseClick(form.Anzeige, Qt::LeftButton, {}, at);
-    if (form.AktNummer != 2)
-        state.SkipWithError("the click does not open the first boundary");
-    form.Nochmal_Click();
-    for (auto _ : state) {
-        QTest::mouseClick(form.Anzeige, Qt::LeftButton, {}, at);
-        form.repaint();
-        state.PauseTiming();
-        form.Nochmal_Click();
-        state.ResumeTiming();
+    const std::unique_ptr<Form1> form = showExercise<Form1>(exerciseState, QStringLiteral("SStufe2"));
+    if (!form) {
+        state.SkipWithError("the window was never exposed");
+        return;
     }
-    form.unload();
+    const int boundary = platform::textWidthTwips(form->Anzeige, form->word.prefix(1));
+    const QPoint at(platform::twipsToPixels(boundary), form->Anzeige->height() / 2);
+    QTest::mouseClick(form->Anzeige, Qt::LeftButton, {}, at);
+    if (form->AktNummer != 2)
+        state.SkipWithError("the click does not open the first boundary");
+    form->Nochmal_Click();
+    timeAndPaint(
+        state, *form, [&] { QTest::mouseClick(form->Anzeige, Qt::LeftButton, {}, at); },
+        [&] { form->Nochmal_Click(); });
 }
 BENCHMARK(SyllableMarkingClick)->Unit(benchmark::kMicrosecond);
 
@@ -49,10 +36,5 @@ BENCHMARK(SyllableMarkingClick)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    platform::Application app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runOffscreenBenchmarks(argc, argv);
 }

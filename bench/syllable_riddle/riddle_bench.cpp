@@ -3,7 +3,7 @@
 #include "Form1.h"
 
 #include "bench_main.h"
-#include "bench_services.h"
+#include "window_bench.h"
 
 #include <QTest>
 
@@ -13,22 +13,17 @@ void SyllableClick(benchmark::State& state)
 {
     FakeServices services;
     ExerciseState exerciseState;
-    Form1 form(exerciseState);
-    form.show();
-    // A window that is not yet exposed is not painted at all.
-    if (!QTest::qWaitForWindowExposed(&form) || form.Silbe1[0]->text().isEmpty()) {
+    const std::unique_ptr<Form1> form = showExercise<Form1>(exerciseState, QString());
+    if (!form || form->Silbe1[0]->text().isEmpty()) {
         state.SkipWithError("the riddle did not start");
         return;
     }
-    for (auto _ : state) {
-        form.Silbe1[0]->click();
-        form.repaint();   // the whole window, at once, as the screen would show it
-        state.PauseTiming();
-        form.Weiter();
-        form.repaint();
-        state.ResumeTiming();
-    }
-    form.unload();
+    timeAndPaint(
+        state, *form, [&] { form->Silbe1[0]->click(); },
+        [&] {
+            form->Weiter();
+            form->repaint();
+        });
 }
 BENCHMARK(SyllableClick)->Unit(benchmark::kMicrosecond);
 

@@ -3,7 +3,7 @@
 #include "Form1.h"
 
 #include "bench_main.h"
-#include "bench_services.h"
+#include "window_bench.h"
 
 #include "platform/services.h"
 
@@ -18,17 +18,12 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-void answerAllWords(Clock::time_point& shown)
-{
-    answerLevelDialog(QStringLiteral("SStufe"), QStringLiteral("alle Wörter"), shown);
-}
-
 void TypewriterStart(benchmark::State& state)
 {
     FakeServices services;
     for (auto _ : state) {
         Clock::time_point shown;
-        answerAllWords(shown);
+        answerLevelDialog(QStringLiteral("SStufe"), QStringLiteral("alle Wörter"), shown);
         ExerciseState exerciseState;
         const auto start = Clock::now();
         Form1 form(exerciseState);
@@ -43,25 +38,14 @@ BENCHMARK(TypewriterStart)->UseManualTime()->Unit(benchmark::kMillisecond)->Iter
 void TypewriterKeyPress(benchmark::State& state)
 {
     FakeServices services;
-    Clock::time_point shown;
-    answerAllWords(shown);
     ExerciseState exerciseState;
-    Form1 form(exerciseState);
-    form.show();
-    platform::setFormShownHook({});
-    // A window that is not yet exposed is not painted at all.
-    if (!QTest::qWaitForWindowExposed(&form)) {
+    const std::unique_ptr<Form1> form = showExercise<Form1>(exerciseState, QStringLiteral("SStufe"));
+    if (!form) {
         state.SkipWithError("the window was never exposed");
         return;
     }
-    for (auto _ : state) {
-        form.Worttaste[0]->click();
-        form.repaint();   // the whole window, at once, as the screen would show it
-        state.PauseTiming();
-        form.Timer1_Timer();
-        state.ResumeTiming();
-    }
-    form.unload();
+    timeAndPaint(
+        state, *form, [&] { form->Worttaste[0]->click(); }, [&] { form->Timer1_Timer(); });
 }
 BENCHMARK(TypewriterKeyPress)->Unit(benchmark::kMicrosecond);
 

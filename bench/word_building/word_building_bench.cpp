@@ -5,12 +5,9 @@
 #include "SyllableWords.h"
 
 #include "bench_main.h"
-#include "bench_services.h"
-
-#include "SStufe.h"
+#include "window_bench.h"
 
 #include <QTest>
-#include <QTimer>
 
 namespace {
 
@@ -18,29 +15,19 @@ template <class Words>
 void SlotClick(benchmark::State& state)
 {
     FakeServices services;
-    // The level dialog is answered with "alle Wörter" once it is up.
-    platform::setFormShownHook([](platform::Form& form) {
-        if (auto* dialog = qobject_cast<SStufe*>(&form))
-            QTimer::singleShot(0, dialog, [dialog] { dialog->Stufe[2]->click(); });
-    });
     ExerciseState exerciseState;
     const Words words;
-    Form1 form(exerciseState, words);
-    form.show();
-    platform::setFormShownHook({});
-    if (!QTest::qWaitForWindowExposed(&form) || form.task.Aktuell.isEmpty()) {
+    const std::unique_ptr<Form1> form = showExercise<Form1>(exerciseState, QStringLiteral("SStufe"), words);
+    if (!form || form->task.Aktuell.isEmpty()) {
         state.SkipWithError("the word did not start");
         return;
     }
-    for (auto _ : state) {
-        QTest::mouseClick(form.Karte[0], Qt::LeftButton);
-        form.repaint();   // the whole window, at once, as the screen would show it
-        state.PauseTiming();
-        form.Weiter();
-        form.repaint();
-        state.ResumeTiming();
-    }
-    form.unload();
+    timeAndPaint(
+        state, *form, [&] { QTest::mouseClick(form->Karte[0], Qt::LeftButton); },
+        [&] {
+            form->Weiter();
+            form->repaint();
+        });
 }
 BENCHMARK(SlotClick<LetterWords>)->Unit(benchmark::kMicrosecond);
 BENCHMARK(SlotClick<SyllableWords>)->Unit(benchmark::kMicrosecond);

@@ -2,9 +2,8 @@
 // with the built program folder.
 #include "Form1.h"
 
+#include "bench_main.h"
 #include "tile_click_bench.h"
-
-#include "platform/forms/application.h"
 
 namespace {
 
@@ -18,10 +17,5 @@ BENCHMARK(WordTileClick)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    platform::Application app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runOffscreenBenchmarks(argc, argv);
 }

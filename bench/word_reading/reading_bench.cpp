@@ -3,7 +3,7 @@
 #include "Form1.h"
 
 #include "bench_main.h"
-#include "bench_services.h"
+#include "window_bench.h"
 
 #include <QTest>
 
@@ -20,26 +20,18 @@ QPushButton* rightPicture(const Form1& form)
 void PictureClick(benchmark::State& state)
 {
     FakeServices services;
-    std::chrono::steady_clock::time_point shown;
-    answerLevelDialog(QStringLiteral("SStufe"), QStringLiteral("alle Wörter"), shown);
     ExerciseState exerciseState;
-    Form1 form(exerciseState);
-    form.show();
-    platform::setFormShownHook({});
-    // A window that is not yet exposed is not painted at all.
-    if (!QTest::qWaitForWindowExposed(&form) || form.Anzeige->text().isEmpty()) {
+    const std::unique_ptr<Form1> form = showExercise<Form1>(exerciseState, QStringLiteral("SStufe"));
+    if (!form || form->Anzeige->text().isEmpty()) {
         state.SkipWithError("word reading did not start");
         return;
     }
-    for (auto _ : state) {
-        rightPicture(form)->click();
-        form.repaint();   // the whole window, at once, as the screen would show it
-        state.PauseTiming();
-        form.Weiter();
-        form.repaint();
-        state.ResumeTiming();
-    }
-    form.unload();
+    timeAndPaint(
+        state, *form, [&] { rightPicture(*form)->click(); },
+        [&] {
+            form->Weiter();
+            form->repaint();
+        });
 }
 BENCHMARK(PictureClick)->Unit(benchmark::kMicrosecond);
 
