@@ -10,7 +10,6 @@
 #include "platform/forms/end.h"
 #include "platform/forms/twips.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QSet>
 
@@ -121,20 +120,9 @@ TEST_F(BaudromTest, TheTableHasEightTilesAtMostAGroupAndAPictureForEveryWord)
 
 TEST_F(BaudromTest, ALoggedRunWritesThePupilsLog)
 {
-    options.ProtSave = 1;
-    const QString logs = appDataDir() + "/logs";
-    QDir().mkpath(logs);
     clock->randoms = {drawOf(kAll, 1), 0.9, 0.6, 0};
-    Form1& f = start(QString("Q /p=\"%1\" /n=\"Anna\"").arg(logs));
-    revealAll();
-    pick(rightPicture());
-    click(f.Command1);
-    const QString second = f.task.Wortname;
-    revealAll();
-    pick(wrongPicture());
-    pick(rightPicture());
-    click(f.Command1);
-    click(f.Ende);
+    startLogged("Anna");
+    const QString second = solveTwoTasksAndEnd();
     EXPECT_TRUE(platform::programEnded());
 
     const QByteArray expected = "\r\n" + QByteArray(82, '-') + "\r\n\r\n"
@@ -144,7 +132,7 @@ TEST_F(BaudromTest, ALoggedRunWritesThePupilsLog)
                                 "Die Aufgabe \"Lupe\" wurde beim ersten Versuch richtig gel\xF6st.\r\n"
                                 "Die Aufgabe \"" + second.toLatin1() + "\" wurde beim ersten Versuch falsch gel\xF6st.\r\n"
                                 "\r\nVon 2 Aufgaben wurden 1 richtig gel\xF6st.\r\n";
-    EXPECT_EQ(readBytes(logs + "/Protokoll_2/Anna.txt").toStdString(), expected.toStdString());
+    EXPECT_EQ(readBytes(logFolder() + "/Protokoll_2/Anna.txt").toStdString(), expected.toStdString());
     EXPECT_EQ(processes->commandLines(), QStringList{programDir() + "/startomo.exe /n=\"Anna\""});
 }
 
@@ -184,10 +172,7 @@ TEST_F(BaudromTest, JudgingAndMovingOn)
 TEST_F(BaudromTest, Option7SkipsAnUnsolvedTaskLoggedWrongOnce)
 {
     options.FehlerWeiter = -1;
-    options.ProtSave = 1;
-    const QString logs = appDataDir() + "/logs";
-    QDir().mkpath(logs);
-    Form1& f = start(QString("Q /p=\"%1\" /n=\"Tom\"").arg(logs));
+    Form1& f = startLogged("Tom");
     const QString word = f.task.Wortname;
     revealAll();
     pick(wrongPicture());
@@ -195,7 +180,7 @@ TEST_F(BaudromTest, Option7SkipsAnUnsolvedTaskLoggedWrongOnce)
     EXPECT_EQ(state.TasksDone, 1);
     EXPECT_EQ(state.WrongFirst, 1);
     f.unload();
-    const QStringList lines = platform::readTextFile(logs + "/Protokoll_2/Tom.txt").lines;
+    const QStringList lines = platform::readTextFile(logFolder() + "/Protokoll_2/Tom.txt").lines;
     EXPECT_EQ(lines.filter("Die Aufgabe").size(), 1);
     EXPECT_TRUE(lines.contains("Die Aufgabe \"" + word + "\" wurde beim ersten Versuch falsch gelöst."));
 }
@@ -204,23 +189,15 @@ TEST_F(BaudromTest, Option6ShowsTheBlockResultAfterTheTenthTask)
 {
     options.Proto = -1;
     Form1& f = start();
-    bool shown = false;
-    for (int task = 1; task <= 10; ++task) {
-        revealAll();
-        if (task == 3)
-            pick(wrongPicture());
-        pick(rightPicture());
-        if (task == 10)
-            testing_support::whenShown("Protokoll", [&](platform::Form& dialog) {
-                auto& p = static_cast<Protokoll&>(dialog);
-                shown = true;
-                EXPECT_EQ(p.GesamteA, 10);
-                EXPECT_EQ(p.FalscheA, 1);
-                EXPECT_EQ(p.RichtigeA, 9);
-                click(p.Weiter->isHidden() ? p.Wiederholen : p.Weiter);
-            });
-        click(f.Command1);
-    }
+    const bool shown = solveTasks(
+        10,
+        [](Protokoll& p) {
+            EXPECT_EQ(p.GesamteA, 10);
+            EXPECT_EQ(p.FalscheA, 1);
+            EXPECT_EQ(p.RichtigeA, 9);
+            click(p.Weiter->isHidden() ? p.Wiederholen : p.Weiter);
+        },
+        3);
     EXPECT_TRUE(shown);
     EXPECT_EQ(state.TasksDone, 0);
     EXPECT_EQ(f.task.AktNummer, 1);
@@ -232,19 +209,10 @@ TEST_F(BaudromTest, AnAssignmentShowsTheResultWithoutWeiterAndEndsOnlyThroughThe
     EXPECT_TRUE(f.Ende->isHidden());
     EXPECT_FALSE(f.close());
     EXPECT_TRUE(f.loaded());
-    bool shown = false;
-    for (int task = 1; task <= 10; ++task) {
-        revealAll();
-        pick(rightPicture());
-        if (task == 10)
-            testing_support::whenShown("Protokoll", [&](platform::Form& dialog) {
-                auto& p = static_cast<Protokoll&>(dialog);
-                shown = true;
-                EXPECT_TRUE(p.Weiter->isHidden());
-                click(p.Wiederholen);
-            });
-        click(f.Command1);
-    }
+    const bool shown = solveTasks(10, [](Protokoll& p) {
+        EXPECT_TRUE(p.Weiter->isHidden());
+        click(p.Wiederholen);
+    });
     EXPECT_TRUE(shown);
     revealAll();
     pick(wrongPicture());

@@ -10,7 +10,6 @@
 #include "platform/forms/end.h"
 #include "platform/forms/twips.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QSet>
 
@@ -140,21 +139,9 @@ TEST_F(BaudromSilbenTest, TheLevelDialogAndTheTeacherMenuOfferOwnPicturesOnlyWit
 
 TEST_F(BaudromSilbenTest, ALoggedRunWritesThePupilsLog)
 {
-    options.ProtSave = 1;
-    const QString logs = appDataDir() + "/logs";
-    QDir().mkpath(logs);
     clock->randoms = {drawOf(kAll, 2)};
-    Form1& f = start(QString("Q /p=\"%1\" /n=\"Anna\"").arg(logs));
-    ASSERT_EQ(f.task.Wortname, "Bügeleisen");
-    revealAll();
-    pick(rightPicture());
-    click(f.Command1);
-    const QString second = f.task.Wortname;
-    revealAll();
-    pick(wrongPicture());
-    pick(rightPicture());
-    click(f.Command1);
-    click(f.Ende);
+    ASSERT_EQ(startLogged("Anna").task.Wortname, "Bügeleisen");
+    const QString second = solveTwoTasksAndEnd();
 
     const QByteArray expected = "\r\n" + QByteArray(82, '-') + "\r\n\r\n"
                                 "Programm Baudrom (Silben):\r\n"
@@ -162,26 +149,17 @@ TEST_F(BaudromSilbenTest, ALoggedRunWritesThePupilsLog)
                                 "Die Aufgabe \"B\xFCgeleisen\" wurde beim ersten Versuch richtig gel\xF6st.\r\n"
                                 "Die Aufgabe \"" + platform::encodeWindows1252(second) + "\" wurde beim ersten Versuch falsch gel\xF6st.\r\n"
                                 "\r\nVon 2 Aufgaben wurden 1 richtig gel\xF6st.\r\n";
-    EXPECT_EQ(readBytes(logs + "/Protokoll_2/Anna.txt").toStdString(), expected.toStdString());
+    EXPECT_EQ(readBytes(logFolder() + "/Protokoll_2/Anna.txt").toStdString(), expected.toStdString());
 }
 
 TEST_F(BaudromSilbenTest, BlockResultAndAssignment)
 {
     options.Proto = -1;
-    Form1& f = start();
-    bool shown = false;
-    for (int task = 1; task <= 10; ++task) {
-        revealAll();
-        pick(rightPicture());
-        if (task == 10)
-            testing_support::whenShown("Protokoll", [&](platform::Form& dialog) {
-                auto& p = static_cast<Protokoll&>(dialog);
-                shown = true;
-                EXPECT_EQ(p.RichtigeA, 10);
-                click(p.Weiter);
-            });
-        click(f.Command1);
-    }
+    start();
+    const bool shown = solveTasks(10, [](Protokoll& p) {
+        EXPECT_EQ(p.RichtigeA, 10);
+        click(p.Weiter);
+    });
     EXPECT_TRUE(shown);
 
     Form1& a = start("Q05A");

@@ -4,6 +4,7 @@
 #include "platform/services.h"
 
 #include <QColor>
+#include <QDir>
 #include <QImage>
 
 Form1& WordBuildingTest::start(const QString& arguments, int levelButton)
@@ -44,6 +45,47 @@ int WordBuildingTest::rightPicture() const
             return k;
     }
     return 0;
+}
+
+void WordBuildingTest::solve(bool wrongFirst) const
+{
+    revealAll();
+    if (wrongFirst)
+        pick(wrongPicture());
+    pick(rightPicture());
+}
+
+bool WordBuildingTest::solveTasks(int count, const std::function<void(Protokoll&)>& onResult, int wrongTask) const
+{
+    bool shown = false;
+    for (int task = 1; task <= count; ++task) {
+        solve(task == wrongTask);
+        if (task == count)
+            testing_support::whenShown("Protokoll", [&](platform::Form& dialog) {
+                shown = true;
+                onResult(static_cast<Protokoll&>(dialog));
+            });
+        click(form->Command1);
+    }
+    return shown;
+}
+
+Form1& WordBuildingTest::startLogged(const QString& pupil)
+{
+    options.ProtSave = 1;
+    QDir().mkpath(logFolder());
+    return start(QString("Q /p=\"%1\" /n=\"%2\"").arg(logFolder(), pupil));
+}
+
+QString WordBuildingTest::solveTwoTasksAndEnd() const
+{
+    solve();
+    click(form->Command1);
+    const QString second = form->task.Wortname;
+    solve(true);
+    click(form->Command1);
+    click(form->Ende);
+    return second;
 }
 
 int WordBuildingTest::wrongPicture() const

@@ -4,6 +4,7 @@
 
 #include "exercise_test.h"
 
+#include "Protokoll.h"
 #include "SStufe.h"
 
 #include <QTest>
@@ -28,6 +29,16 @@ protected:
     int rightPicture() const;
     int wrongPicture() const;
     void pick(int k) const { click(form->Bild.at(static_cast<std::size_t>(k - 1))); }
+    // Opens every slot and picks the right picture, a wrong one first when `wrongFirst` is set.
+    void solve(bool wrongFirst = false) const;
+    // Solves `count` tasks, each ended with "Weiter", task `wrongTask` after a wrong pick; when the
+    // block result shows after the last, `onResult` acts in it. Returns whether it showed.
+    bool solveTasks(int count, const std::function<void(Protokoll&)>& onResult, int wrongTask = 0) const;
+    // Started by the launcher for `pupil` with results logged in the folder `logFolder()`.
+    Form1& startLogged(const QString& pupil);
+    QString logFolder() const { return appDataDir() + "/logs"; }
+    // The first task solved, the second after a wrong pick, then the window ended: the second word.
+    QString solveTwoTasksAndEnd() const;
     QStringList tags() const;
     // Slot i's place and size in twips.
     QRect slotTwips(int i) const;
