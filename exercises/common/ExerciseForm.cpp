@@ -116,6 +116,16 @@ int ExerciseForm::askLevelOfferingOwnPictures(LevelDialog& dialog, const QString
     return askLevel(dialog, captions, own ? ownPicturesCaption : QString());
 }
 
+int ExerciseForm::askSyllableLevel()
+{
+    SStufe2 dialog;
+    return askLevelOfferingOwnPictures(
+        dialog,
+        {QStringLiteral("Wörter mit drei Silben"), QStringLiteral("Wörter mit vier oder mehr Silben"),
+         QStringLiteral("alle Wörter"), QStringLiteral("noch mehr Wörter"), QStringLiteral("eigene Wörter")},
+        QStringLiteral("Wörter aus eigenen Bildern"));
+}
+
 void ExerciseForm::askWordLevel(const std::function<void()>& easy, const std::function<void()>& harder,
                                 const std::function<void()>& all, const std::function<void()>& ownPictures)
 {

@@ -103,6 +103,10 @@ protected:
     // button gives all words.
     void askWordLevel(const std::function<void()>& easy, const std::function<void()>& harder,
                       const std::function<void()>& all, const std::function<void()>& ownPictures);
+    // The level dialog of the syllable exercises: "Wörter mit drei Silben", "Wörter mit vier oder
+    // mehr Silben", "alle Wörter", "noch mehr Wörter", "eigene Wörter" and, with own pictures,
+    // "Wörter aus eigenen Bildern". Returns as `askLevel` does.
+    int askSyllableLevel();
 
     // The program's own settings (after the help file) and the rest of its start-up.
     virtual void loadProgramSettings() {}

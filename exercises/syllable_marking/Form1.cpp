@@ -6,7 +6,6 @@
 #include "GetOwnWords.h"
 #include "ListAuswahl.h"
 #include "ProtokollClass.h"
-#include "SStufe.h"
 
 #include "platform/forms/application.h"
 #include "platform/forms/twips.h"
@@ -146,12 +145,7 @@ void Form1::startExercise()
 
 int Form1::askModus()
 {
-    SStufe2 dialog;
-    const int chosen = askLevelOfferingOwnPictures(
-        dialog,
-        {QStringLiteral("Wörter mit drei Silben"), QStringLiteral("Wörter mit vier oder mehr Silben"),
-         QStringLiteral("alle Wörter"), QStringLiteral("noch mehr Wörter"), QStringLiteral("eigene Wörter")},
-        QStringLiteral("Wörter aus eigenen Bildern"));
+    const int chosen = askSyllableLevel();
     static const std::map<int, int> modes{{0, 1}, {1, 2}, {2, 0}, {3, 11}, {4, 10}, {5, 100}};
     const auto mode = modes.find(chosen);
     return mode == modes.end() ? Modus : mode->second;

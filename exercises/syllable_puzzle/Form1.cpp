@@ -7,7 +7,6 @@
 #include "GetOwnWords.h"
 #include "ListAuswahl.h"
 #include "ProtokollClass.h"
-#include "SStufe.h"
 #include "UsedWordFile.h"
 
 #include "platform/forms/twips.h"
@@ -114,12 +113,7 @@ void Form1::startExercise()
 // The level dialog; a dialog closed without a button keeps the level as it was.
 int Form1::askLevel()
 {
-    SStufe2 dialog;
-    const int chosen = askLevelOfferingOwnPictures(
-        dialog,
-        {QStringLiteral("Wörter mit drei Silben"), QStringLiteral("Wörter mit vier oder mehr Silben"),
-         QStringLiteral("alle Wörter"), QStringLiteral("noch mehr Wörter"), QStringLiteral("eigene Wörter")},
-        QStringLiteral("Wörter aus eigenen Bildern"));
+    const int chosen = askSyllableLevel();
     static const std::map<int, int> levels{{0, 1}, {1, 2}, {2, 3}, {3, 11}, {4, 10}, {5, 100}};
     const auto level = levels.find(chosen);
     return level == levels.end() ? Level : level->second;
