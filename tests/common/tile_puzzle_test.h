@@ -4,6 +4,8 @@
 
 #include "TilePuzzleForm.h"
 
+#include "Qualitaet.h"
+
 #include <QAbstractButton>
 #include <QStringList>
 #include <QTest>
@@ -12,19 +14,78 @@ namespace testing_support {
 
 // What a child and a teacher do on the window of either puzzle.
 namespace tile_puzzle {
-void clickTile(const TilePuzzleForm& form, int tile);
+
+inline void clickTile(const TilePuzzleForm& form, int tile)
+{
+    QTest::mouseClick(form.Bezeichnung[static_cast<std::size_t>(tile)], Qt::LeftButton);
+}
+
 // Clicks the first visible tile that shows `text`.
-void clickText(const TilePuzzleForm& form, const QString& text);
+inline void clickText(const TilePuzzleForm& form, const QString& text)
+{
+    for (std::size_t i = 0; i < form.Bezeichnung.size(); ++i)
+        if (form.Bezeichnung[i]->isVisible() && form.Bezeichnung[i]->text() == text) {
+            clickTile(form, static_cast<int>(i));
+            return;
+        }
+    ADD_FAILURE() << "no tile shows " << text.toStdString();
+}
+
 // Builds the current word from where the child stands.
-void buildWord(const TilePuzzleForm& form);
+inline void buildWord(const TilePuzzleForm& form)
+{
+    while (form.Richtig->isHidden() && !form.board.expected().isEmpty()) {
+        const QString before = form.Bezeichnung8->text();
+        clickText(form, form.board.expected());
+        if (form.Bezeichnung8->text() == before)
+            return;
+    }
+}
+
 // A visible tile whose piece is wrong now; -1 when there is none.
-int wrongTile(const TilePuzzleForm& form);
-QStringList tileTexts(const TilePuzzleForm& form);
+inline int wrongTile(const TilePuzzleForm& form)
+{
+    for (std::size_t i = 0; i < form.Bezeichnung.size(); ++i) {
+        const QString text = form.Bezeichnung[i]->text();
+        if (!text.trimmed().isEmpty() && text != form.board.expected())
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+inline QStringList tileTexts(const TilePuzzleForm& form)
+{
+    QStringList texts;
+    for (QLabel* tile : form.Bezeichnung)
+        texts << tile->text();
+    return texts;
+}
+
 // The teacher menu's "Drucken", the print dialog answered for all words or the current one;
 // `allCaption` gets the caption of its "all words" choice.
-void printWorksheets(TilePuzzleForm& form, bool all, QString* allCaption = nullptr);
+inline void printWorksheets(TilePuzzleForm& form, bool all, QString* allCaption = nullptr)
+{
+    whenShown("Qualität", [all, allCaption](platform::Form& shown) {
+        auto& dialog = static_cast<Qualitaet&>(shown);
+        if (allCaption)
+            *allCaption = dialog.alle->text();
+        if (all)
+            QTest::mouseClick(dialog.alle, Qt::LeftButton);
+        QTest::mouseClick(dialog.Command1, Qt::LeftButton);
+    });
+    form.Drucken->trigger();
+}
+
 // The words the recording printer printed, in order.
-QStringList printedWords(const FakePrinter& printer);
+inline QStringList printedWords(const FakePrinter& printer)
+{
+    QStringList words;
+    for (const PrintedItem& item : printer.printedItems())
+        if (item.kind == PrintedItem::Kind::Text)
+            words << item.text;
+    return words;
+}
+
 } // namespace tile_puzzle
 
 // A puzzle `Window` as a pupil meets it, driven through its tiles and buttons.

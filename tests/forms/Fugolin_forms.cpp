@@ -1,5 +1,7 @@
 #include "exercise_forms.h"
 
+#include "../common/tile_puzzle_test.h"
+
 #include "Form1.h"
 
 #include "ListAuswahl.h"
@@ -12,6 +14,7 @@
 using forms_check::FormEnvironment;
 using forms_check::FormState;
 using forms_check::Look;
+namespace tile_puzzle = testing_support::tile_puzzle;
 
 namespace {
 
@@ -38,25 +41,6 @@ void chooseList(ListAuswahl& dialog)
                       dialog.Datei->visualItemRect(items.first()).center());
 }
 
-// The first tile whose syllable is not the one expected now.
-int wrongTile(const Form1& f)
-{
-    for (int i = 0; i < 7; ++i)
-        if (!f.board.caption(i).isEmpty() && f.board.caption(i) != f.board.expected())
-            return i;
-    return 0;
-}
-
-void build(Form1& f)
-{
-    while (f.Richtig->isHidden())
-        for (int i = 0; i < 7; ++i)
-            if (f.board.caption(i) == f.board.expected()) {
-                QTest::mouseClick(f.Bezeichnung[std::size_t(i)], Qt::LeftButton);
-                break;
-            }
-}
-
 } // namespace
 
 const std::vector<FormState>& forms_check::formStates()
@@ -71,13 +55,13 @@ const std::vector<FormState>& forms_check::formStates()
         {"Form1", "built_in", [](FormEnvironment& env, const Look& look) { withPuzzle(env, {}, look); }},
         {"Form1", "wrong", [](FormEnvironment& env, const Look& look) {
              withPuzzle(env, {}, [&](Form1& f) {
-                 QTest::mouseClick(f.Bezeichnung[std::size_t(wrongTile(f))], Qt::LeftButton);
+                 tile_puzzle::clickTile(f, tile_puzzle::wrongTile(f));
                  look(f);
              });
          }},
         {"Form1", "solved", [](FormEnvironment& env, const Look& look) {
              withPuzzle(env, {}, [&](Form1& f) {
-                 build(f);
+                 tile_puzzle::buildWord(f);
                  look(f);
              });
          }},

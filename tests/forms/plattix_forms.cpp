@@ -1,5 +1,7 @@
 #include "exercise_forms.h"
 
+#include "../common/tile_puzzle_test.h"
+
 #include "Form1.h"
 
 #include "SStufe.h"
@@ -10,6 +12,7 @@
 using forms_check::FormEnvironment;
 using forms_check::FormState;
 using forms_check::Look;
+namespace tile_puzzle = testing_support::tile_puzzle;
 
 namespace {
 
@@ -25,19 +28,6 @@ void withPuzzle(FormEnvironment& env, const Start& s, const std::function<void(F
     forms_check::prepareExercise(env, s.options, s.arguments, {"design"}, true);
     testing_support::answerLevelDialog<SStufe>("SStufe", {2}, s.onLevelDialog);
     forms_check::showExercise<Form1>(then);
-}
-
-// Clicks a tile whose piece is wrong now, or builds the word.
-void clickTiles(Form1& f, bool wrong)
-{
-    for (int tries = 0; tries < 16 && f.Richtig->isHidden() && f.Falsch->isHidden(); ++tries)
-        for (int i = 0; i < 8; ++i) {
-            const QString caption = f.board.caption(i);
-            if (wrong ? !caption.trimmed().isEmpty() && caption != f.board.expected() : caption == f.board.expected()) {
-                QTest::mouseClick(f.Bezeichnung[std::size_t(i)], Qt::LeftButton);
-                break;
-            }
-        }
 }
 
 } // namespace
@@ -58,13 +48,13 @@ const std::vector<FormState>& forms_check::formStates()
          }},
         {"Form1", "wrong", [](FormEnvironment& env, const Look& look) {
              withPuzzle(env, {}, [&](Form1& f) {
-                 clickTiles(f, true);
+                 tile_puzzle::clickTile(f, tile_puzzle::wrongTile(f));
                  look(f);
              });
          }},
         {"Form1", "solved", [](FormEnvironment& env, const Look& look) {
              withPuzzle(env, {}, [&](Form1& f) {
-                 clickTiles(f, false);
+                 tile_puzzle::buildWord(f);
                  look(f);
              });
          }},
