@@ -12,24 +12,18 @@
 #include <QProcess>
 #include <QTest>
 
-#include <csignal>
 
 namespace {
 
 using testing_support::PrivateXServer;
+using testing_support::twipsCentre;
 
-// Pixel centre of a control given in twips (15 twips per pixel).
-QPoint centre(int left, int top, int width, int height)
-{
-    return {(left + width / 2) / 15, (top + height / 2) / 15};
-}
-
-const QPoint kCapitalBox = centre(8160, 120, 1215, 1035);
-const QPoint kKeyU = centre(2640, 120, 770, 1035);
-const QPoint kKeyL = centre(4320, 1200, 770, 1035);
-const QPoint kKeySch = centre(6720, 120, 1260, 1035);
-const QPoint kPrint = centre(8160, 4440, 1215, 735);
-const QPoint kEnd = centre(8160, 5520, 1215, 735);
+const QPoint kCapitalBox = twipsCentre(8160, 120, 1215, 1035);
+const QPoint kKeyU = twipsCentre(2640, 120, 770, 1035);
+const QPoint kKeyL = twipsCentre(4320, 1200, 770, 1035);
+const QPoint kKeySch = twipsCentre(6720, 120, 1260, 1035);
+const QPoint kPrint = twipsCentre(8160, 4440, 1215, 735);
+const QPoint kEnd = twipsCentre(8160, 5520, 1215, 735);
 
 class FreeWritingDisplayTest : public testing_support::SuiteTest {
 protected:
@@ -41,9 +35,7 @@ protected:
         // Logging under names on, no backdrop, the launcher restarted at the end.
         QStringList options(11, platform::formatNumber(0));
         options[10] = platform::formatNumber(1);
-        for (const QString& file : {programDir() + "/options4.ini", dataDir() + "/options4.ini",
-                                    dataDir() + "/options4.bak"})
-            writeFile(file, options);
+        writeOptionFiles(options);
         writeFile(dataDir() + "/options3.ini", {platform::formatNumber(1)});
     }
 
@@ -90,13 +82,7 @@ TEST_F(FreeWritingDisplayTest, RealKeysWriteATextThatIsPrintedAndTheEndStartsThe
     x.click(window, kEnd);
     ASSERT_TRUE(kritzlon.waitForFinished(10000));
     EXPECT_EQ(kritzlon.exitStatus(), QProcess::NormalExit);
-    std::vector<std::pair<int, QStringList>> launchers;
-    ASSERT_TRUE(QTest::qWaitFor([&] {
-        launchers = testing_support::processesOf(programDir() + "/startomo");
-        return !launchers.empty();
-    }, 10000));
-    EXPECT_EQ(launchers[0].second.mid(1), QStringList{"/n=\"Max\""});
-    ::kill(launchers[0].first, SIGTERM);
+    EXPECT_EQ(startedLauncher(), QStringList{"/n=\"Max\""});
 }
 
 } // namespace

@@ -12,12 +12,7 @@
 namespace {
 
 using testing_support::PrivateXServer;
-
-// Pixel centre of a control given in twips (15 twips per pixel).
-QPoint centre(int left, int top, int width, int height)
-{
-    return {(left + width / 2) / 15, (top + height / 2) / 15};
-}
+using testing_support::twipsCentre;
 
 int colours(const QImage& image, const QRect& area)
 {
@@ -48,7 +43,7 @@ TEST_F(EndToEndTest, AnExerciseStartedThroughTheLauncherFromAnotherFolderShowsAn
 
     const qulonglong launcher = x.waitForWindow("QL Tavoro ;   <F6> für Lehrermenü", 60000);
     ASSERT_NE(launcher, 0u);
-    x.click(launcher, centre(2400, 960, 2055, 1455));   // "Tastomat"
+    x.click(launcher, twipsCentre(2400, 960, 2055, 1455));   // "Tastomat"
     ASSERT_TRUE(startomo.waitForFinished(10000));
 
     qint64 pid = 0;
@@ -57,7 +52,7 @@ TEST_F(EndToEndTest, AnExerciseStartedThroughTheLauncherFromAnotherFolderShowsAn
     const qulonglong level = x.waitForWindow("QL Tastomat", 60000);
     ASSERT_NE(level, 0u) << "tastomat still running: " << QFileInfo::exists(QStringLiteral("/proc/%1").arg(pid));
     EXPECT_EQ(QFileInfo(QStringLiteral("/proc/%1/cwd").arg(pid)).symLinkTarget(), QStringLiteral(TAVORO_SUITE_DIR));
-    x.click(level, centre(360, 1125, 5775, 675));   // "kurze Wörter"
+    x.click(level, twipsCentre(360, 1125, 5775, 675));   // "kurze Wörter"
     const qulonglong window = x.waitForWindow("QL Tastomat ;   <F6> für Lehrermenü", 60000);
     ASSERT_NE(window, 0u);
 
@@ -71,7 +66,7 @@ TEST_F(EndToEndTest, AnExerciseStartedThroughTheLauncherFromAnotherFolderShowsAn
     x.key(0, {"a", "Return"});   // "&Alle Wörter" shares the "A": it only selects
     const qulonglong print = x.waitForWindow("Drucken", 60000);
     ASSERT_NE(print, 0u);
-    x.click(print, centre(360, 3480, 1935, 375));
+    x.click(print, twipsCentre(360, 3480, 1935, 375));
     // A PDF with the table picture in it, not an empty page.
     EXPECT_TRUE(QTest::qWaitFor([&] {
         const QFileInfoList pdfs = QDir(dataDir() + "/Ausdrucke").entryInfoList({"*.pdf"}, QDir::Files);

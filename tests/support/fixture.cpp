@@ -140,6 +140,13 @@ void SuiteTest::writeFile(const QString& path, const QStringList& lines)
     writeBytes(path, bytes);
 }
 
+void SuiteTest::writeOptionFiles(const QStringList& lines) const
+{
+    for (const QString& file : {programDir() + QStringLiteral("/options4.ini"), dataDir() + QStringLiteral("/options4.ini"),
+                                dataDir() + QStringLiteral("/options4.bak")})
+        writeFile(file, lines);
+}
+
 void SuiteTest::writeBytes(const QString& path, const QByteArray& bytes)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());

@@ -39,6 +39,9 @@ protected:
     // Writes a file (Windows-1252, CR LF lines) below `folder`, creating folders on the way.
     static void writeFile(const QString& path, const QStringList& lines);
     static void writeBytes(const QString& path, const QByteArray& bytes);
+    // The suite options where a real program finds them: the program folder's, the data folder's
+    // and its backup.
+    void writeOptionFiles(const QStringList& lines) const;
     static QByteArray readBytes(const QString& path);
     // A small plain bitmap, folders created on the way.
     static void writePicture(const QString& path);

@@ -11,6 +11,13 @@
 
 namespace testing_support {
 
+// Pixel centre of a control given in twips, the layouts' unit (15 twips per pixel): where a
+// click on it lands.
+inline QPoint twipsCentre(int left, int top, int width, int height)
+{
+    return {(left + width / 2) / 15, (top + height / 2) / 15};
+}
+
 // A private X server (Xvfb) of the test's own, on which the real programs run and receive real
 // mouse clicks (xdotool), as a pupil's or teacher's clicks reach them.
 class PrivateXServer {

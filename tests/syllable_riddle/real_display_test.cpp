@@ -12,19 +12,13 @@
 #include <QProcess>
 #include <QTest>
 
-#include <csignal>
 
 namespace {
 
 using testing_support::PrivateXServer;
+using testing_support::twipsCentre;
 
 constexpr int kTops[] = {120, 1650, 3180, 4710};
-
-// Pixel centre of a control given in twips (15 twips per pixel).
-QPoint centre(int left, int top, int width, int height)
-{
-    return {(left + width / 2) / 15, (top + height / 2) / 15};
-}
 
 class RiddleDisplayTest : public testing_support::SuiteTest {
 protected:
@@ -35,9 +29,7 @@ protected:
         // Logging under names on, no backdrop, the launcher restarted at the end.
         QStringList options(11, platform::formatNumber(0));
         options[10] = platform::formatNumber(1);
-        for (const QString& file : {programDir() + "/options4.ini", dataDir() + "/options4.ini",
-                                    dataDir() + "/options4.bak"})
-            writeFile(file, options);
+        writeOptionFiles(options);
         QDir().mkpath(dataDir() + "/Protokoll_2");
     }
 
@@ -58,11 +50,11 @@ TEST_F(RiddleDisplayTest, RealClicksJoinAWordAndTheEndStartsTheRealLauncher)
 
     // The first syllable at the top, then every second syllable and every picture: the wrong
     // ones are refused, the right ones join the word, which is logged once.
-    x.click(window, centre(240, kTops[0], 2100, 1530));
+    x.click(window, twipsCentre(240, kTops[0], 2100, 1530));
     for (const int top : kTops)
-        x.click(window, centre(2760, top, 2100, 1530));
+        x.click(window, twipsCentre(2760, top, 2100, 1530));
     for (const int top : kTops)
-        x.click(window, centre(5520, top, 1800, 1530));
+        x.click(window, twipsCentre(5520, top, 1800, 1530));
     ASSERT_TRUE(QTest::qWaitFor([&] { return taskLines().size() == 1; }, 10000));
     QStringList words;
     for (const SyllableRiddle::Word& word : SyllableRiddle::table())
@@ -74,17 +66,10 @@ TEST_F(RiddleDisplayTest, RealClicksJoinAWordAndTheEndStartsTheRealLauncher)
                 || line.endsWith("wurde beim ersten Versuch richtig gelöst."))
         << line.toStdString();
 
-    x.click(window, centre(7560, 5280, 1575, 735));
+    x.click(window, twipsCentre(7560, 5280, 1575, 735));
     ASSERT_TRUE(rateflor.waitForFinished(10000));
     EXPECT_EQ(rateflor.exitStatus(), QProcess::NormalExit);
-    std::vector<std::pair<int, QStringList>> launchers;
-    ASSERT_TRUE(QTest::qWaitFor([&] {
-        launchers = testing_support::processesOf(programDir() + "/startomo");
-        return !launchers.empty();
-    }, 10000));
-    ASSERT_EQ(launchers.size(), 1u);
-    EXPECT_EQ(launchers[0].second.mid(1), QStringList{"/n=\"Max\""});
-    ::kill(launchers[0].first, SIGTERM);
+    EXPECT_EQ(startedLauncher(), QStringList{"/n=\"Max\""});
 }
 
 } // namespace

@@ -16,12 +16,7 @@
 namespace {
 
 using testing_support::PrivateXServer;
-
-// Pixel centre of a control given in twips (the layouts' unit, 15 twips per pixel).
-QPoint centre(int left, int top, int width, int height)
-{
-    return {(left + width / 2) / 15, (top + height / 2) / 15};
-}
+using testing_support::twipsCentre;
 
 class SessionEndTest : public testing_support::SuiteTest {
 protected:
@@ -38,9 +33,7 @@ protected:
         QStringList options(11, platform::formatNumber(0));
         options[6] = platform::formatNumber(-1);
         options[10] = platform::formatNumber(1);
-        writeFile(programDir() + "/options4.ini", options);
-        writeFile(dataDir() + "/options4.ini", options);
-        writeFile(dataDir() + "/options4.bak", options);
+        writeOptionFiles(options);
         QDir().mkpath(dataDir() + "/Protokoll_2");
     }
 
@@ -71,11 +64,11 @@ TEST_F(SessionEndTest, ALogoutRunsTheUnloadButStartsNoLauncher)
         // The level dialog: "kurze Wörter"; then "Weiter" twice, each word counted wrong.
         const qulonglong level = x.waitForWindow("QL Tastomat");
         ASSERT_NE(level, 0u);
-        x.click(level, centre(360, 1125, 5775, 675));
+        x.click(level, twipsCentre(360, 1125, 5775, 675));
         const qulonglong window = x.waitForWindow("QL Tastomat ;   <F6> für Lehrermenü");
         ASSERT_NE(window, 0u);
         for (int word = 1; word <= 2; ++word) {
-            x.click(window, centre(2160, 5160, 2400, 840));
+            x.click(window, twipsCentre(2160, 5160, 2400, 840));
             ASSERT_TRUE(QTest::qWaitFor([&] { return loggedTasks() == word; }, 10000)) << word;
         }
         ASSERT_EQ(scratchFiles().size(), 1);
