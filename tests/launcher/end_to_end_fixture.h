@@ -2,7 +2,13 @@
 
 #include "fixture.h"
 
+#include "Form1.h"
+#include "LauncherState.h"
+#include "PictureButton.h"
+
 #include "platform/files.h"
+#include "platform/forms/end.h"
+#include "platform/real_services.h"
 
 #include <QDir>
 #include <QFile>
@@ -42,6 +48,26 @@ protected:
                 return pid.toLongLong();
         }
         return 0;
+    }
+
+    // The launcher window with the real process service, started for Max, clicked on its exercise
+    // button `index`, which must read `caption`: the real `program` it starts, 0 when none runs.
+    qint64 startFromLauncher(std::size_t index, const QString& caption, const QString& program)
+    {
+        paths->program = QStringLiteral(TAVORO_SUITE_DIR);
+        platform::services().processes = std::make_unique<platform::RealProcesses>(QStringList{});
+        writeUserOptions(0);
+        LauncherState state;
+        state.CommandLine = "/n=\"Max\"";
+        Form1 launcher(state);
+        launcher.show();
+        PictureButton* button = launcher.exerciseButtons[index];
+        EXPECT_EQ(button->text(), caption);
+        QTest::mouseClick(button, Qt::LeftButton);
+        EXPECT_TRUE(platform::programEnded());
+        EXPECT_TRUE(messages->shown.empty()) << messages->texts().join('|').toStdString();
+        qint64 pid = 0;
+        return QTest::qWaitFor([&] { return (pid = findProcess(program, dataDir())) != 0; }, 10000) ? pid : 0;
     }
 
     static QStringList arguments(qint64 pid)

@@ -1,12 +1,5 @@
 #include "end_to_end_fixture.h"
 
-#include "Form1.h"
-#include "LauncherState.h"
-#include "PictureButton.h"
-
-#include "platform/forms/end.h"
-#include "platform/real_services.h"
-
 #include <QElapsedTimer>
 #include <QProcess>
 
@@ -58,21 +51,8 @@ class ExerciseStartTest : public EndToEndTest, public testing::WithParamInterfac
 TEST_P(ExerciseStartTest, TheButtonStartsTheExerciseWithThePupilsNameAndLog)
 {
     const ExerciseButton b = GetParam();
-    paths->program = QStringLiteral(TAVORO_SUITE_DIR);
-    platform::services().processes = std::make_unique<platform::RealProcesses>(QStringList{});
-    writeUserOptions(0);
-    LauncherState state;
-    state.CommandLine = "/n=\"Max\"";
-    Form1 launcher(state);
-    launcher.show();
-    PictureButton* button = launcher.exerciseButtons[static_cast<std::size_t>(b.index)];
-    ASSERT_EQ(button->text(), b.caption);
-    QTest::mouseClick(button, Qt::LeftButton);
-    EXPECT_TRUE(platform::programEnded());
-    EXPECT_TRUE(messages->shown.empty()) << messages->texts().join('|').toStdString();
-
-    qint64 pid = 0;
-    ASSERT_TRUE(QTest::qWaitFor([&] { return (pid = findProcess(b.executable, dataDir())) != 0; }, 10000));
+    const qint64 pid = startFromLauncher(static_cast<std::size_t>(b.index), b.caption, b.executable);
+    ASSERT_NE(pid, 0);
     EXPECT_EQ(arguments(pid).mid(1), QStringList({"Q /p=\"" + dataDir() + "\" /n=\"Max\""}));
     const QString log = dataDir() + "/Protokoll_2/Max.txt";
     EXPECT_TRUE(QTest::qWaitFor([&] { return holdsOpen(pid, log); }, 10000));
