@@ -18,12 +18,7 @@ namespace tile_puzzle = testing_support::tile_puzzle;
 
 namespace {
 
-struct Start {
-    SuiteOptions options{};
-    QString arguments = "Q";
-    int level = 2;                    // the level dialog's button: "alle Wörter"
-    std::function<void(platform::Form&)> onLevelDialog{};
-};
+using Start = forms_check::ExerciseStart;
 
 // The syllable puzzle as a pupil meets it, its level dialog answered by a click.
 void withPuzzle(FormEnvironment& env, const Start& s, const std::function<void(Form1&)>& then)

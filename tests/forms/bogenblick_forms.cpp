@@ -15,12 +15,7 @@ using forms_check::Look;
 
 namespace {
 
-struct Start {
-    SuiteOptions options{};
-    QString arguments = "Q";
-    int level = 2;   // "alle Wörter"
-    std::function<void(platform::Form&)> onLevelDialog{};
-};
+using Start = forms_check::ExerciseStart;
 
 // Syllable recognition as a pupil meets it: the level dialog answered, the first word presented.
 void withBogenblick(FormEnvironment& env, const Start& s, const std::function<void(Form1&)>& then)

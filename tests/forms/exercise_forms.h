@@ -17,6 +17,15 @@
 
 namespace forms_check {
 
+// How a table entry starts an exercise with a level dialog: the suite options, the command line,
+// the dialog's button that answers it and what looks at the dialog first.
+struct ExerciseStart {
+    SuiteOptions options{};
+    QString arguments = "Q";
+    int level = 2;   // "alle Wörter"
+    Look onLevelDialog{};
+};
+
 // What an exercise's start finds: the suite options in the program folder, the launcher beside
 // it, the given folders of the built program folder, every word picture when `wordPictures` is
 // set, and its command line.

@@ -13,11 +13,7 @@ using forms_check::Look;
 
 namespace {
 
-struct Start {
-    SuiteOptions options{};
-    QString arguments = "Q";
-    std::function<void(platform::Form&)> onLevelDialog{};
-};
+using Start = forms_check::ExerciseStart;
 
 // Word reading as a pupil meets it, the level dialog answered with "alle Wörter"; the first word
 // is "Schraube", the widest of the table.
@@ -25,7 +21,7 @@ void withReading(FormEnvironment& env, const Start& s, const std::function<void(
 {
     forms_check::prepareExercise(env, s.options, s.arguments, {"design"}, true);
     env.clock->randoms = {89.5 / 100};
-    testing_support::answerLevelDialog<SStufe>("SStufe", {2}, s.onLevelDialog);
+    testing_support::answerLevelDialog<SStufe>("SStufe", {s.level}, s.onLevelDialog);
     forms_check::showExercise<Form1>(then);
 }
 

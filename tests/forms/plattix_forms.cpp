@@ -16,17 +16,13 @@ namespace tile_puzzle = testing_support::tile_puzzle;
 
 namespace {
 
-struct Start {
-    SuiteOptions options{};
-    QString arguments = "Q";
-    std::function<void(platform::Form&)> onLevelDialog{};
-};
+using Start = forms_check::ExerciseStart;
 
 // The word puzzle as a pupil meets it, its level dialog answered with "alle Wörter".
 void withPuzzle(FormEnvironment& env, const Start& s, const std::function<void(Form1&)>& then)
 {
     forms_check::prepareExercise(env, s.options, s.arguments, {"design"}, true);
-    testing_support::answerLevelDialog<SStufe>("SStufe", {2}, s.onLevelDialog);
+    testing_support::answerLevelDialog<SStufe>("SStufe", {s.level}, s.onLevelDialog);
     forms_check::showExercise<Form1>(then);
 }
 
