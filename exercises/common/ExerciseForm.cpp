@@ -71,6 +71,16 @@ QPushButton* ExerciseForm::addEndButton(const QRect& twips)
     return Ende;
 }
 
+void ExerciseForm::addMarks(const QRect& twips)
+{
+    Richtig = addPicture(QStringLiteral("Richtig"), twips);
+    Falsch = addPicture(QStringLiteral("Falsch"), twips);
+    platform::setPicture(Richtig, designPicturePath(DesignPicture::Richtig));
+    platform::setPicture(Falsch, designPicturePath(DesignPicture::Falsch));
+    Richtig->hide();
+    Falsch->hide();
+}
+
 QAction* ExerciseForm::addTeacherItem(const QString& name, const QString& caption,
                                       std::function<void()> onClick)
 {

@@ -69,6 +69,7 @@ public:
     QPushButton* Ende = nullptr;
     QPushButton* Neues = nullptr;
     QLabel* Richtig = nullptr;
+    QLabel* Falsch = nullptr;
 
     void Ende_Click();
     void Hilfe_Click();
@@ -83,6 +84,8 @@ protected:
     // with their pictures and the common handlers.
     QPushButton* addNextTaskButton(const QString& name, const QRect& twips);
     QPushButton* addEndButton(const QRect& twips);
+    // The right and wrong marks `Richtig` and `Falsch`, both at `twips`, hidden.
+    void addMarks(const QRect& twips);
 
     // Items of the teacher menu go before its closing "Ende" entries.
     QAction* addTeacherItem(const QString& name, const QString& caption, std::function<void()> onClick);

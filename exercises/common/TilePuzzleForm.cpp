@@ -48,12 +48,7 @@ void TilePuzzleForm::addPuzzleControls(const Layout& layout)
     Bezeichnung8 = addLabel(QStringLiteral("Bezeichnung8"), layout.answerLine, QString(), Picture1);
     platform::setControlFont(Bezeichnung8, QStringLiteral("Arial"), layout.answerPoints, true);
     Bezeichnung8->setWordWrap(false);
-    Richtig = addPicture(QStringLiteral("Richtig"), layout.mark);
-    Falsch = addPicture(QStringLiteral("Falsch"), layout.mark);
-    platform::setPicture(Richtig, designPicturePath(DesignPicture::Richtig));
-    platform::setPicture(Falsch, designPicturePath(DesignPicture::Falsch));
-    Richtig->hide();
-    Falsch->hide();
+    addMarks(layout.mark);
     Loeschen = addButton(QStringLiteral("Löschen"), {3120, 4440, 1710, 855}, QStringLiteral("Löschen"),
                          [this] { Loeschen_Click(); });
     platform::setControlFont(Loeschen, QStringLiteral("Arial"), 9, true);

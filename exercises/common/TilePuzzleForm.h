@@ -44,7 +44,6 @@ public:
     QLabel* Picture1 = nullptr;
     QLabel* Bezeichnung8 = nullptr;
     QLabel* Bild1 = nullptr;
-    QLabel* Falsch = nullptr;
     QPushButton* Loeschen = nullptr;
     QPushButton* Weiter = nullptr;
     QPushButton* Exitknopf = nullptr;

@@ -6,8 +6,6 @@
 #include "InitialSoundKeys.h"
 #include "SettingsNumberFile.h"
 
-#include "DesignPictures.h"
-
 #include "platform/forms/application.h"
 #include "platform/forms/end.h"
 #include "platform/forms/twips.h"
@@ -131,9 +129,7 @@ void Form1::addControls()
     for (QWidget* control : std::initializer_list<QWidget*>{Loeschen, weiter, Command1})
         platform::setControlFont(control, QStringLiteral("Arial"), 9.75, true);
     platform::setControlFont(Gross1, QStringLiteral("Arial"), 8, true);
-    Ende = addButton(QStringLiteral("Ende"), {8160, 5520, 1215, 735}, QString(), [this] { Ende_Click(); });
-    Ende->setIcon(QIcon(platform::loadPicture(designPicturePath(DesignPicture::Ende))));
-    Ende->setIconSize(QSize(platform::twipsToPixels(1215) - 8, platform::twipsToPixels(735) - 8));
+    addEndButton({8160, 5520, 1215, 735});
     Tabelle = addPicture(QStringLiteral("Tabelle"), {0, 0, 1500, 1500});
     Tabelle->hide();
 }

@@ -2,7 +2,6 @@
 
 #include "WordTable.h"
 
-#include "DesignPictures.h"
 #include "GetOwnWords.h"
 #include "ListAuswahl.h"
 #include "ProtokollClass.h"
@@ -83,12 +82,7 @@ void Form1::addControls()
         platform::setControlFont(button, QStringLiteral("Arial"), 12, true);
         button->hide();
     }
-    Richtig = addPicture(QStringLiteral("Richtig"), {6960, 2040, 1650, 1650});
-    Falsch = addPicture(QStringLiteral("Falsch"), {6960, 2040, 1650, 1650});
-    platform::setPicture(Richtig, designPicturePath(DesignPicture::Richtig));
-    platform::setPicture(Falsch, designPicturePath(DesignPicture::Falsch));
-    Richtig->hide();
-    Falsch->hide();
+    addMarks({6960, 2040, 1650, 1650});
     Command1 = addNextTaskButton(QStringLiteral("Command1"), {240, 3360, 1815, 855});
     addEndButton({6960, 3840, 1650, 615});
 }

@@ -34,7 +34,6 @@ public:
     QLabel* Anzeige = nullptr;
     QLabel* Bild = nullptr;
     QLabel* Befehl = nullptr;
-    QLabel* Falsch = nullptr;
     QPushButton* Command1 = nullptr;
     QPushButton* Nochmal = nullptr;
     QPushButton* Loeschen = nullptr;

@@ -1,6 +1,5 @@
 #include "Form1.h"
 
-#include "DesignPictures.h"
 
 #include "platform/forms/timer.h"
 #include "platform/forms/twips.h"
@@ -66,12 +65,7 @@ void Form1::addControls()
         Bild[i]->setIconSize(QSize(platform::twipsToPixels(kPictureWidth) - 12,
                                    platform::twipsToPixels(kButtonHeight) - 12));
     }
-    Richtig = addPicture(QStringLiteral("Richtig"), {7440, 1200, 1710, 1710});
-    Falsch = addPicture(QStringLiteral("Falsch"), {7440, 1200, 1710, 1710});
-    platform::setPicture(Richtig, designPicturePath(DesignPicture::Richtig));
-    platform::setPicture(Falsch, designPicturePath(DesignPicture::Falsch));
-    Richtig->hide();
-    Falsch->hide();
+    addMarks({7440, 1200, 1710, 1710});
     addEndButton({7560, 5280, 1575, 735});
     Zeit = addTimer(QStringLiteral("Zeit"), kPauseMs, [this] { Zeit_Timer(); });
     for (int i = 0; i < 2; ++i)

@@ -24,7 +24,6 @@ public:
     std::vector<QPushButton*> Silbe1;
     std::vector<QPushButton*> Silbe2;
     std::vector<QPushButton*> Bild;
-    QLabel* Falsch = nullptr;
     platform::Timer* Zeit = nullptr;
     std::vector<platform::Timer*> ZeitFalsch;
 

@@ -71,12 +71,7 @@ void Form1::addControls()
     Schrift = addLabel(QStringLiteral("Schrift"), {2160, 3720, 5400, 1035});
     platform::setControlFont(Schrift, QStringLiteral("Arial"), 36, true);
     Schrift->setWordWrap(false);
-    Richtig = addPicture(QStringLiteral("Richtig"), {7680, 3480, 1650, 1650});
-    Falsch = addPicture(QStringLiteral("Falsch"), {7680, 3480, 1650, 1650});
-    platform::setPicture(Richtig, designPicturePath(DesignPicture::Richtig));
-    platform::setPicture(Falsch, designPicturePath(DesignPicture::Falsch));
-    Richtig->hide();
-    Falsch->hide();
+    addMarks({7680, 3480, 1650, 1650});
     Loeschen = addButton(QStringLiteral("Löschen"), {7800, 120, 1260, 1035}, QStringLiteral("Löschen"),
                          [this] { Loeschen_Click(); });
     setButtonPicture(Loeschen, designPicturePath(DesignPicture::Loeschen), 32);

@@ -37,7 +37,6 @@ public:
     std::vector<QToolButton*> Worttaste;
     QLabel* Schrift = nullptr;
     QLabel* Anzeige = nullptr;
-    QLabel* Falsch = nullptr;
     QLabel* Tabelle = nullptr;
     QPushButton* Loeschen = nullptr;
     QPushButton* Command1 = nullptr;

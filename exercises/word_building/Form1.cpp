@@ -2,7 +2,6 @@
 
 #include "Capitals.h"
 
-#include "DesignPictures.h"
 #include "GetOwnWords.h"
 #include "ProtokollClass.h"
 #include "SStufe.h"
@@ -53,12 +52,7 @@ void Form1::addControls()
         picture->hide();
         Bild.push_back(picture);
     }
-    Richtig = addPicture(QStringLiteral("Richtig"), {6855, 1920, 1710, 1710});
-    Falsch = addPicture(QStringLiteral("Falsch"), {6855, 1920, 1710, 1710});
-    platform::setPicture(Richtig, designPicturePath(DesignPicture::Richtig));
-    platform::setPicture(Falsch, designPicturePath(DesignPicture::Falsch));
-    Richtig->hide();
-    Falsch->hide();
+    addMarks({6855, 1920, 1710, 1710});
     Command1 = addNextTaskButton(QStringLiteral("Command1"), {4920, 4080, 1815, 855});
     addEndButton({7080, 4200, 1815, 615});
 }

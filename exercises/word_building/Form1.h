@@ -36,7 +36,6 @@ public:
 
     std::vector<QLabel*> Karte;         // Karte[i - 1] is slot i
     std::vector<QPushButton*> Bild;     // Bild[k - 1] is picture k
-    QLabel* Falsch = nullptr;
     QPushButton* Command1 = nullptr;
 
     void Karte_Click(int Index);

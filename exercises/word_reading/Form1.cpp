@@ -1,6 +1,5 @@
 #include "Form1.h"
 
-#include "DesignPictures.h"
 #include "ProtokollClass.h"
 
 #include "platform/forms/timer.h"
@@ -53,14 +52,8 @@ void Form1::addControls()
     Anzeige = addLabel(QStringLiteral("Anzeige"), {2280, 4260, 4695, 1095});
     platform::setControlFont(Anzeige, QStringLiteral("Arial"), 39.75, true);
     Anzeige->setAlignment(Qt::AlignCenter);
-    Richtig = addPicture(QStringLiteral("Richtig"), {240, 3960, 1710, 1710});
-    Falsch = addPicture(QStringLiteral("Falsch"), {240, 3960, 1710, 1710});
-    platform::setPicture(Richtig, designPicturePath(DesignPicture::Richtig));
-    platform::setPicture(Falsch, designPicturePath(DesignPicture::Falsch));
-    Richtig->hide();
-    Falsch->hide();
-    Ende = addButton(QStringLiteral("Ende"), {7320, 4440, 1695, 735}, QString(), [this] { Ende_Click(); });
-    setButtonPicture(Ende, designPicturePath(DesignPicture::Ende));
+    addMarks({240, 3960, 1710, 1710});
+    addEndButton({7320, 4440, 1695, 735});
     Zeit = addTimer(QStringLiteral("Zeit"), kPauseMs, [this] { Zeit_Timer(); });
 }
 

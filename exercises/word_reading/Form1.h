@@ -23,7 +23,6 @@ public:
 
     std::vector<QPushButton*> Bild;   // Bild[0] is unused: the pictures are Bild(1) to Bild(10)
     QLabel* Anzeige = nullptr;
-    QLabel* Falsch = nullptr;
     platform::Timer* Zeit = nullptr;
 
     // A new set of ten words.
