@@ -111,7 +111,8 @@ bool ProtokollClass::openLog()
     if (info.isFile() && info.size() > kMaxLogBytes)
         QFile::rename(path, freeRotationName(info.absolutePath(), UserName));
     file_.setFileName(path);
-    return file_.open(QIODevice::WriteOnly | QIODevice::Append);
+    // Unbuffered: a write that fails leaves nothing behind that a later flush could add.
+    return file_.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered);
 }
 
 void ProtokollClass::writeSummary()
@@ -130,9 +131,13 @@ void ProtokollClass::writeLines(const QStringList& lines)
     QByteArray bytes;
     for (const QString& line : lines)
         bytes += platform::encodeWindows1252(line) + "\r\n";
-    if (file_.write(bytes) != bytes.size() || !file_.flush())
+    const qint64 before = file_.size();
+    if (file_.write(bytes) != bytes.size()) {
+        // What a full disk let through of the lines is taken back: the log ends with whole lines.
+        file_.resize(before);
         switchOff(QStringLiteral("Die Protokolldatei von ") + UserName
                   + QStringLiteral(" kann nicht geschrieben werden."));
+    }
 }
 
 void ProtokollClass::switchOff(const QString& reason)

@@ -2,6 +2,7 @@
 #include "ProtokollClass.h"
 
 #include "fixture.h"
+#include "full_disk.h"
 #include "platform/files.h"
 
 #include <QDir>
@@ -164,4 +165,31 @@ TEST_F(LogTest, MissingLogFolderSwitchesLoggingOffWithOneMessage)
     EXPECT_EQ(state.LoggingOn, 0);
     EXPECT_EQ(messages->shown.size(), 1u);
     EXPECT_FALSE(QFileInfo::exists(root.path() + QStringLiteral("/nowhere")));
+}
+
+TEST_F(LogTest, ALineThatMeetsAFullDiskIsTakenBackAndLoggingStopsWithItsMessage)
+{
+    const testing_support::FullDisk disk(logPath());
+    if (!disk.mounted())
+        GTEST_SKIP() << "mounting a small tmpfs is not permitted here";
+    QDir().mkpath(logPath() + QStringLiteral("/Protokoll_2"));
+    auto proto = startLog();
+    answer(*proto, QStringLiteral("Hund"), true);
+    {
+        // A whole line that leaves five bytes of the file's last page: the next line needs a
+        // page that the full disk cannot give, so only its start gets written.
+        QFile log(logFile());
+        ASSERT_TRUE(log.open(QIODevice::WriteOnly | QIODevice::Append));
+        const qint64 room = 4096 - log.size() % 4096;
+        log.write(QByteArray(room > 7 ? room - 7 : room + 4089, 'x') + "\r\n");
+    }
+    const QByteArray before = readBytes(logFile());
+    disk.fill();
+    answer(*proto, QStringLiteral("Katze"), false);
+    EXPECT_EQ(readBytes(logFile()), before);
+    EXPECT_EQ(state.LoggingOn, 0);
+    EXPECT_EQ(messages->texts(), QStringList{QStringLiteral("Die Protokolldatei von Max kann nicht geschrieben "
+                                                            "werden.\r\nDie Übung läuft ohne Protokoll weiter.")});
+    proto.reset();
+    EXPECT_EQ(readBytes(logFile()), before);
 }
