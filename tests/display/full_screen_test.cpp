@@ -112,3 +112,20 @@ TEST_F(OnScreenLauncher, WithTheTaskbarHiddenTheBackdropIsFullScreenUntilTheLaun
         EXPECT_TRUE(server.visibleWindows().isEmpty()) << byEnde;
     }
 }
+
+// With the taskbar shown the backdrop leaves the desktop's panel free: it covers the work area the
+// desktop announces, in no full-screen state, and the launcher lies inside it.
+TEST_F(OnScreenLauncher, WithTheTaskbarVisibleTheBackdropCoversTheWorkAreaBesideThePanel)
+{
+    const QRect workArea(0, 0, 1920, 1040);   // a panel 40 pixels high at the bottom
+    server.setWorkArea(workArea);
+    start({.backdrop = -1, .taskbarVisible = -1});
+    QRect backdrop, window;
+    qulonglong backdropId = 0, windowId = 0;
+    waitForWindows(backdrop, window, backdropId, windowId);
+    EXPECT_EQ(backdrop, workArea) << backdrop.width() << " x " << backdrop.height();
+    EXPECT_FALSE(server.fullScreen(backdropId));
+    EXPECT_TRUE(workArea.contains(window)) << window.x() << ", " << window.y();
+    ::kill(static_cast<pid_t>(launcher.processId()), SIGTERM);
+    EXPECT_TRUE(launcher.waitForFinished(10000));
+}

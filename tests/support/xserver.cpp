@@ -67,13 +67,25 @@ QProcessEnvironment PrivateXServer::environment() const
     return env;
 }
 
-QString PrivateXServer::xdotool(const QStringList& arguments) const
+QString PrivateXServer::run(const QString& program, const QStringList& arguments) const
 {
     QProcess tool;
     tool.setProcessEnvironment(environment());
-    tool.start(QStringLiteral("xdotool"), arguments);
+    tool.start(program, arguments);
     tool.waitForFinished(10000);
     return QString::fromLocal8Bit(tool.readAllStandardOutput()).trimmed();
+}
+
+QString PrivateXServer::xdotool(const QStringList& arguments) const
+{
+    return run(QStringLiteral("xdotool"), arguments);
+}
+
+void PrivateXServer::setWorkArea(const QRect& area) const
+{
+    run(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("-f"), QStringLiteral("_NET_WORKAREA"),
+                                  QStringLiteral("32c"), QStringLiteral("-set"), QStringLiteral("_NET_WORKAREA"),
+                                  QStringLiteral("%1,%2,%3,%4").arg(area.x()).arg(area.y()).arg(area.width()).arg(area.height())});
 }
 
 qulonglong PrivateXServer::waitForWindow(const QString& title, int ms) const

@@ -45,8 +45,11 @@ public:
     bool fullScreen(qulonglong window) const;
     // Every visible window with a title.
     QList<qulonglong> visibleWindows() const;
+    // Announces the work area as a desktop with a panel does (the root window's _NET_WORKAREA).
+    void setWorkArea(const QRect& area) const;
 
 private:
+    QString run(const QString& tool, const QStringList& arguments) const;
     QString xdotool(const QStringList& arguments) const;
 
     pid_t server_ = -1;
