@@ -31,8 +31,9 @@ public:
     // The environment for a program shown on this server.
     QProcessEnvironment environment() const;
 
-    // The first window with exactly this title; 0 when none appears within `ms`.
-    qulonglong waitForWindow(const QString& title, int ms = 10000) const;
+    // The first window with exactly this title; 0 when none appears within `ms` (a loaded machine
+    // may take seconds to show one).
+    qulonglong waitForWindow(const QString& title, int ms = 30000) const;
     // A real click at `pixel`, relative to the window's top-left corner.
     void click(qulonglong window, QPoint pixel) const;
     // Real key presses, in xdotool's names ("F6", "alt+m", "Return"), to the window after

@@ -65,7 +65,7 @@ TEST_F(BusyWindowTest, ClicksOnLosGehtsWhileASetRunsStartNothingAfterIt)
     ASSERT_TRUE(x.running());
     QProcess pensumo;
     startProgram(pensumo, "Pensumo", {}, x.environment());
-    const qulonglong window = x.waitForWindow("QL Pensumo", 30000);
+    const qulonglong window = x.waitForWindow("QL Pensumo");
     ASSERT_NE(window, 0u);
 
     ASSERT_TRUE(clickUntilRuns(x, window, 1));
