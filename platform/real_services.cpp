@@ -155,7 +155,11 @@ QDateTime RealClock::now()
 void RealClock::sleep(int ms)
 {
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    QThread::msleep(static_cast<unsigned long>(std::max(ms, 0)));
+    // A logout ends the program now, not after the pauses of a presentation still running.
+    if (terminationRequested())
+        return;
+    if (pauseUnlessTerminated(ms))
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 double RealClock::random()

@@ -3,9 +3,14 @@
 #include "forms/end.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QSocketNotifier>
+#include <QThread>
 
+#include <algorithm>
+#include <cerrno>
 #include <fcntl.h>
+#include <poll.h>
 #include <signal.h>
 #include <unistd.h>
 
@@ -14,6 +19,7 @@ namespace platform {
 namespace {
 
 int g_pipe[2] = {-1, -1};
+bool g_requested = false;
 
 void onSignal(int)
 {
@@ -30,6 +36,7 @@ public:
         auto* notifier = new QSocketNotifier(g_pipe[0], QSocketNotifier::Read, this);
         connect(notifier, &QSocketNotifier::activated, this, [this, notifier] {
             notifier->setEnabled(false);
+            g_requested = true;
             emit terminating();
             // Ended as End ends it: a form shown modally at start-up would otherwise just close
             // and leave the program to run on into its main loop.
@@ -63,6 +70,26 @@ void onTermination(QObject* context, std::function<void()> handler)
 {
     if (TerminationNotice* n = notice())
         QObject::connect(n, &TerminationNotice::terminating, context, std::move(handler));
+}
+
+bool terminationRequested()
+{
+    return g_requested;
+}
+
+bool pauseUnlessTerminated(int ms)
+{
+    if (g_pipe[0] < 0) {
+        QThread::msleep(static_cast<unsigned long>(std::max(ms, 0)));
+        return false;
+    }
+    QDeadlineTimer deadline(std::max(ms, 0));
+    pollfd signal{g_pipe[0], POLLIN, 0};
+    int ready = 0;
+    do
+        ready = ::poll(&signal, 1, static_cast<int>(deadline.remainingTime()));
+    while (ready < 0 && errno == EINTR);
+    return ready > 0;
 }
 
 } // namespace platform

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fixture.h"
+#include "xserver.h"
 
 #include "Form1.h"
 #include "LauncherState.h"
@@ -13,6 +14,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QTest>
 
 // The real programs of the built program folder, run with a data folder of the test's own.
@@ -68,6 +70,23 @@ protected:
         EXPECT_TRUE(messages->shown.empty()) << messages->texts().join('|').toStdString();
         qint64 pid = 0;
         return QTest::qWaitFor([&] { return (pid = findProcess(program, dataDir())) != 0; }, 10000) ? pid : 0;
+    }
+
+    // The real launcher started from `/` for Anna on the private X server, as a pupil's desktop
+    // starts it; prints go to a PDF in the data folder, never to a printer of the machine.
+    void startLauncherOnScreen(const testing_support::PrivateXServer& x, QProcess& startomo)
+    {
+        writeUserOptions(0);
+        QProcessEnvironment env = x.environment();
+        env.insert("XDG_DATA_HOME", appDataDir());
+        env.insert("TMPDIR", paths->temp);
+        env.insert("CUPS_SERVER", root.path() + "/no-cups");
+        // The exercise it starts inherits its output: kept open after the launcher ends, so the
+        // exercise's first warning does not meet a closed pipe.
+        startomo.setProcessChannelMode(QProcess::ForwardedChannels);
+        startomo.setProcessEnvironment(env);
+        startomo.setWorkingDirectory("/");
+        startomo.start(suite("startomo"), {"/n=\"Anna\""});
     }
 
     static QStringList arguments(qint64 pid)

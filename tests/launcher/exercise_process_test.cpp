@@ -13,19 +13,24 @@ struct ExerciseButton {
     const char* caption;
     const char* executable;
     bool scratchFile;       // it makes a scratch file at start
+    const char* levelTitle; // its level dialog's title; empty when it asks none at start
+    const char* windowTitle;
 };
 
 // The exercises of this build (CMake passes their names).
 std::vector<ExerciseButton> builtExercises(bool withScratchFile)
 {
-    const ExerciseButton all[] = {{1, "Tastomat", "tastomat", true},
-                                  {7, "Fugolin", "Fugolin", true},
-                                  {0, "Plattix", "plattix", true},
-                                  {3, "Baudrom: Buchstaben", "baudrom", false},
-                                  {4, "Baudrom: Silben", "baudromsilben", false},
-                                  {5, "Lesolum", "lesolum", false},
-                                  {6, "Rateflor", "rateflor", false},
-                                  {8, "Bogenblick", "bogenblick", false}};
+    const ExerciseButton all[] = {
+        {1, "Tastomat", "tastomat", true, "QL Tastomat", "QL Tastomat ;   <F6> für Lehrermenü"},
+        {7, "Fugolin", "Fugolin", true, "QL Fugolin", "QL Fugolin ;   <F6> für Lehrermenü"},
+        {0, "Plattix", "plattix", true, "QL Plattix", "QL Plattix ;   <F6> für Lehrermenü"},
+        {3, "Baudrom: Buchstaben", "baudrom", false, "QL Baudrom 1",
+         "QL Baudrom 1 (Buchstaben) ;   <F6> für Lehrermenü"},
+        {4, "Baudrom: Silben", "baudromsilben", false, "QL Baudrom 2",
+         "QL Baudrom 2 (Silben) ;   <F6> für Lehrermenü"},
+        {5, "Lesolum", "lesolum", false, "QL Lesolum", "QL Lesolum ;   <F6> für Lehrermenü"},
+        {6, "Rateflor", "rateflor", false, "", "QL Rateflor ;   <F6> für Lehrermenü"},
+        {8, "Bogenblick", "bogenblick", false, "QL Bogenblick", "QL Bogenblick ;   <F6> für Lehrermenü"}};
     const QStringList built = QString(TAVORO_BUILT_EXERCISES).split(',');
     std::vector<ExerciseButton> found;
     for (const ExerciseButton& b : all)
@@ -106,5 +111,41 @@ TEST_P(SecondCopyTest, EndsAtOnceAndLeavesNoScratchFile)
 }
 
 INSTANTIATE_TEST_SUITE_P(Exercises, SecondCopyTest, testing::ValuesIn(builtExercises(true)), testName);
+
+// On a real display: the real launcher, started from `/`, starts the exercise of the clicked
+// button; after its level dialog (its first choice clicked) its window stands wholly on the
+// screen and shows its pictures and captions, and a logout ends it.
+class ExerciseOnScreenTest : public EndToEndTest, public testing::WithParamInterface<ExerciseButton> {};
+
+TEST_P(ExerciseOnScreenTest, TheLaunchersButtonShowsTheExercisesWindowOnTheScreen)
+{
+    const ExerciseButton b = GetParam();
+    testing_support::PrivateXServer x;
+    ASSERT_TRUE(x.running());
+    QProcess startomo;
+    startLauncherOnScreen(x, startomo);
+    const qulonglong launcher = x.waitForWindow(QString::fromUtf8("QL Tavoro ;   <F6> für Lehrermenü"), 60000);
+    ASSERT_NE(launcher, 0u);
+    x.click(launcher, testing_support::twipsCentre(240 + b.index % 4 * 2160, 960 + b.index / 4 * 1560, 2055, 1455));
+    ASSERT_TRUE(startomo.waitForFinished(10000));
+    qint64 pid = 0;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return (pid = findProcess(b.executable, dataDir())) != 0; }, 10000));
+    if (*b.levelTitle) {
+        const qulonglong level = x.waitForWindow(QString::fromUtf8(b.levelTitle), 60000);
+        ASSERT_NE(level, 0u);
+        x.click(level, testing_support::twipsCentre(360, 1125, 5775, 675));   // the first choice
+    }
+    const qulonglong window = x.waitForWindow(QString::fromUtf8(b.windowTitle), 60000);
+    ASSERT_NE(window, 0u);
+    const QRect place = x.geometry(window);
+    EXPECT_TRUE(QRect(0, 0, 1024, 768).contains(place)) << place.x() << ", " << place.y();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return testing_support::colourCount(x.grab(window), {{0, 0}, place.size()}) > 50; }, 10000));
+    // A logout while the window presents its first task ends the exercise at once, not after
+    // the task's pauses.
+    ::kill(static_cast<pid_t>(pid), SIGTERM);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return findProcess(b.executable, dataDir()) == 0; }, 3000));
+}
+
+INSTANTIATE_TEST_SUITE_P(Exercises, ExerciseOnScreenTest, testing::ValuesIn(builtExercises(false)), testName);
 
 } // namespace

@@ -5,41 +5,21 @@
 #include "xserver.h"
 
 #include <QProcess>
-#include <QSet>
 
 #include <csignal>
 
 namespace {
 
 using testing_support::PrivateXServer;
+using testing_support::colourCount;
 using testing_support::twipsCentre;
-
-int colours(const QImage& image, const QRect& area)
-{
-    QSet<QRgb> seen;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            seen.insert(image.pixel(x, y));
-    return static_cast<int>(seen.size());
-}
 
 TEST_F(EndToEndTest, AnExerciseStartedThroughTheLauncherFromAnotherFolderShowsAndPrintsItsPictures)
 {
     PrivateXServer x;
     ASSERT_TRUE(x.running());
-    writeUserOptions(0);
-    QProcessEnvironment env = x.environment();
-    env.insert("XDG_DATA_HOME", appDataDir());
-    env.insert("TMPDIR", paths->temp);
-    // No printer of the machine: the print goes to a PDF in the data folder.
-    env.insert("CUPS_SERVER", root.path() + "/no-cups");
     QProcess startomo;
-    // The exercise it starts inherits its output: kept open after the launcher ends, so the
-    // exercise's first warning does not meet a closed pipe.
-    startomo.setProcessChannelMode(QProcess::ForwardedChannels);
-    startomo.setProcessEnvironment(env);
-    startomo.setWorkingDirectory("/");
-    startomo.start(suite("startomo"), {"/n=\"Anna\""});
+    startLauncherOnScreen(x, startomo);
 
     const qulonglong launcher = x.waitForWindow("QL Tavoro ;   <F6> für Lehrermenü", 60000);
     ASSERT_NE(launcher, 0u);
@@ -58,7 +38,7 @@ TEST_F(EndToEndTest, AnExerciseStartedThroughTheLauncherFromAnotherFolderShowsAn
 
     // The word's picture fills the picture box: far more than the few colours of an empty box.
     const QRect pictureBox(240 / 15 + 5, 3480 / 15 + 5, 1650 / 15 - 10, 1650 / 15 - 10);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return colours(x.grab(window), pictureBox) > 20; }, 10000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return colourCount(x.grab(window), pictureBox) > 20; }, 10000));
 
     // Teacher menu, "Anlauttabelle drucken", then "OK" in the print dialog.
     x.key(window, {"F6", "alt+m"});

@@ -2,6 +2,7 @@
 
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QSet>
 #include <QRegularExpression>
 #include <QThread>
 
@@ -14,6 +15,16 @@
 extern char** environ;
 
 namespace testing_support {
+
+int colourCount(const QImage& image, const QRect& area)
+{
+    QSet<QRgb> seen;
+    const QRect inside = area.intersected(image.rect());
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x)
+            seen.insert(image.pixel(x, y));
+    return static_cast<int>(seen.size());
+}
 
 PrivateXServer::PrivateXServer(QSize screen)
 {

@@ -18,6 +18,10 @@ inline QPoint twipsCentre(int left, int top, int width, int height)
     return {(left + width / 2) / 15, (top + height / 2) / 15};
 }
 
+// How many different colours the area of a grabbed window shows: a picture or text shows many,
+// an empty or unpainted area a few.
+int colourCount(const QImage& image, const QRect& area);
+
 // A private X server (Xvfb) of the test's own, on which the real programs run and receive real
 // mouse clicks (xdotool), as a pupil's or teacher's clicks reach them.
 class PrivateXServer {
