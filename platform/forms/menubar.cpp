@@ -48,14 +48,14 @@ MenuBar::OneRow MenuBar::placesOnOneRow(const std::vector<QAction*>& entries)
 {
     for (QAction* entry : entries)
         probe_->addAction(entry);
-    const int width = probe_->sizeHint().width();
-    probe_->resize(width, probe_->sizeHint().height());
+    const QSize oneRow = probe_->sizeHint();
+    probe_->resize(oneRow);
     std::vector<QRect> places;
     for (QAction* entry : entries)
         places.push_back(probe_->actionGeometry(entry));
     for (QAction* entry : entries)
         probe_->removeAction(entry);
-    return {places, width - (places.back().right() + 1 - places.front().left())};
+    return {places, oneRow.width() - (places.back().right() + 1 - places.front().left())};
 }
 
 std::vector<std::vector<QAction*>> MenuBar::wrap(int width)
