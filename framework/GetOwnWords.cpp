@@ -1,4 +1,5 @@
 #include "GetOwnWords.h"
+#include "SyllableSplit.h"
 
 #include "platform/files.h"
 
@@ -7,10 +8,15 @@
 
 namespace {
 
+// The first letter in upper case: a name written "-ba-na-ne" still begins with a capital.
 QString capitalized(QString word)
 {
-    if (!word.isEmpty())
-        word[0] = word[0].toUpper();
+    for (QChar& c : word) {
+        if (c != QLatin1Char('-')) {
+            c = c.toUpper();
+            break;
+        }
+    }
     return word;
 }
 
@@ -73,7 +79,8 @@ QStringList GetOwnWords::Bausteine() const
     if (Anzahl() < 1)
         return {};
     const QString s = Bildnamen.at(current_).toLower();
-    QStringList blocks = silben_ ? syllableBlocks(s) : letterBlocks(s);
+    // Syllables: a word with more than nine keeps the rest in the last block.
+    QStringList blocks = silben_ ? splitSyllables(s, kBlocks) : letterBlocks(s);
     while (blocks.size() < kBlocks)
         blocks.append(QString());
     blocks[0] = capitalized(blocks[0]);
@@ -101,14 +108,5 @@ QStringList GetOwnWords::letterBlocks(QString s) const
         blocks.append(s.left(length));
         s.remove(0, length);
     }
-    return blocks;
-}
-
-// One block per syllable; a word with more than nine keeps the rest in the last block.
-QStringList GetOwnWords::syllableBlocks(const QString& s) const
-{
-    QStringList blocks = s.split(QLatin1Char('-'));
-    while (blocks.size() > kBlocks)
-        blocks[kBlocks - 1] += QLatin1Char('-') + blocks.takeAt(kBlocks);
     return blocks;
 }

@@ -30,7 +30,6 @@ public:
 
 private:
     QStringList letterBlocks(QString s) const;
-    QStringList syllableBlocks(const QString& s) const;
 
     QString folder_;
     QStringList Bildnamen;

@@ -2,7 +2,7 @@
 // folder, for letters and syllables. Should stay well under 2 ms.
 #include "Form1.h"
 #include "LetterWords.h"
-#include "SyllableWords.h"
+#include "SyllableBuildingWords.h"
 
 #include "bench_main.h"
 #include "window_bench.h"
@@ -30,7 +30,7 @@ void SlotClick(benchmark::State& state)
         });
 }
 BENCHMARK(SlotClick<LetterWords>)->Unit(benchmark::kMicrosecond);
-BENCHMARK(SlotClick<SyllableWords>)->Unit(benchmark::kMicrosecond);
+BENCHMARK(SlotClick<SyllableBuildingWords>)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

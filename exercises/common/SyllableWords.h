@@ -3,11 +3,6 @@
 #include <QString>
 #include <QStringList>
 
-// A hyphenated word cut into its syllables, at most `slotCount` of them: the last slot takes the
-// rest of a longer word, joined without "-". A doubled "--" ends the word; a leading or
-// trailing "-" is ignored. Letters are compared as characters, so umlauts and ß stay whole.
-QStringList splitSyllables(const QString& word, int slotCount);
-
 // The 49 built-in syllable words, "Kin-der-wa-gen": 1-21 of four or more syllables, 22-49 of
 // three. The picture of word n is the resource ":/syllables/<100 + n>.bmp".
 class SyllableWords {

@@ -1,6 +1,6 @@
 #include "Form1.h"
 
-#include "WordTable.h"
+#include "SyllableWords.h"
 
 #include "GetOwnWords.h"
 #include "ListAuswahl.h"
@@ -25,7 +25,6 @@ ExerciseConfig syllableMarkingConfig()
 
 constexpr int kClientWidth = 8850;
 constexpr int kClientHeight = 4680;
-constexpr int kThreeSyllableOffset = 21;
 constexpr int kBackspace = 8;
 constexpr int kSpace = 32;
 
@@ -36,9 +35,9 @@ struct Widths {
 constexpr Widths kPictureLayout{6495, 5865};
 constexpr Widths kListLayout{8295, 7665};
 
-const QStringList& syllableWords()
+const SyllableWords& syllableWords()
 {
-    static const QStringList words = readWordTable(QStringLiteral("silben"));
+    static const SyllableWords words;
     return words;
 }
 
@@ -108,7 +107,7 @@ void Form1::addMenus()
 
 void Form1::startExercise()
 {
-    Zufall.setAnzahl(kThreeSyllableOffset);
+    Zufall.setAnzahl(SyllableWords::kLonger);
     Modus = askModus();
     while (Modus == 10 || Modus == 11) {
         Tippen = false;
@@ -168,7 +167,7 @@ void Form1::WAlle_Click()
 {
     chooseSet(WAlle);
     Modus = 0;
-    Zufall.setAnzahl(static_cast<int>(syllableWords().size()));
+    Zufall.setAnzahl(SyllableWords::kAll);
     Weiter();
 }
 
@@ -176,7 +175,7 @@ void Form1::WLeicht_Click()
 {
     chooseSet(WLeicht);
     Modus = 1;
-    Zufall.setAnzahl(static_cast<int>(syllableWords().size()) - kThreeSyllableOffset);
+    Zufall.setAnzahl(SyllableWords::kThree);
     Weiter();
 }
 
@@ -184,7 +183,7 @@ void Form1::WSchwer_Click()
 {
     chooseSet(WSchwer);
     Modus = 2;
-    Zufall.setAnzahl(kThreeSyllableOffset);
+    Zufall.setAnzahl(SyllableWords::kLonger);
     Weiter();
 }
 
@@ -267,9 +266,9 @@ void Form1::drawWord()
         return;
     }
     if (Modus == 1)
-        WelchesWort = n + kThreeSyllableOffset;
-    word = SyllableWord(syllableWords().value(WelchesWort - 1));
-    platform::setPicture(Bild, QStringLiteral(":/syllables/%1.bmp").arg(100 + WelchesWort));
+        WelchesWort = n + SyllableWords::kLonger;
+    word = SyllableWord(syllableWords().word(WelchesWort));
+    platform::setPicture(Bild, SyllableWords::picture(WelchesWort));
 }
 
 // The word grows syllable by syllable, the picture joins it, then the word stands whole.

@@ -1,6 +1,6 @@
 #include "SyllableWord.h"
 
-#include "SyllableWords.h"
+#include "SyllableSplit.h"
 
 #include <algorithm>
 #include <array>

@@ -1,5 +1,6 @@
 #include "SyllableSlots.h"
 
+#include "SyllableSplit.h"
 #include "SyllableWords.h"
 
 #include "platform/services.h"

@@ -2,6 +2,7 @@
 
 #include "ExerciseState.h"
 #include "ProtokollClass.h"
+#include "SyllableSplit.h"
 #include "WordTable.h"
 
 #include <algorithm>
@@ -16,7 +17,7 @@ std::vector<SyllableRiddle::Word> readTable()
 {
     std::vector<SyllableRiddle::Word> words;
     for (const QString& word : readWordTable(QStringLiteral("rateflor"))) {
-        const QStringList syllables = word.split(QLatin1Char('-'));
+        const QStringList syllables = splitSyllables(word, 2);
         words.push_back({syllables.value(0), syllables.value(1)});
     }
     return words;

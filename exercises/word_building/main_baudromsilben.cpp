@@ -1,10 +1,10 @@
 #include "Form1.h"
-#include "SyllableWords.h"
+#include "SyllableBuildingWords.h"
 
 #include "ExerciseMain.h"
 
 int main(int argc, char** argv)
 {
-    const SyllableWords syllables;
+    const SyllableBuildingWords syllables;
     return runExercise<Form1>(argc, argv, syllables);
 }

@@ -1,3 +1,4 @@
+#include "SyllableSplit.h"
 #include "SyllableWords.h"
 #include "TileBoard.h"
 #include "TileLayouts.h"

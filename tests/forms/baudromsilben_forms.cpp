@@ -1,10 +1,10 @@
 #include "word_building_forms.h"
 
-#include "SyllableWords.h"
+#include "SyllableBuildingWords.h"
 
 const std::vector<forms_check::FormState>& forms_check::formStates()
 {
     // Te-le-fon-num-mer: five syllables, the longest row of the table.
-    static const std::vector<FormState> states = word_building_forms::states<SyllableWords>(20, false);
+    static const std::vector<FormState> states = word_building_forms::states<SyllableBuildingWords>(20, false);
     return states;
 }

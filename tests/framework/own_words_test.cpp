@@ -100,12 +100,16 @@ TEST_F(OwnWordsTest, CutsWordsIntoLetterBlocks)
     EXPECT_EQ(blocksOf(QStringLiteral("Ba-na-ne"), true), blocks({"Ba", "na", "ne"}));
 }
 
-TEST_F(OwnWordsTest, SyllableWordKeepsItsHyphens)
+TEST_F(OwnWordsTest, SyllableWordKeepsItsHyphensAndBeginsWithACapitalLetter)
 {
-    addPicture(QStringLiteral("BA-NA-NE.bmp"));
-    GetOwnWords words;
-    words.setSilben(true);
-    words.setPfad(folder());
-    words.Continue();
-    EXPECT_EQ(words.Wortname(), QStringLiteral("Ba-na-ne"));
+    for (const auto& [file, word] : {std::pair{"BA-NA-NE.bmp", "Ba-na-ne"}, std::pair{"-ba-na-ne.bmp", "-Ba-na-ne"}}) {
+        QDir(folder()).removeRecursively();
+        addPicture(QString::fromLatin1(file));
+        GetOwnWords words;
+        words.setSilben(true);
+        words.setPfad(folder());
+        words.Continue();
+        EXPECT_EQ(words.Wortname(), QString::fromLatin1(word));
+        EXPECT_EQ(words.Bausteine().mid(0, 4), (QStringList{"Ba", "na", "ne", ""}));
+    }
 }

@@ -1,6 +1,7 @@
 #include "fugolin_fixture.h"
 
 #include "Protokoll.h"
+#include "SyllableSplit.h"
 
 #include "platform/files.h"
 #include "platform/forms/end.h"

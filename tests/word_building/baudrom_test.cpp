@@ -19,7 +19,7 @@ constexpr int kAll = 100;
 
 class BaudromTest : public WordBuildingTest {
 protected:
-    BaudromTest() : WordBuildingTest(std::make_unique<LetterWords>())
+    BaudromTest() : WordBuildingTest(std::make_unique<LetterWords>(), "EigeneBilder/Baudrom/Buchstaben")
     {
         for (const char* picture : {"Schule.bmp", "Schal.bmp", "Schaf.bmp", "Bus.bmp", "Besen.bmp", "Maler.bmp",
                                     "Lupe.bmp", "Leiter.bmp", "Lampe.bmp"})

@@ -1,6 +1,6 @@
 #include "word_building_fixture.h"
 
-#include "SyllableWords.h"
+#include "SyllableBuildingWords.h"
 
 #include "GetOwnWords.h"
 #include "Protokoll.h"
@@ -19,7 +19,7 @@ constexpr int kAll = 49;
 
 class BaudromSilbenTest : public WordBuildingTest {
 protected:
-    BaudromSilbenTest() : WordBuildingTest(std::make_unique<SyllableWords>()) {}
+    BaudromSilbenTest() : WordBuildingTest(std::make_unique<SyllableBuildingWords>(), "EigeneBilder/Baudrom/Silben") {}
     static QImage image(const QIcon& icon) { return icon.pixmap(100, 100).toImage().convertToFormat(QImage::Format_RGB32); }
     static QImage resource(int number)
     {
@@ -207,7 +207,7 @@ TEST_F(BaudromSilbenTest, OwnPictures)
     EXPECT_TRUE(sawHund);
 
     addOwnPictures({"A-b-c-d-e-f-g-h"});
-    QFile::remove(programDir() + "/" + variant->ownFolder + "/Hund.bmp");
+    QFile::remove(programDir() + "/" + ownFolder + "/Hund.bmp");
     start("Q", 3);
     for (int task = 1; task <= 3 && form->task.Wortname != "Abcdefgh"; ++task)
         form->WFehler->trigger();
@@ -215,6 +215,30 @@ TEST_F(BaudromSilbenTest, OwnPictures)
     revealAll();
     EXPECT_EQ(form->Karte[5]->text(), "fgh");
     pick(rightPicture());
+    EXPECT_FALSE(form->Richtig->isHidden());
+}
+
+// A teacher's file "-Ba-na-ne.bmp": the leading hyphen opens no empty syllable.
+TEST_F(BaudromSilbenTest, AnOwnPictureNameBeginningWithAHyphenStillGivesItsSyllables)
+{
+    options.optEigeneBilder = 1;
+    addOwnPictures({"-Ba-na-ne", "Hund", "Kat-ze"});
+    start("Q", 3);
+    ASSERT_EQ(form->Level, 10);
+    const auto isBanane = [](const QString& path) { return path.endsWith("/-Ba-na-ne.bmp"); };
+    for (int task = 1; task <= 3 && !isBanane(form->OwnSource->Bildpfad()); ++task)
+        form->WFehler->trigger();
+    ASSERT_TRUE(isBanane(form->OwnSource->Bildpfad()));
+    revealAll();
+    QStringList shown;
+    for (QLabel* slot : form->Karte)
+        if (!slot->isHidden())
+            shown << slot->text();
+    EXPECT_EQ(shown, (QStringList{"Ba", "na", "ne"}));
+    EXPECT_EQ(form->task.Wortname, "Banane");
+    const auto own = std::find_if(form->PicturePath.begin(), form->PicturePath.end(), isBanane);
+    ASSERT_NE(own, form->PicturePath.end());
+    pick(static_cast<int>(own - form->PicturePath.begin()) + 1);
     EXPECT_FALSE(form->Richtig->isHidden());
 }
 

@@ -8,7 +8,7 @@ namespace {
 
 class WordBuildingProcessTest : public WordBuildingTest {
 protected:
-    WordBuildingProcessTest() : WordBuildingTest(std::make_unique<LetterWords>()) {}
+    WordBuildingProcessTest() : WordBuildingTest(std::make_unique<LetterWords>(), "EigeneBilder/Baudrom/Buchstaben") {}
 };
 
 TEST_F(WordBuildingProcessTest, EndingStartsTheRealLauncherWithThePupilsName)

@@ -100,7 +100,7 @@ void WordBuildingTest::addOwnPictures(const QStringList& names) const
         QImage image(20, 20, QImage::Format_RGB32);
         image.fill(QColor(shade, 100, 200));
         shade += 40;
-        const QString folder = programDir() + "/" + variant->ownFolder;
+        const QString folder = programDir() + "/" + ownFolder;
         QDir().mkpath(folder);
         ASSERT_TRUE(image.save(folder + "/" + name + ".bmp", "BMP"));
     }

@@ -16,7 +16,11 @@
 // set, the level dialog answered by a click.
 class WordBuildingTest : public testing_support::ExerciseTest<Form1> {
 protected:
-    explicit WordBuildingTest(std::unique_ptr<WordBuildingVariant> v) : variant(std::move(v)) {}
+    // `ownFolder`: where the teacher puts own pictures, below the program folder.
+    WordBuildingTest(std::unique_ptr<WordBuildingVariant> v, const QString& folder)
+        : variant(std::move(v)), ownFolder(folder)
+    {
+    }
 
     // Writes the suite options first.
     Form1& start(const QString& arguments = "Q", int levelButton = 2);
@@ -44,10 +48,11 @@ protected:
     QRect slotTwips(int i) const;
     // The draw that picks word n first from a fresh pass of `pool` words.
     static double drawOf(int pool, int n) { return (n - 0.5) / pool; }
-    // Own pictures "<name>.bmp" in the variant's folder, each a different small bitmap.
+    // Own pictures "<name>.bmp" in the own-pictures folder, each a different small bitmap.
     void addOwnPictures(const QStringList& names) const;
 
     // Looks at the level dialog before the child answers it.
     std::function<void(SStufe&)> onLevelDialog;
     std::unique_ptr<WordBuildingVariant> variant;
+    const QString ownFolder;
 };

@@ -1,8 +1,7 @@
-#include "SyllableWords.h"
-
-#include "WordTable.h"
+#include "SyllableBuildingWords.h"
 
 #include "GetOwnWords.h"
+#include "SyllableSplit.h"
 
 #include <map>
 
@@ -35,7 +34,7 @@ const std::map<QString, std::vector<int>>& initialGroups()
 
 } // namespace
 
-SyllableWords::SyllableWords() : words_(readWordTable(QStringLiteral("silben")))
+SyllableBuildingWords::SyllableBuildingWords()
 {
     config = {.program = QStringLiteral("baudromsilben"),
               .appTitle = QStringLiteral("QL Baudrom 2"),
@@ -46,62 +45,48 @@ SyllableWords::SyllableWords() : words_(readWordTable(QStringLiteral("silben")))
     slotCount = 6;
     designLefts = {390, 1470, 2550, 3630, 4710, 5880};
     levels = {{{1, QStringLiteral("WLeicht"), QStringLiteral("&Dreisilbige Wörter"),
-                QStringLiteral("Wörter mit drei Silben"), kAll - kLonger, kLonger},
+                QStringLiteral("Wörter mit drei Silben"), SyllableWords::kThree, SyllableWords::kLonger},
                {2, QStringLiteral("WSchwer"), QStringLiteral("&Vier- und mehrsilbige Wörter"),
-                QStringLiteral("Wörter mit vier oder mehr Silben"), kLonger, 0},
-               {0, QStringLiteral("WAlle"), QStringLiteral("&Alle Wörter"), QStringLiteral("alle Wörter"), kAll, 0}}};
+                QStringLiteral("Wörter mit vier oder mehr Silben"), SyllableWords::kLonger, 0},
+               {0, QStringLiteral("WAlle"), QStringLiteral("&Alle Wörter"), QStringLiteral("alle Wörter"), SyllableWords::kAll, 0}}};
     ownMenuCaption = QStringLiteral("Wörter mit eigenen &Bildern");
     ownDialogCaption = QStringLiteral("Wörter mit eigenen Bildern");
     ownFolder = QStringLiteral("EigeneBilder/Baudrom/Silben");
     syllables = true;
 }
 
-QStringList SyllableWords::split(const QString& word) const
+QStringList SyllableBuildingWords::tiles(int n, bool) const
 {
-    QStringList pieces;
-    for (const QString& piece : word.split(QLatin1Char('-'))) {
-        if (piece.isEmpty())
-            break;
-        pieces.append(piece);
-    }
-    // No slot beyond the last: it holds the rest of the word.
-    while (pieces.size() > slotCount)
-        pieces[slotCount - 1] += pieces.takeAt(slotCount);
-    return pieces;
+    return splitSyllables(words_.word(n), slotCount);
 }
 
-QStringList SyllableWords::tiles(int n, bool) const
+QStringList SyllableBuildingWords::ownTiles(const GetOwnWords& source, bool) const
 {
-    return split(words_.value(n - 1));
+    return splitSyllables(source.Wortname(), slotCount);
 }
 
-QStringList SyllableWords::ownTiles(const GetOwnWords& source, bool) const
-{
-    return split(source.Wortname());
-}
-
-int SyllableWords::slotWidth(const QString&, int textWidthTwips) const
+int SyllableBuildingWords::slotWidth(const QString&, int textWidthTwips) const
 {
     return (textWidthTwips + 300) / 15 * 15;
 }
 
-std::vector<int> SyllableWords::group(int n) const
+std::vector<int> SyllableBuildingWords::group(int n) const
 {
-    const auto found = initialGroups().find(words_.value(n - 1).left(1).toUpper());
+    const auto found = initialGroups().find(words_.word(n).left(1).toUpper());
     return found == initialGroups().end() ? std::vector<int>{} : found->second;
 }
 
-QString SyllableWords::picturePath(int n) const
+QString SyllableBuildingWords::picturePath(int n) const
 {
-    return QStringLiteral(":/syllables/%1.bmp").arg(100 + n);
+    return SyllableWords::picture(n);
 }
 
-QString SyllableWords::pictureTag(int n) const
+QString SyllableBuildingWords::pictureTag(int n) const
 {
     return QString::number(n);
 }
 
-bool SyllableWords::isRight(const QString& tag, int n, const QString&) const
+bool SyllableBuildingWords::isRight(const QString& tag, int n, const QString&) const
 {
     return tag.toInt() == n;
 }
