@@ -111,11 +111,10 @@ void Form1::WFehler_Click()
     Weiter();
 }
 
+// A new set chosen during the pause after a click leaves the pause running: the pictures stay
+// disabled until it ends.
 void Form1::Weiter()
 {
-    // A new set also ends the pause of the old one.
-    Zeit->setEnabled(false);
-    enablePictures();
     set.newSet(state.options.Buchstaben == -1);
     set.arrange(arrangement());
     showPictures();

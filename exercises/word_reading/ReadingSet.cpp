@@ -48,7 +48,6 @@ void ReadingSet::newSet(bool capitals)
     }
     position_ = 1;
     wordError_ = false;
-    paused_ = false;
 }
 
 void ReadingSet::drawWord(int i)

@@ -39,7 +39,7 @@ public:
     bool useOwnPictures(const QString& folder);
 
     // Draws the next ten words (in capitals when asked; the picture files keep their names) and
-    // starts at the first word.
+    // starts at the first word; a pause under way goes on.
     void newSet(bool capitals);
     // Lays word order[k - 1] on picture k.
     void arrange(const std::array<int, kWords>& order) { placed_ = order; }

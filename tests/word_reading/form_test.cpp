@@ -289,6 +289,44 @@ TEST_F(ReadingTest, TeachersWeiterDropsTheWordUnloggedAndUncounted)
     EXPECT_EQ(log.mid(6), QStringList{"Die Aufgabe \"Lupe\" wurde beim ersten Versuch richtig gelöst."});
 }
 
+// The teacher's "Weiter" or a level chosen during the pause after a click: the new set shows at
+// once, but the pause runs on and only the clicked place stays enabled, taking no answer.
+TEST_F(ReadingTest, ANewSetDuringThePauseLeavesThePauseRunning)
+{
+    const QStringList next{"Fisch", "Tisch", "Papa", "Schale", "Mofa", "Schaf", "Maus", "Sofa", "Rose", "Baum"};
+    struct Case {
+        const char* name;
+        int pool;
+        std::vector<int> taken;
+        QAction* Form1::*item;
+    };
+    const Case cases[] = {{"Weiter", 100, kFirstTen, &Form1::WFehler}, {"Leichte Wörter", 70, {}, &Form1::WLeicht}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        scriptSet(kFirstTen, 100, kOrder);
+        scriptSet({11, 12, 13, 14, 15, 16, 17, 18, 19, 20}, c.pool, kFirstTen, c.taken);
+        Form1& f = start("Q");
+        click(pictureOf("Bus"));
+        clock->advance(1000);
+        (f.*c.item)->trigger();
+        EXPECT_EQ(f.Anzeige->text(), "Fisch");
+        EXPECT_EQ(tags(), next);
+        EXPECT_TRUE(f.Falsch->isHidden());
+        EXPECT_EQ(enabledPictures(f), QStringList{"Fisch"});
+        click(pictureOf("Fisch"));
+        EXPECT_TRUE(f.Richtig->isHidden());
+        EXPECT_EQ(state.TasksDone, 0);
+        clock->advance(1999);
+        EXPECT_EQ(enabledPictures(f), QStringList{"Fisch"});
+        clock->advance(1);
+        EXPECT_EQ(enabledPictures(f), next);
+        EXPECT_EQ(f.Anzeige->text(), "Fisch");
+        click(pictureOf("Fisch"));
+        EXPECT_FALSE(f.Richtig->isHidden());
+        EXPECT_EQ(state.TasksDone, 1);
+    }
+}
+
 TEST_F(ReadingTest, TeacherMenuLevelsHelpAndF6)
 {
     options.optEigeneBilder = 1;
@@ -298,12 +336,13 @@ TEST_F(ReadingTest, TeacherMenuLevelsHelpAndF6)
     onLevelDialog = [&](SStufe& dialog) {
         for (QPushButton* button : dialog.Stufe)
             captions << button->text();
-        height = dialog.heightTwips();
+        height = dialog.scaleHeightTwips();
     };
     Form1& f = start("Q", Easy);
     EXPECT_EQ(captions, (QStringList{"leichte Wörter", "schwerere Wörter", "alle Wörter",
                                      "Wörter mit eigenen Bildern"}));
-    EXPECT_GT(height, 0);
+    // The own-pictures button makes the dialog one button row higher.
+    EXPECT_EQ(height, 3765 + 840);
     EXPECT_EQ(f.set.level(), 1);
     EXPECT_EQ(f.scaleWidthTwips(), 9375);
     EXPECT_EQ(f.scaleHeightTwips(), 5940);
