@@ -129,10 +129,9 @@ bool SyllableRiddle::Silbe1_Click(int index)
     chosenFirst = clicked.caption;
     for (int i = 0; i < kPositions; ++i) {
         Silbe1[i].enabled = i == index;
-        // A second syllable already used is not offered again to rebuild another word of the
-        // same first syllable ("Ma-ler" and "Ma-ma").
-        const QString joined = chosenFirst + Silbe2[i].caption;
-        Silbe2[i].enabled = !(used[i] && isPicture(joined) && joined != clicked.tag);
+        // A second syllable already used is not offered again to rebuild a word: with "Ma-ler"
+        // and "Ma-ma", once "ma" is used, neither "Ma" offers it, so both words get built.
+        Silbe2[i].enabled = !(used[i] && isPicture(chosenFirst + Silbe2[i].caption));
     }
     clicked.tag.clear();
     proto_().NeueAufgabe = true;

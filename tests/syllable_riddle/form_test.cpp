@@ -144,7 +144,7 @@ TEST_F(RiddleFormTest, TwoWordsWithOneFirstSyllableShareTheirSecondSyllables)
     scriptWords({3, 4, 48, 9});   // Ma-ler, Ma-ma, Schrau-be, Ro-se
     Form1& f = start("Q");
     // The "Ma" of "Maler" with "ma" makes "Mama", whose picture counts as right; the other
-    // "Ma" then makes "Maler".
+    // "Ma" then no longer offers "ma" and makes "Maler".
     click(firstOf("Maler"));
     click(secondNamed("ma"));
     EXPECT_TRUE(f.Falsch->isHidden());
@@ -152,6 +152,13 @@ TEST_F(RiddleFormTest, TwoWordsWithOneFirstSyllableShareTheirSecondSyllables)
     EXPECT_FALSE(f.Richtig->isHidden());
     clock->advance(3000);
     click(firstOf("Mama"));
+    QStringList offered = enabledTexts(f.Silbe2);
+    offered.sort();
+    EXPECT_EQ(offered, (QStringList{"be", "ler", "se"}));
+    // "Mama" cannot be built twice.
+    click(*std::find_if(f.Silbe2.begin(), f.Silbe2.end(), [](QPushButton* b) { return b->text() == "ma"; }));
+    click(pictureOf("Mama"));
+    EXPECT_EQ(state.TasksDone, 1);
     click(secondNamed("ler"));
     click(pictureOf("Maler"));
     EXPECT_FALSE(f.Richtig->isHidden());
@@ -164,7 +171,7 @@ TEST_F(RiddleFormTest, TwoWordsWithOneFirstSyllableShareTheirSecondSyllables)
     f.WAlle->trigger();
     join("Mama");
     click(firstOf("Maler"));
-    QStringList offered = enabledTexts(f.Silbe2);
+    offered = enabledTexts(f.Silbe2);
     offered.sort();
     EXPECT_EQ(offered, (QStringList{"be", "ler", "se"}));
     click(secondNamed("ler"));
