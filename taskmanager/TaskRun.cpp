@@ -58,10 +58,30 @@ bool TaskRun::run(const ResolvedSet& programs, int allowedErrors, const QString&
     for (int position = 1; position < kPositions && !breakByAdmin(); ++position)
         start(programs[position], allowedErrors);
     if (!taskLog.isEmpty())
-        if (const platform::FileError error = collect(taskLog); error.failed())
-            platform::msgBox(error.message);
+        if (const platform::FileError error = collect(taskLog); error.failed()) {
+            // The results files are the only copy of this run's results now: they stay.
+            platform::msgBox(keptResultsMessage(error));
+            return true;
+        }
     deleteResultsFiles();
     return true;
+}
+
+QString TaskRun::keptResultsMessage(const platform::FileError& error) const
+{
+    QStringList kept;
+    for (const QString& file : assignmentResultsFiles(code_, packageDir_))
+        if (holdsContent(file))
+            kept.append(QDir::toNativeSeparators(platform::resolvePathNoCase(file)));
+    QString text = QStringLiteral("Die Ergebnisse konnten nicht in das Protokoll übernommen werden.\r\n")
+                   + error.message;
+    if (kept.isEmpty())
+        return text;
+    const QString emptied = kept.size() == 1 ? QStringLiteral("wird diese Datei") : QStringLiteral("werden diese Dateien");
+    return text + QStringLiteral("\r\n\r\nDie Ergebnisse sind nicht verloren, sie stehen weiterhin in:\r\n%1\r\n"
+                                 "Beim nächsten Start einer Aufgabenzusammenstellung %2 geleert. "
+                                 "Lesen oder sichern Sie die Ergebnisse bitte vorher.")
+                      .arg(kept.join(QStringLiteral("\r\n")), emptied);
 }
 
 QString TaskRun::emptyResultsFiles() const

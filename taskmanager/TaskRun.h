@@ -38,6 +38,8 @@ public:
 
 private:
     void start(const TaskProgram& program, int allowedErrors) const;
+    // What the teacher reads when the records could not reach the task log.
+    QString keptResultsMessage(const platform::FileError& error) const;
     QStringList recordLines(const QString& resultsFile) const;
 
     QString code_;

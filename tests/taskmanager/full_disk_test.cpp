@@ -67,3 +67,38 @@ TEST_F(TaskManagerTest, AnEmptyTaskSetFileIsCopiedAfresh)
     EXPECT_EQ(menuItem("Nr2")->text(), "Nr. 2: Lesen");
     EXPECT_TRUE(messages->shown.empty());
 }
+
+// The disk fills while the pupil works: the records cannot reach the task log (Max's first, so
+// no page of it has room left), the results file is their only copy and stays, and the teacher
+// is told where to find it.
+TEST_F(FullDiskTest, ResultsThatCannotBeCollectedAreKeptAndTheTeacherIsToldWhere)
+{
+    if (!disk.mounted())
+        GTEST_SKIP() << "mounting a small tmpfs is not permitted here";
+    ManagerSettings teacher;
+    teacher.activeSet = 2;
+    teacher.sets[1] = {QStringLiteral("Wörter"), {2, 7, 0, 0, 0}};
+    teacher.allowedErrors = 3;
+    teacher.logging = -1;
+    writeManager(teacher);
+    state.PupilName = "Max";
+    whenRunning("tastomat.exe", resultsFile(), blockRecord("QL Tastomat"));
+    whenRunning("rateflor.exe", resultsFile(), blockRecord("QL Rateflor"));
+    const auto appendResults = processes->onRun;
+    processes->onRun = [&](const QString& commandLine) {
+        appendResults(commandLine);
+        if (commandLine.startsWith("rateflor.exe"))
+            disk.fill();
+    };
+    start();
+    click("Command1");
+
+    EXPECT_EQ(processes->started.size(), 2u);
+    EXPECT_EQ(platform::readTextFile(resultsFile()).lines, blockRecord("QL Tastomat") + blockRecord("QL Rateflor"));
+    EXPECT_TRUE(platform::fileMissingOrEmpty(packageDir() + "/Protokoll/Max.txt"));
+    ASSERT_EQ(messages->shown.size(), 1u);
+    const QString text = messages->texts()[0];
+    EXPECT_TRUE(text.contains("weil der Datenträger voll ist")) << text.toStdString();
+    EXPECT_TRUE(text.contains("Die Ergebnisse sind nicht verloren, sie stehen weiterhin in:\r\n" + resultsFile())) << text.toStdString();
+    EXPECT_TRUE(form->isEnabled());
+}
