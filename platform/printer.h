@@ -67,7 +67,8 @@ public:
     // Paints with the top-left corner at (x, y), at the picture's own size (96 pixels an inch).
     virtual void paintPicture(const QImage& picture, double x, double y) = 0;
     virtual void newPage() = 0;
-    // Sends the document to the printer (or writes it); nothing happens without output.
+    // Sends the document to the printer (or writes it); nothing happens without output. A document
+    // that could not be sent or written throws PrinterError.
     virtual void endDoc() = 0;
     // Drops the document being built.
     virtual void killDoc() = 0;

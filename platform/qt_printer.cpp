@@ -39,6 +39,17 @@ QString programName()
     return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
 }
 
+// Qt's PDF writer reports success whatever reached the disk: a full disk leaves a file that is
+// empty or cut short. A whole PDF ends with its end-of-file marker.
+bool wholePdf(const QString& path)
+{
+    QFile file(path);
+    constexpr qint64 kTail = 32;
+    if (!file.open(QIODevice::ReadOnly) || file.size() == 0 || !file.seek(qMax<qint64>(0, file.size() - kTail)))
+        return false;
+    return file.read(kTail).contains("%%EOF");
+}
+
 } // namespace
 
 QSizeF printedTextSizeCm(const QFont& font, const QString& text)
@@ -218,6 +229,10 @@ void QtPrinter::endDoc()
         throw PrinterError("the document was not sent");
     if (pdf.isEmpty())
         return;
+    if (!wholePdf(pdf)) {
+        QFile::remove(pdf);
+        throw PrinterError("the PDF file could not be written");
+    }
     lastPdf_ = pdf;
     services_.messages->show(QStringLiteral("Es ist kein Drucker eingerichtet. Der Ausdruck wurde als "
                                             "PDF-Datei gespeichert:\n%1")

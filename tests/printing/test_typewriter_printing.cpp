@@ -12,6 +12,7 @@
 #include "platform/services.h"
 
 #include "fixture.h"
+#include "full_disk.h"
 
 #include <QSet>
 #include <QTest>
@@ -365,6 +366,24 @@ TEST_F(TypewriterPrintingTest, LongerWordsToARealPdf)
     for (int n = TypewriterWords::kShort + 1; n <= TypewriterWords::kAll; ++n)
         EXPECT_TRUE(printed.contains(table.word(n))) << table.word(n).toStdString();
     EXPECT_EQ(messages->shown.size(), 1u);
+}
+
+// No printer and the data folder's disk full: the PDF cannot be written, which is a print error,
+// not a "saved" message with an empty file behind it.
+TEST_F(TypewriterPrintingTest, APdfThatCannotBeWrittenIsAPrintError)
+{
+    testing_support::FullDisk disk(appDataDir());
+    if (!disk.mounted())
+        GTEST_SKIP() << "mounting a small tmpfs is not permitted here";
+    usePdfPrinter();
+    start(kShortWords);
+    const QString prints = state.DataDir + QStringLiteral("/Ausdrucke");
+    ASSERT_TRUE(QDir().mkpath(prints));
+    disk.fill();
+    printTable();
+    EXPECT_EQ(messages->texts(), QStringList{"Fehler beim Ausdruck!"});
+    EXPECT_EQ(QDir(prints).entryList(QDir::Files), QStringList());
+    EXPECT_EQ(form.Neues->text(), QString::fromUtf8(kNextWord));
 }
 
 } // namespace
