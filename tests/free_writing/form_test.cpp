@@ -2,6 +2,7 @@
 
 #include "platform/files.h"
 #include "platform/forms/end.h"
+#include "platform/forms/twips.h"
 
 #include <QDir>
 #include <QImage>
@@ -113,6 +114,29 @@ TEST_F(FreeWritingTest, KeyCaptionsWithAndWithoutCapitalsOnly)
         EXPECT_EQ(shown, capitalsOnly ? capitals : mixed);
         EXPECT_EQ(g.Gross1->isHidden(), capitalsOnly);
     }
+}
+
+// Vowels on top, consonants below; keys 1035 twips high.
+TEST_F(FreeWritingTest, TheKeysTheTextAndTheCapitalBoxStandInTheirPlaces)
+{
+    Form1& f = start();
+    struct Place {
+        int left, top, width;
+    };
+    const Place keys[] = {{120, 120, 770},   {960, 1200, 770},  {2640, 1200, 770}, {960, 120, 770},
+                          {120, 2280, 770},  {1800, 1200, 770}, {6000, 1200, 770}, {3480, 120, 770},
+                          {1800, 2280, 770}, {4320, 1200, 770}, {3480, 1200, 781}, {3480, 2280, 770},
+                          {1800, 120, 770},  {960, 2280, 770},  {5160, 1200, 770}, {4320, 2280, 770},
+                          {2640, 2280, 770}, {2640, 120, 770},  {120, 1200, 770},  {5160, 2280, 770},
+                          {4320, 120, 1140}, {5520, 120, 1140}, {6720, 120, 1260}, {6000, 2280, 770},
+                          {6840, 1200, 1020}, {8160, 1200, 1215}};
+    ASSERT_EQ(f.Worttaste.size(), std::size(keys));
+    for (std::size_t i = 0; i < std::size(keys); ++i)
+        EXPECT_EQ(f.Worttaste[i]->geometry(), platform::twipsRect(keys[i].left, keys[i].top, keys[i].width, 1035))
+            << "key " << i;
+    EXPECT_EQ(f.Schrift->geometry(), platform::twipsRect(120, 3600, 7695, 2655));
+    EXPECT_EQ(f.Gross1->pos(), platform::twipsRect(8160, 120, 1215, 1).topLeft());
+    EXPECT_EQ(f.Gross1->width(), platform::twipsToPixels(1215));
 }
 
 TEST_F(FreeWritingTest, SpaceBarAddsOneBlankAndClicksNothingWhateverHasTheFocus)

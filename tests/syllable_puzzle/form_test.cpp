@@ -10,6 +10,9 @@
 #include <QDir>
 #include <QSet>
 
+#include <array>
+#include <deque>
+
 namespace {
 
 QStringList logLines(const QString& path)
@@ -30,6 +33,39 @@ QSet<QString> wordsOf(int from, int to)
     for (int n = from; n <= to; ++n)
         set.insert(joined(words.word(n)));
     return set;
+}
+
+// Where tiles 1 to 7 stand (one width for all, height 615) and where the right and wrong marks
+// stand (1710 x 1710), in twips.
+struct Places {
+    std::array<int, 7> lefts;
+    std::array<int, 7> tops;
+    int width;
+    QPoint marks;
+};
+const Places kBuiltInPlaces{{1920, 2040, 4200, 3840, 4800, 6480, 6960}, {240, 2040, 120, 1080, 2040, 360, 1320}, 1815,
+                            {7080, 2280}};
+const Places kListPlaces{{240, 720, 3240, 1320, 3720, 6240, 4320}, {240, 2040, 120, 1080, 2040, 240, 1200}, 2505,
+                         {7080, 1080}};
+
+std::vector<QRect> expectedPlaces(const Places& p)
+{
+    std::vector<QRect> rects;
+    for (std::size_t i = 0; i < 7; ++i)
+        rects.push_back(platform::twipsRect(p.lefts[i], p.tops[i], p.width, 615));
+    for (int mark = 0; mark < 2; ++mark)
+        rects.push_back(platform::twipsRect(p.marks.x(), p.marks.y(), 1710, 1710));
+    return rects;
+}
+
+std::vector<QRect> placesOf(const Form1& f)
+{
+    std::vector<QRect> rects;
+    for (QLabel* tile : f.Bezeichnung)
+        rects.push_back(tile->geometry());
+    rects.push_back(f.Richtig->geometry());
+    rects.push_back(f.Falsch->geometry());
+    return rects;
 }
 
 TEST_F(FugolinTest, LoggedRunBuildsTheWordsAndLogsTheFirstTries)
@@ -182,6 +218,38 @@ TEST_F(FugolinTest, DistractorsComeFromAnotherLongWord)
     EXPECT_EQ(f.Syllables, (QStringList{"Re", "gen", "wol", "ke", "Re", "gen", "bo"}));
 }
 
+// The slots after the word take the first syllables of the other word, as many as are free.
+TEST_F(FugolinTest, DistractorsFillTheSlotsAfterTheWord)
+{
+    struct Case {
+        std::deque<double> draws;
+        QStringList syllables;
+        QStringList tiles;
+    };
+    const Case cases[] = {
+        // Ba-na-ne with Kin-der-wa-gen, layout 8.
+        {{draw(25, 49), draw(1, 21), layout(8)},
+         {"Ba", "na", "ne", "Kin", "der", "wa", "gen"},
+         {"Ba", "Kin", "na", "der", "ne", "wa", "gen"}},
+        // Kin-der-wa-gen with Re-gen-wol-ke, layout 1.
+        {{draw(1, 49), draw(9, 21), layout(1)},
+         {"Kin", "der", "wa", "gen", "Re", "gen", "wol"},
+         {"gen", "wol", "gen", "Kin", "der", "wa", "Re"}},
+        // Te-le-fon-num-mer with Bü-gel-ei-sen, layout 8.
+        {{draw(20, 49), draw(2, 21), layout(8)},
+         {"Te", "le", "fon", "num", "mer", "Bü", "gel"},
+         {"Te", "num", "le", "mer", "fon", "Bü", "gel"}},
+    };
+    for (const Case& c : cases) {
+        clock->randoms = c.draws;
+        Form1& f = start("Q");
+        EXPECT_EQ(f.Syllables, c.syllables);
+        EXPECT_EQ(tileTexts(), c.tiles);
+        buildWord();
+        EXPECT_FALSE(f.Richtig->isHidden()) << c.syllables.join('-').toStdString();
+    }
+}
+
 TEST_F(FugolinTest, TwoTilesWithOneTextAreBothAccepted)
 {
     for (int tile : {3, 6}) {
@@ -264,9 +332,7 @@ TEST_F(FugolinTest, WordListsShowNoPictureNoDistractorsAndWholeLongWords)
     EXPECT_TRUE(f.Bild1->isHidden());
     EXPECT_EQ(f.Picture1->width(), platform::twipsToPixels(8295));
     EXPECT_EQ(f.Bezeichnung8->width(), platform::twipsToPixels(7560));
-    EXPECT_EQ(f.Bezeichnung[0]->geometry(), platform::twipsRect(240, 240, 2505, 615));
-    EXPECT_EQ(f.Bezeichnung[5]->geometry(), platform::twipsRect(6240, 240, 2505, 615));
-    EXPECT_EQ(f.Richtig->pos(), platform::twipsRect(7080, 1080, 1, 1).topLeft());
+    EXPECT_EQ(placesOf(f), expectedPlaces(kListPlaces));
     for (QAction* item : {f.alle, f.Leicht, f.schwere, f.WEigene, f.Drucken})
         EXPECT_FALSE(item->isEnabled()) << item->text().toStdString();
     EXPECT_TRUE(f.WMehr->isEnabled());
@@ -300,7 +366,7 @@ TEST_F(FugolinTest, ZurueckInTheListDialogBringsTheLevelDialogBack)
     EXPECT_FALSE(f.Bild1->isHidden());
     EXPECT_TRUE(f.Drucken->isEnabled());
     EXPECT_FALSE(f.WMehr->isEnabled());
-    EXPECT_EQ(f.Bezeichnung[0]->geometry(), platform::twipsRect(1920, 240, 1815, 615));
+    EXPECT_EQ(placesOf(f), expectedPlaces(kBuiltInPlaces));
     EXPECT_TRUE(wordsOf(1, 49).contains(f.Wortname));
 }
 

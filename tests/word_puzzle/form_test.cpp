@@ -5,6 +5,7 @@
 
 #include "platform/files.h"
 #include "platform/forms/end.h"
+#include "platform/forms/twips.h"
 
 #include <QDir>
 #include <QSet>
@@ -28,6 +29,9 @@ QSet<QString> wordsOf(int from, int to)
 }
 
 const QString kTask = "Die Aufgabe \"%1\" wurde beim ersten Versuch %2 gelöst.";
+// The letter groups that stand on one tile.
+const QStringList kGroups{"Au", "au", "Eu", "eu", "Ch", "ch", "Pf", "pf", "St", "st", "Sch", "sch", "Ei", "ei",
+                          "ng", "nk", "ck", "tz"};
 
 TEST_F(PlattixTest, LoggedRunBuildsOneWordRightAndOneAfterAWrongPiece)
 {
@@ -120,7 +124,12 @@ TEST_F(PlattixTest, EveryTableWordCutsIntoEightPiecesAtMostAndHasItsPicture)
     int eightPieces = 0;
     for (int n = words.count(); n >= 1; --n) {
         const QStringList pieces = words.pieces(n);
-        EXPECT_EQ(pieces.size(), 8) << n;
+        // Letters and the listed letter groups, then blank fillers up to the eighth piece.
+        const qsizetype fillers = pieces.indexOf(" ") < 0 ? pieces.size() : pieces.indexOf(" ");
+        for (qsizetype i = 0; i < pieces.size(); ++i)
+            EXPECT_TRUE(i < fillers ? (pieces[i].size() == 1 && pieces[i][0].isLetter()) || kGroups.contains(pieces[i])
+                                    : pieces[i] == " ")
+                << n << " piece " << i << " \"" << pieces[i].toStdString() << "\"";
         EXPECT_EQ(pieces.join("").trimmed(), words.word(n)) << n;
         EXPECT_TRUE(QFile::exists(programDir() + "/" + words.word(n) + ".bmp")) << words.word(n).toStdString();
         if (pieces.last() != " ")
@@ -341,6 +350,19 @@ TEST_F(PlattixTest, ClosedLevelDialogGivesAllWords)
     EXPECT_EQ(f.Level, 3);
     EXPECT_EQ(state.WordCount, 82);
     EXPECT_TRUE(f.alle->isChecked());
+}
+
+TEST_F(PlattixTest, TheEightTilesAndTheMarksStandInTheirPlaces)
+{
+    Form1& f = start("Q");
+    const QPoint tiles[] = {{2040, 360}, {3000, 1320}, {3960, 240}, {4560, 1560},
+                            {5880, 720}, {7440, 240},  {7320, 1320}, {1560, 1920}};
+    ASSERT_EQ(f.Bezeichnung.size(), 8u);
+    for (std::size_t i = 0; i < 8; ++i)
+        EXPECT_EQ(f.Bezeichnung[i]->geometry(), platform::twipsRect(tiles[i].x(), tiles[i].y(), 1335, 735)) << i + 1;
+    EXPECT_EQ(f.Bezeichnung[7]->objectName(), "Bezeichnung7a");
+    for (QWidget* mark : {f.Richtig, f.Falsch})
+        EXPECT_EQ(mark->geometry(), platform::twipsRect(7080, 2280, 1710, 1710)) << mark->objectName().toStdString();
 }
 
 TEST_F(PlattixTest, TeacherMenuInItsOrder)
