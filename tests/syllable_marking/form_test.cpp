@@ -228,6 +228,29 @@ TEST_F(SyllableMarkingTest, ThreeSyllableWordsAreDrawnEachOncePerPass)
     EXPECT_FALSE(f.WDateiauswahl->isEnabled());
 }
 
+// Built-in words: the built-in sets and own pictures are offered, the two list sources not.
+TEST_F(SyllableMarkingTest, TeacherMenuHoldsTheSixWordSetsAndHelp)
+{
+    options.optEigeneBilder = -1;
+    writeOptions(options);
+    Form1& f = start("Q", Three);
+    key(Qt::Key_F6);
+    EXPECT_TRUE(f.menuBarVisible());
+    EXPECT_EQ(f.dasmenu->title(), "Lehrer&menü");
+    QStringList items;
+    for (QAction* a : f.dasmenu->actions())
+        if (a->isVisible())
+            items << (a->isSeparator() ? "-"
+                                       : (a->isChecked() ? "*" : "") + a->text() + (a->isEnabled() ? "" : " (off)"));
+    EXPECT_EQ(items, (QStringList{"&Hilfe", "-", "&Alle Wörter", "*&Dreisilbige Wörter",
+                                  "&Vier- und mehrsilbige Wörter", "&Wörter mit eigenen Bildern",
+                                  "&Eigene Wörter (off)", "&Noch mehr Wörter (off)"}));
+    EXPECT_EQ(f.WFehler->text(), "Weiter trotz Fehler");
+    f.Hilfe->trigger();
+    ASSERT_EQ(help->opened.size(), 1u);
+    EXPECT_EQ(help->opened[0].second, 9);
+}
+
 TEST_F(SyllableMarkingTest, OwnListsUseTheWideLayoutWithoutPicture)
 {
     writeFile(dataDir() + "/Listen/Meine.txt", {"Haus", "Ei-sen-bahn-schie-nen-bau-fir-ma"});

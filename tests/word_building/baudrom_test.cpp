@@ -225,22 +225,37 @@ TEST_F(BaudromTest, AnAssignmentShowsTheResultWithoutWeiterAndEndsOnlyThroughThe
     EXPECT_TRUE(processes->started.empty());
 }
 
-TEST_F(BaudromTest, LongerWordsComeFrom71To100AndStartOverAfter30)
+TEST_F(BaudromTest, EachLevelDrawsItsWordsOncePerPassAndStartsOver)
 {
-    Form1& f = start("Q", 1);
-    EXPECT_EQ(f.Level, 2);
-    EXPECT_TRUE(f.WSchwer->isChecked());
-    QList<int> drawn;
-    for (int task = 1; task <= 60; ++task) {
-        drawn << f.WelchesWort;
-        f.WFehler->trigger();
+    struct Case {
+        int button;
+        int level;
+        QAction* Form1::*item;
+        int first, last;
+    };
+    for (const Case c : {Case{0, 1, &Form1::WLeicht, 1, 70}, Case{1, 2, &Form1::WSchwer, 71, 100}}) {
+        Form1& f = start("Q", c.button);
+        EXPECT_EQ(f.Level, c.level);
+        EXPECT_TRUE((f.*c.item)->isChecked());
+        const int pool = c.last - c.first + 1;
+        QList<int> drawn;
+        for (int task = 1; task <= 2 * pool; ++task) {
+            drawn << f.WelchesWort;
+            f.WFehler->trigger();
+        }
+        for (const int pass : {0, pool}) {
+            const QList<int> words = drawn.mid(pass, pool);
+            EXPECT_EQ(QSet<int>(words.begin(), words.end()).size(), pool) << c.button;
+            EXPECT_EQ(*std::min_element(words.begin(), words.end()), c.first) << c.button;
+            EXPECT_EQ(*std::max_element(words.begin(), words.end()), c.last) << c.button;
+        }
     }
-    for (const int pass : {0, 30}) {
-        const QList<int> words = drawn.mid(pass, 30);
-        EXPECT_EQ(QSet<int>(words.begin(), words.end()).size(), 30);
-        EXPECT_EQ(*std::min_element(words.begin(), words.end()), 71);
-        EXPECT_EQ(*std::max_element(words.begin(), words.end()), 100);
-    }
+}
+
+TEST_F(BaudromTest, TheLevelDialogAndTheTeacherMenuOfferOwnPicturesOnlyWithOption8)
+{
+    expectLevelChoices({"kurze Wörter", "längere Wörter", "alle Wörter"}, "Wörter mit eigenen Bildern",
+                       {"&Leichte Wörter", "&Schwere Wörter", "&Alle Wörter"}, "Wörter aus eigenen &Bildern", 4);
 }
 
 TEST_F(BaudromTest, CapitalsShowSchAsOneTile)

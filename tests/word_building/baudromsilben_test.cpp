@@ -110,31 +110,10 @@ TEST_F(BaudromSilbenTest, LevelsDrawTheirWordsOncePerPass)
 
 TEST_F(BaudromSilbenTest, TheLevelDialogAndTheTeacherMenuOfferOwnPicturesOnlyWithOption8)
 {
-    for (const bool own : {false, true}) {
-        options.optEigeneBilder = own ? 1 : 0;
-        QStringList buttons;
-        onLevelDialog = [&](SStufe& dialog) {
-            for (QPushButton* b : dialog.Stufe)
-                if (!b->isHidden())
-                    buttons << b->text();
-        };
-        start();
-        QStringList menu;
-        for (QAction* a : form->dasmenu->actions())
-            if (a->isVisible())
-                menu << (a->isSeparator() ? "-" : a->text());
-        QStringList expectedButtons{"Wörter mit drei Silben", "Wörter mit vier oder mehr Silben", "alle Wörter"};
-        QStringList expectedMenu{"&Hilfe", "-", "&Dreisilbige Wörter", "&Vier- und mehrsilbige Wörter", "&Alle Wörter"};
-        if (own) {
-            expectedButtons << "Wörter mit eigenen Bildern";
-            expectedMenu << "Wörter mit eigenen &Bildern";
-        }
-        EXPECT_EQ(buttons, expectedButtons);
-        EXPECT_EQ(menu, expectedMenu);
-    }
-    form->Hilfe->trigger();
-    ASSERT_EQ(help->opened.size(), 1u);
-    EXPECT_EQ(help->opened[0].second, 5);
+    expectLevelChoices({"Wörter mit drei Silben", "Wörter mit vier oder mehr Silben", "alle Wörter"},
+                       "Wörter mit eigenen Bildern",
+                       {"&Dreisilbige Wörter", "&Vier- und mehrsilbige Wörter", "&Alle Wörter"},
+                       "Wörter mit eigenen &Bildern", 5);
 }
 
 TEST_F(BaudromSilbenTest, ALoggedRunWritesThePupilsLog)

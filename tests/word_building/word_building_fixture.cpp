@@ -105,3 +105,29 @@ void WordBuildingTest::addOwnPictures(const QStringList& names) const
         ASSERT_TRUE(image.save(folder + "/" + name + ".bmp", "BMP"));
     }
 }
+
+void WordBuildingTest::expectLevelChoices(const QStringList& buttons, const QString& ownButton,
+                                          const QStringList& items, const QString& ownItem, int helpMapId)
+{
+    for (const bool own : {false, true}) {
+        SCOPED_TRACE(own ? "option 8 on" : "option 8 off");
+        options.optEigeneBilder = own ? 1 : 0;
+        QStringList shownButtons;
+        onLevelDialog = [&](SStufe& dialog) {
+            for (QPushButton* b : dialog.Stufe)
+                if (!b->isHidden())
+                    shownButtons << b->text();
+        };
+        start();
+        QStringList menu;
+        for (QAction* a : form->dasmenu->actions())
+            if (a->isVisible())
+                menu << (a->isSeparator() ? "-" : a->text());
+        EXPECT_EQ(shownButtons, own ? buttons + QStringList{ownButton} : buttons);
+        EXPECT_EQ(menu, QStringList({"&Hilfe", "-"}) + (own ? items + QStringList{ownItem} : items));
+        EXPECT_EQ(form->dasmenu->title(), "Lehrer&menü");
+    }
+    form->Hilfe->trigger();
+    ASSERT_EQ(help->opened.size(), 1u);
+    EXPECT_EQ(help->opened[0].second, helpMapId);
+}

@@ -48,6 +48,10 @@ protected:
     QRect slotTwips(int i) const;
     // The draw that picks word n first from a fresh pass of `pool` words.
     static double drawOf(int pool, int n) { return (n - 0.5) / pool; }
+    // With option 8 off, then on: the level dialog shows `buttons` (and then `ownButton`), the
+    // teacher menu "&Hilfe", a separator and `items` (and then `ownItem`); help opens at `helpMapId`.
+    void expectLevelChoices(const QStringList& buttons, const QString& ownButton, const QStringList& items,
+                            const QString& ownItem, int helpMapId);
     // Own pictures "<name>.bmp" in the own-pictures folder, each a different small bitmap.
     void addOwnPictures(const QStringList& names) const;
 
