@@ -31,15 +31,40 @@ inline void clickText(const TilePuzzleForm& form, const QString& text)
     ADD_FAILURE() << "no tile shows " << text.toStdString();
 }
 
-// Builds the current word from where the child stands.
-inline void buildWord(const TilePuzzleForm& form)
+// Builds `word` from where the child stands, reading the tiles as a child does: each time the
+// shown tile whose text the rest of the word begins with, the longest first. Stops at a piece
+// judged wrong.
+inline void buildWord(const TilePuzzleForm& form, const QString& word)
 {
-    while (form.Richtig->isHidden() && !form.board.expected().isEmpty()) {
-        const QString before = form.Bezeichnung8->text();
-        clickText(form, form.board.expected());
-        if (form.Bezeichnung8->text() == before)
+    while (form.Richtig->isHidden()) {
+        const QString built = form.Bezeichnung8->text();
+        if (!word.startsWith(built) || built.size() >= word.size()) {
+            ADD_FAILURE() << "the answer line \"" << built.toStdString() << "\" does not lead to "
+                          << word.toStdString();
+            return;
+        }
+        const QString rest = word.mid(built.size());
+        int tile = -1;
+        for (std::size_t i = 0; i < form.Bezeichnung.size(); ++i) {
+            const QString text = form.Bezeichnung[i]->text();
+            if (form.Bezeichnung[i]->isVisible() && !text.trimmed().isEmpty() && rest.startsWith(text)
+                && (tile < 0 || text.size() > form.Bezeichnung[static_cast<std::size_t>(tile)]->text().size()))
+                tile = static_cast<int>(i);
+        }
+        if (tile < 0) {
+            ADD_FAILURE() << "no tile goes on with " << rest.toStdString();
+            return;
+        }
+        clickTile(form, tile);
+        if (form.Bezeichnung8->text() == built)
             return;
     }
+}
+
+// Builds the word the window asks for.
+inline void buildWord(const TilePuzzleForm& form)
+{
+    buildWord(form, form.board.target());
 }
 
 // A visible tile whose piece is wrong now; -1 when there is none.
@@ -100,6 +125,7 @@ protected:
     void clickTile(int tile) const { tile_puzzle::clickTile(*this->form, tile); }
     void clickText(const QString& text) const { tile_puzzle::clickText(*this->form, text); }
     void buildWord() const { tile_puzzle::buildWord(*this->form); }
+    void buildWord(const QString& word) const { tile_puzzle::buildWord(*this->form, word); }
     int wrongTile() const { return tile_puzzle::wrongTile(*this->form); }
     QStringList tileTexts() const { return tile_puzzle::tileTexts(*this->form); }
     void print(bool all, QString* allCaption = nullptr) { tile_puzzle::printWorksheets(*this->form, all, allCaption); }

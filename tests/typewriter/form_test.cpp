@@ -33,21 +33,21 @@ TEST_F(TypewriterTest, LoggedRunWritesHeaderAndFirstResults)
     EXPECT_EQ(state.PupilName, "Anna");
 
     ASSERT_EQ(f.typing.Wortname, "Hund");
-    typeWord();
+    typeWord("Hund");
     EXPECT_FALSE(f.Richtig->isHidden());
     click(f.Neues);
 
     ASSERT_EQ(f.typing.Wortname, "Maus");
-    pressKey(keyFor("M", true));
-    pressKey(keyFor("sch", false));
+    pressKey(keyFor("M"));
+    pressKey(keyFor("sch"));
     EXPECT_FALSE(f.Falsch->isHidden());
     EXPECT_EQ(f.Schrift->text(), "Msch");
-    pressKey(keyFor("au", false));
+    pressKey(keyFor("au"));
     EXPECT_EQ(f.Schrift->text(), "Msch");
     click(f.Loeschen);
     EXPECT_EQ(f.Schrift->text(), "M");
     EXPECT_TRUE(f.Falsch->isHidden());
-    typeWord();
+    typeWord("Maus");
     EXPECT_FALSE(f.Richtig->isHidden());
     click(f.Neues);
 
@@ -55,7 +55,7 @@ TEST_F(TypewriterTest, LoggedRunWritesHeaderAndFirstResults)
     ASSERT_FALSE(f.Command1->isHidden());
     click(f.Command1);
     EXPECT_EQ(f.Schrift->text(), "Sch");
-    typeWord();
+    typeWord("Schaf");
     EXPECT_FALSE(f.Richtig->isHidden());
     clock->advance(3299);
     EXPECT_EQ(f.Schrift->text(), "Schaf");
@@ -64,7 +64,7 @@ TEST_F(TypewriterTest, LoggedRunWritesHeaderAndFirstResults)
     EXPECT_TRUE(f.Richtig->isHidden());
     click(f.Neues);
     EXPECT_EQ(f.typing.Wortname, "Schaf");
-    typeWord();
+    typeWord("Schaf");
     click(f.Ende);
     EXPECT_TRUE(platform::programEnded());
 
@@ -90,7 +90,7 @@ TEST_F(TypewriterTest, HelpOnTheLastTileCompletesWithoutRichtig)
     EXPECT_EQ(state.TasksDone, 0);
     clock->advance(3300);
     EXPECT_EQ(f.Schrift->text(), "");
-    pressKey(keyFor("Ei", true));
+    pressKey(keyFor("Ei"));
     EXPECT_FALSE(f.Richtig->isHidden());
     EXPECT_FALSE(clock->timerPending());
 }
@@ -384,9 +384,9 @@ TEST_F(TypewriterTest, OwnKeyPicturesHideKeysAndAvoidTheirWords)
 {
     options.Opt_AnlautTastomat = 1;
     writeOptions(options);
-    for (const TypewriterKey& key : kTypewriterKeys)
-        if (QString(key.tag) != "Sch")
-            writePicture(programDir() + "/Anlaut/Tastomat/" + key.tag + ".bmp");
+    for (const QString& sound : kSounds)
+        if (sound != "Sch")
+            writePicture(programDir() + "/Anlaut/Tastomat/" + sound + ".bmp");
     Form1& f = start("Q");
     EXPECT_TRUE(f.Worttaste[22]->isHidden());
     EXPECT_FALSE(f.Worttaste[0]->isHidden());

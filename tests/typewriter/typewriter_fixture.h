@@ -20,13 +20,20 @@ protected:
 
     Form1& start(const QString& arguments, Level level = All);
 
-    // The key that types `tile` at this place of the word.
-    static int keyFor(const QString& tile, bool first);
+    // The sound of each key, key 0 to 22, as its caption and its own picture's name give it.
+    static const QStringList kSounds;
+    // The key of `sound` ("M", "sch", "Au", ...), or -1.
+    static int keyFor(const QString& sound);
+    // The sound the rest of a word begins with: "Sch", "Au" and "Ei" before a single letter.
+    static QString nextSound(const QString& rest);
     void click(QAbstractButton* button) const;
     void pressKey(int index) const;
-    // Types the current word from where the child stands.
-    void typeWord() const;
-    // A key that is wrong for the tile expected now.
+    // Types `word` from where the child stands, sound by sound as the keys show them. Stops at
+    // a key judged wrong.
+    void typeWord(const QString& word) const;
+    // Types the word the window asks for.
+    void typeWord() const { typeWord(form->typing.Wortname); }
+    // A key that is wrong for the next sound of the word.
     int wrongKey() const;
 
     // Looks at the level dialog before the child answers it.

@@ -64,7 +64,7 @@ TEST_F(PlattixTest, LoggedRunBuildsOneWordRightAndOneAfterAWrongPiece)
     EXPECT_FALSE(f.Bezeichnung[0]->isHidden());
     EXPECT_EQ(f.Bezeichnung[0]->text(), "d");
     EXPECT_TRUE(f.Falsch->isHidden());
-    buildWord();
+    buildWord("Hund");
     EXPECT_EQ(f.Bezeichnung8->text(), "Hund");
     click(f.Exitknopf);
     EXPECT_TRUE(platform::programEnded());
@@ -90,7 +90,7 @@ TEST_F(PlattixTest, BlankPiecesAreWrongBeforeTheWordAndTakenAfterIt)
     EXPECT_FALSE(f.Falsch->isHidden());
     EXPECT_EQ(f.Bezeichnung8->text(), "H ");
     click(f.Loeschen);
-    buildWord();
+    buildWord("Hund");
     EXPECT_FALSE(f.Richtig->isHidden());
     clickTile(7);
     EXPECT_EQ(f.Bezeichnung8->text(), "Hund ");
@@ -111,7 +111,7 @@ TEST_F(PlattixTest, RepeatedPiecesAcceptEitherTile)
             clickTile(t);
         clickTile(tile);
         EXPECT_EQ(f.Bezeichnung8->text(), "Giraf");
-        buildWord();
+        buildWord("Giraffe");
         EXPECT_EQ(f.Bezeichnung8->text(), "Giraffe");
         EXPECT_FALSE(f.Richtig->isHidden());
     }
@@ -240,7 +240,7 @@ TEST_F(PlattixTest, CapitalsOnTheTilesTheLogKeepsTheWord)
     Form1& f = start(QString("Q /p=\"%1\" /n=\"Cem\"").arg(logs), Easy);
     ASSERT_EQ(f.PuzzleWord, "Mütze");
     EXPECT_EQ(tileTexts(), (QStringList{"M", "E", "Ü", " ", "TZ", " ", " ", " "}));
-    buildWord();
+    buildWord("MÜTZE");
     EXPECT_EQ(f.Bezeichnung8->text(), "MÜTZE");
     EXPECT_FALSE(f.Richtig->isHidden());
     f.unload();
@@ -338,7 +338,7 @@ TEST_F(PlattixTest, WordsWithoutAPictureThatLoadsAreSkippedWithinABound)
     Form1& own = start("Q", OwnPictures);
     EXPECT_EQ(own.Level, 10);
     QFile::remove(programDir() + "/EigeneBilder/Plattix/Hut.bmp");
-    buildWord();
+    buildWord("Hut");
     click(own.Weiter);
     EXPECT_EQ(messages->texts(), QStringList{"Es gibt keine eigenen Bilder! Ich verwende meine Bilder."});
     EXPECT_EQ(own.Level, 3);
