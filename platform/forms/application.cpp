@@ -60,6 +60,11 @@ Form* formOf(QObject* receiver)
 bool Application::notify(QObject* receiver, QEvent* event)
 {
     const auto type = event->type();
+    // An X server without a window manager maps a window where it stands in the stacking
+    // order: one shown again (the launcher's window after a restart) would stay behind what was
+    // made meanwhile (the new backdrop).
+    if (type == QEvent::Show && receiver->isWidgetType())
+        bringToFront(static_cast<QWidget*>(receiver));
     if (type != QEvent::KeyPress && type != QEvent::KeyRelease)
         return QApplication::notify(receiver, event);
     Form* form = formOf(receiver);
@@ -84,6 +89,15 @@ bool Application::notify(QObject* receiver, QEvent* event)
     QKeyEvent replaced(key->type(), key->key(), key->modifiers(), characterText(keyAscii),
                        key->isAutoRepeat(), static_cast<quint16>(key->count()));
     return QApplication::notify(receiver, &replaced);
+}
+
+bool bringToFront(QWidget* widget)
+{
+    const Qt::WindowType type = widget->windowType();
+    if (!widget->isWindow() || (type != Qt::Window && type != Qt::Dialog))
+        return false;
+    widget->raise();
+    return true;
 }
 
 int virtualKeyCode(int qtKey)

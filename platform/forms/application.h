@@ -5,7 +5,8 @@
 namespace platform {
 
 // The application object of every program and test: it gives forms the first look at keys
-// (key preview) before any control sees them.
+// (key preview) before any control sees them, and brings every window to the front as it
+// shows, with or without a window manager.
 class Application : public QApplication {
 public:
     Application(int& argc, char** argv);
@@ -14,6 +15,10 @@ public:
     int run();
     static bool mainLoopRunning();
 };
+
+// Raises a window of the program, as every window is raised when it shows; false for a widget
+// that is no such window (a control, a popup or tooltip, which place themselves).
+bool bringToFront(QWidget* widget);
 
 // Windows virtual-key code of a Qt key (F6 = 117, A = 65, Return = 13), 0 when it has none.
 int virtualKeyCode(int qtKey);

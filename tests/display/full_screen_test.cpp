@@ -1,78 +1,8 @@
-#include "fixture.h"
-#include "xserver.h"
+#include "on_screen_launcher.h"
 
-#include "platform/files.h"
-
-#include <QDir>
-#include <QProcess>
 #include <QTest>
 
 #include <csignal>
-
-using testing_support::PrivateXServer;
-
-namespace {
-
-const QString kLauncher = QString::fromUtf8("QL Tavoro ;   <F6> für Lehrermenü");
-const QString kBackdrop = "Hintergrund";
-const QRect kScreen(0, 0, 1920, 1080);
-
-// The real launcher of the built program folder on a wide screen, started from a folder of the
-// test's own with a data folder of its own.
-class OnScreenLauncher : public testing_support::SuiteTest {
-protected:
-    OnScreenLauncher() : server({1920, 1080})
-    {
-        QDir().mkpath(dataDir());
-        // The backup equals the central file, so the user's options below are kept.
-        QFile::copy(suite("options4.ini"), dataDir() + "/options4.bak");
-    }
-    ~OnScreenLauncher() override
-    {
-        if (launcher.state() != QProcess::NotRunning) {
-            launcher.kill();
-            launcher.waitForFinished(5000);
-        }
-    }
-
-    static QString suite(const QString& name) { return QStringLiteral(TAVORO_SUITE_DIR "/") + name; }
-
-    struct Options {
-        int backdrop = 0, taskbarVisible = -1, fullScreen = 0;
-    };
-
-    void start(const Options& o)
-    {
-        QStringList lines = platform::readTextFile(suite("options4.ini")).lines;
-        lines[0] = lines[1] = platform::formatNumber(o.backdrop);
-        lines[2] = platform::formatNumber(o.taskbarVisible);
-        lines[3] = platform::formatNumber(o.fullScreen);
-        lines[10] = platform::formatNumber(0);
-        writeFile(dataDir() + "/options4.ini", lines);
-        QProcessEnvironment environment = server.environment();
-        environment.insert("XDG_DATA_HOME", appDataDir());
-        launcher.setProcessEnvironment(environment);
-        launcher.setWorkingDirectory(root.path());
-        launcher.start(suite("startomo"), {});
-        ASSERT_TRUE(launcher.waitForStarted(10000));
-    }
-
-    // The backdrop and the launcher window once both are shown.
-    void waitForWindows(QRect& backdrop, QRect& window, qulonglong& backdropId, qulonglong& windowId)
-    {
-        windowId = server.waitForWindow(kLauncher, 30000);
-        backdropId = server.waitForWindow(kBackdrop, 30000);
-        ASSERT_NE(windowId, 0u);
-        ASSERT_NE(backdropId, 0u);
-        backdrop = server.geometry(backdropId);
-        window = server.geometry(windowId);
-    }
-
-    PrivateXServer server;
-    QProcess launcher;
-};
-
-} // namespace
 
 TEST_F(OnScreenLauncher, FullScreenOnAWideScreenIsCoveredByTheBackdropWithTheLauncherCentred)
 {

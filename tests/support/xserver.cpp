@@ -171,6 +171,11 @@ bool PrivateXServer::fullScreen(qulonglong window) const
     return xprop.readAllStandardOutput().contains("_NET_WM_STATE_FULLSCREEN");
 }
 
+qint64 PrivateXServer::processOf(qulonglong window) const
+{
+    return xdotool({QStringLiteral("getwindowpid"), QString::number(window)}).toLongLong();
+}
+
 QList<qulonglong> PrivateXServer::visibleWindows() const
 {
     QList<qulonglong> windows;
@@ -179,6 +184,29 @@ QList<qulonglong> PrivateXServer::visibleWindows() const
                                  .split(QLatin1Char('\n'), Qt::SkipEmptyParts))
         windows << id.toULongLong();
     return windows;
+}
+
+bool PrivateXServer::inFront(qulonglong window) const
+{
+    const QList<qulonglong> visible = visibleWindows();
+    if (!visible.contains(window))
+        return false;
+    const QRect place = geometry(window);
+    // The root's children, the front one first: "0x40000f "title": (...)  434x307+291+217 ...".
+    static const QRegularExpression child(QStringLiteral("^\\s*(0x[0-9a-f]+) .*\\s(\\d+)x(\\d+)\\+(-?\\d+)\\+(-?\\d+)\\s"));
+    for (const QString& line : run(QStringLiteral("xwininfo"), {QStringLiteral("-root"), QStringLiteral("-children")})
+                                   .split(QLatin1Char('\n'))) {
+        const QRegularExpressionMatch m = child.match(line);
+        if (!m.hasMatch())
+            continue;
+        const qulonglong id = m.captured(1).toULongLong(nullptr, 16);
+        if (id == window)
+            return true;
+        const QRect other(m.captured(4).toInt(), m.captured(5).toInt(), m.captured(2).toInt(), m.captured(3).toInt());
+        if (visible.contains(id) && other.intersects(place))
+            return false;
+    }
+    return false;
 }
 
 } // namespace testing_support

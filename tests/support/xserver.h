@@ -48,8 +48,13 @@ public:
     // Where the window lies on the screen, and whether it is in the full-screen state.
     QRect geometry(qulonglong window) const;
     bool fullScreen(qulonglong window) const;
+    // The process that shows the window, 0 when it names none.
+    qint64 processOf(qulonglong window) const;
     // Every visible window with a title.
     QList<qulonglong> visibleWindows() const;
+    // Whether the window is shown and no other visible window lies over any part of it: all of it
+    // is seen and every click on it reaches it.
+    bool inFront(qulonglong window) const;
     // Announces the work area as a desktop with a panel does (the root window's _NET_WORKAREA).
     void setWorkArea(const QRect& area) const;
 

@@ -1,0 +1,82 @@
+// The windows a pupil or teacher meets over the full-screen backdrop, on an X server without a
+// window manager (as on a kiosk): each stands wholly in front of the backdrop and takes clicks.
+#include "on_screen_launcher.h"
+
+#include <QTest>
+
+#include <csignal>
+
+using testing_support::twipsCentre;
+
+namespace {
+
+// A point given in pixels of the normal layout, in a window drawn `scale` times as large.
+QPoint scaled(QPoint pixel, double scale)
+{
+    return {qRound(pixel.x() * scale), qRound(pixel.y() * scale)};
+}
+
+class BackdropOnScreen : public OnScreenLauncher {
+protected:
+    // F6 shows the teacher menu; a click on "Lehrermenü" opens it, and its last item is "Optionen".
+    qulonglong openOptions(qulonglong window) const
+    {
+        const int height = server.geometry(window).height();
+        server.key(window, {"F6"});
+        if (!QTest::qWaitFor([&] { return server.geometry(window).height() > height; }, 10000))
+            return 0;
+        // On the menu's caption, at the bar's left end in both sizes of the layout.
+        server.click(window, {30, 9});
+        server.key(0, {"Up", "Return"});
+        return windowInFront("Optionen");
+    }
+};
+
+} // namespace
+
+// "Vollbild" turned on and off again with the backdrop on: after each OK the launcher's window
+// comes back in front of the new backdrop, and the clicks reach it, the last one its "Ende".
+TEST_F(BackdropOnScreen, TheLauncherRestartedByTheOptionsStandsInFrontOfItsBackdrop)
+{
+    start({.backdrop = -1, .taskbarVisible = 0});
+    qulonglong window = windowInFront(kLauncher);
+    ASSERT_NE(window, 0u);
+    for (const bool fullScreen : {true, false}) {
+        const qulonglong options = openOptions(window);
+        ASSERT_NE(options, 0u) << fullScreen;
+        const double scale = server.geometry(options).width() / 601.0;
+        server.click(options, scaled(twipsCentre(4920, 1320, 240, 375), scale));   // "Vollbild"
+        server.click(options, scaled(twipsCentre(2520, 4320, 1815, 375), scale));  // OK
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !server.visibleWindows().contains(options); }, 10000));
+        window = windowInFront(kLauncher);
+        ASSERT_NE(window, 0u) << fullScreen;
+        const QRect place = server.geometry(window);
+        EXPECT_TRUE(kScreen.contains(place)) << place.x() << ", " << place.y();
+        EXPECT_EQ(place.width() > 9105 / 15, fullScreen) << place.width();
+    }
+    // "Ende" (Command8): 6720, 4440 twips, 2055 x 735.
+    server.click(window, twipsCentre(6720, 4440, 2055, 735));
+    ASSERT_TRUE(launcher.waitForFinished(20000));
+    EXPECT_EQ(launcher.exitCode(), 0);
+}
+
+// The typewriter over its backdrop: the level dialog, the message that no own pictures are
+// there, and then the exercise's window, each wholly in front and answering a click.
+TEST_F(BackdropOnScreen, AnExercisesDialogAndMessageStandInFrontOfItsBackdrop)
+{
+    start(exercise, {.backdrop = -1, .taskbarVisible = 0}, "tastomat", {"Q"});
+    const qulonglong level = windowInFront("QL Tastomat");
+    ASSERT_NE(level, 0u);
+    // "Wörter mit eigenen Bildern": the program folder has none for the typewriter.
+    server.click(level, twipsCentre(375, 1125 + 3 * 840, 5775, 675));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !server.visibleWindows().contains(level); }, 10000));
+    const qulonglong message = windowInFront("QL Tastomat");
+    ASSERT_NE(message, 0u);
+    EXPECT_GT(testing_support::colourCount(server.grab(message), {{0, 0}, server.geometry(message).size()}), 20);
+    // OK, at the message's bottom right.
+    const QRect box = server.geometry(message);
+    server.click(message, {box.width() - 50, box.height() - 23});
+    EXPECT_NE(windowInFront(QString::fromUtf8("QL Tastomat ;   <F6> für Lehrermenü")), 0u);
+    ::kill(static_cast<pid_t>(exercise.processId()), SIGTERM);
+    EXPECT_TRUE(exercise.waitForFinished(10000));
+}
