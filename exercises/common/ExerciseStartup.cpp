@@ -5,6 +5,7 @@
 
 #include "platform/files.h"
 #include "platform/processes.h"
+#include "platform/services.h"
 
 #include <QDir>
 
@@ -58,6 +59,10 @@ QString helpFile(const SuiteOptions& options, bool launcherStarted)
 std::optional<LauncherStart> launcherReturn(const ExerciseState& state)
 {
     if (!state.launcherStarted() || state.TaskMode || state.options.Aufloesung != 0)
+        return std::nullopt;
+    // Beside the task manager (an exercise of its set outside assignment mode, as free writing
+    // always is) the launcher would only refuse, with a warning meant for the teacher.
+    if (platform::services().processes->isRunning(QStringLiteral("Pensumo.exe")))
         return std::nullopt;
     const QString args = state.PupilName.isEmpty()
                              ? QString()

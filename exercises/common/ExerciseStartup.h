@@ -30,7 +30,8 @@ struct LauncherStart {
     QString commandLine;
     QString currentFolder;
 };
-// None when started by hand, in assignment mode, in full-screen mode or with no launcher.
+// None when started by hand, in assignment mode, in full-screen mode, with no launcher, or while
+// the task manager runs for this user and data folder.
 std::optional<LauncherStart> launcherReturn(const ExerciseState& state);
 
 } // namespace exercise

@@ -90,9 +90,15 @@ TEST_F(StartupTest, SiblingLauncherStartsOneFolderUp)
     EXPECT_EQ(start->currentFolder, programDir() + "/..");
 }
 
-TEST_F(StartupTest, NoLauncherReturnByHandInAssignmentOrFullScreen)
+TEST_F(StartupTest, NoLauncherReturnByHandInAssignmentOrFullScreenOrBesideTheTaskManager)
 {
     addProgram("startomo");
+    ExerciseState besideTaskManager;
+    besideTaskManager.CommandLine = "Q03A";
+    processes->running = {"Pensumo.exe"};
+    EXPECT_FALSE(exercise::launcherReturn(besideTaskManager));
+    processes->running.clear();
+    EXPECT_TRUE(exercise::launcherReturn(besideTaskManager));
     ExerciseState byHand;
     byHand.CommandLine = "x";
     ExerciseState assignment;
