@@ -1,13 +1,13 @@
 #include "real_services.h"
 
 #include "forms/twips.h"
+#include "input_dropper.h"
 #include "processes.h"
 #include "termination.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QAbstractButton>
@@ -15,7 +15,6 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QScreen>
-#include <QThread>
 #include <QTimer>
 #include <QUrl>
 
@@ -60,56 +59,6 @@ bool RealProcesses::start(const QString& commandLine)
     return QProcess::startDetached(exe, argumentList(line.arguments), QDir::currentPath());
 }
 
-namespace {
-
-bool isUserInput(const QEvent* event)
-{
-    switch (event->type()) {
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::NonClientAreaMouseButtonPress:
-    case QEvent::NonClientAreaMouseButtonRelease:
-    case QEvent::NonClientAreaMouseButtonDblClick:
-    case QEvent::KeyPress:
-    case QEvent::KeyRelease:
-    case QEvent::ShortcutOverride:
-    case QEvent::Shortcut:
-    case QEvent::InputMethod:
-    case QEvent::Wheel:
-    case QEvent::ContextMenu:
-    case QEvent::TouchBegin:
-    case QEvent::TouchUpdate:
-    case QEvent::TouchEnd:
-    case QEvent::TabletPress:
-    case QEvent::TabletRelease:
-        return true;
-    case QEvent::Close:
-        // The window's close button; the program's own closing still works.
-        return event->spontaneous();
-    default:
-        return false;
-    }
-}
-
-// While a started program runs the windows do not respond: what the user clicks or types
-// meanwhile is dropped, never carried out once the program has ended.
-class InputDropper : public QObject {
-public:
-    InputDropper() { QCoreApplication::instance()->installEventFilter(this); }
-    ~InputDropper() override { QCoreApplication::instance()->removeEventFilter(this); }
-    InputDropper(const InputDropper&) = delete;
-    InputDropper& operator=(const InputDropper&) = delete;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override { return isUserInput(event); }
-};
-
-// Input made just before the child ended may still be on its way from the display server.
-constexpr int kSettleMs = 100;
-
-} // namespace
-
 bool RealProcesses::runAndWait(const QString& commandLine)
 {
     const CommandLine line = splitCommandLine(commandLine);
@@ -122,16 +71,11 @@ bool RealProcesses::runAndWait(const QString& commandLine)
     child.start(exe, argumentList(line.arguments));
     if (!child.waitForStarted())
         return false;
-    // Every event is taken (an event held back would be carried out later); input is dropped.
+    // The windows keep painting and their timers run; what is clicked or typed meanwhile is
+    // dropped, also what the display server sent just before the child ended.
     const InputDropper dropper;
     while (!child.waitForFinished(25))
         QCoreApplication::processEvents();
-    QElapsedTimer settle;
-    settle.start();
-    while (settle.elapsed() < kSettleMs) {
-        QCoreApplication::processEvents();
-        QThread::msleep(10);
-    }
     return true;
 }
 
@@ -154,12 +98,14 @@ QDateTime RealClock::now()
 
 void RealClock::sleep(int ms)
 {
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    // Deaf for its length: a click or key made meanwhile must not answer what comes after it.
+    const InputDropper dropper;
+    QCoreApplication::processEvents();
     // A logout ends the program now, not after the pauses of a presentation still running.
     if (terminationRequested())
         return;
     if (pauseUnlessTerminated(ms))
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        QCoreApplication::processEvents();
 }
 
 double RealClock::random()

@@ -40,7 +40,7 @@ class Clock {
 public:
     virtual ~Clock() = default;
     virtual QDateTime now() = 0;
-    // Paints what is pending, then blocks.
+    // Paints what is pending, then blocks; input made meanwhile is dropped.
     virtual void sleep(int ms) = 0;
     // Uniform in [0, 1); one generator per process, seeded once.
     virtual double random() = 0;

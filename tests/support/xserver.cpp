@@ -133,6 +133,18 @@ void PrivateXServer::key(qulonglong window, const QStringList& keys) const
     xdotool(QStringList{QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("100")} + keys);
 }
 
+void PrivateXServer::input(qulonglong window, const QList<QPoint>& clicks, const QStringList& keys) const
+{
+    const QString id = QString::number(window);
+    QStringList chain{QStringLiteral("windowfocus"), QStringLiteral("--sync"), id};
+    for (const QPoint& pixel : clicks)
+        chain << QStringLiteral("mousemove") << QStringLiteral("--window") << id << QString::number(pixel.x())
+              << QString::number(pixel.y()) << QStringLiteral("click") << QStringLiteral("1");
+    if (!keys.isEmpty())
+        chain << QStringLiteral("key") << QStringLiteral("--delay") << QStringLiteral("30") << keys;
+    xdotool(chain);
+}
+
 QImage PrivateXServer::grab(qulonglong window) const
 {
     QProcess import;

@@ -43,6 +43,9 @@ public:
     // Real key presses, in xdotool's names ("F6", "alt+m", "Return"), to the window after
     // focusing it, or with window 0 to what has the keyboard now (an open menu).
     void key(qulonglong window, const QStringList& keys) const;
+    // Real clicks at the pixels of the window, then real key presses, in one quick go as a
+    // child's impatient clicks and keys fall; the keys go to the window, focused first.
+    void input(qulonglong window, const QList<QPoint>& clicks, const QStringList& keys) const;
     // What the window shows on the screen now.
     QImage grab(qulonglong window) const;
     // Where the window lies on the screen, and whether it is in the full-screen state.
