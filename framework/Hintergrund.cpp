@@ -1,8 +1,10 @@
 #include "Hintergrund.h"
 
+#include "platform/forms/application.h"
 #include "platform/forms/twips.h"
 #include "platform/services.h"
 
+#include <QApplication>
 #include <QWindow>
 
 Hintergrund::Hintergrund(bool taskbarVisible, platform::Form& mainWindow)
@@ -53,4 +55,36 @@ void Hintergrund::restoreOwner()
 bool Hintergrund::Form_QueryUnload(platform::UnloadMode mode)
 {
     return mode != platform::UnloadMode::Code;
+}
+
+void Hintergrund::showEvent(QShowEvent* event)
+{
+    Form::showEvent(event);
+    raiseProgramWindows();
+}
+
+void Hintergrund::changeEvent(QEvent* event)
+{
+    Form::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange || !isActiveWindow())
+        return;
+    // The keys go to the window in front again, not to the backdrop.
+    if (QWidget* front = raiseProgramWindows())
+        front->activateWindow();
+}
+
+QWidget* Hintergrund::raiseProgramWindows()
+{
+    QWidget* modal = QApplication::activeModalWidget();
+    std::vector<QWidget*> windows{&mainWindow_};
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window != this && window != &mainWindow_ && window != modal)
+            windows.push_back(window);
+    if (modal)
+        windows.push_back(modal);
+    QWidget* front = nullptr;
+    for (QWidget* window : windows)
+        if (window->isVisible() && platform::bringToFront(window))
+            front = window;
+    return front;
 }

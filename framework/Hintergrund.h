@@ -8,7 +8,9 @@ class QWindow;
 
 // The black backdrop behind the exercise's main window: covers the work area (the taskbar stays
 // visible, option TVis) or the whole screen and becomes the main window's owner, so the main
-// window stays in front of it.
+// window stays in front of it. Whenever the backdrop itself comes to the front (it shows, or a
+// window manager raises it at a click), the program's other windows go back in front of it;
+// a window that shows later comes to the front by itself (platform::Application).
 class Hintergrund : public platform::Form {
     Q_OBJECT
 public:
@@ -20,9 +22,14 @@ public:
 protected:
     void Form_Load() override;
     bool Form_QueryUnload(platform::UnloadMode mode) override;
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void place();
+    // Raises the program's shown windows: the main window first, then the others, a modal one
+    // last; returns the one in front, or nullptr.
+    QWidget* raiseProgramWindows();
 
     const bool taskbarVisible_;
     platform::Form& mainWindow_;

@@ -1,5 +1,6 @@
 // The windows a pupil or teacher meets over the full-screen backdrop, on an X server without a
-// window manager (as on a kiosk): each stands wholly in front of the backdrop and takes clicks.
+// window manager (as on a kiosk) and with one: each stands wholly in front of the backdrop and
+// takes clicks.
 #include "on_screen_launcher.h"
 
 #include <QTest>
@@ -18,6 +19,8 @@ QPoint scaled(QPoint pixel, double scale)
 
 class BackdropOnScreen : public OnScreenLauncher {
 protected:
+    using OnScreenLauncher::OnScreenLauncher;
+
     // F6 shows the teacher menu; a click on "Lehrermenü" opens it, and its last item is "Optionen".
     qulonglong openOptions(qulonglong window) const
     {
@@ -30,7 +33,24 @@ protected:
         server.key(0, {"Up", "Return"});
         return windowInFront("Optionen");
     }
+
+    // Turns "Vollbild" over and presses OK; true once the dialog has gone.
+    bool toggleFullScreen(qulonglong options) const
+    {
+        const double scale = server.geometry(options).width() / 601.0;
+        server.click(options, scaled(twipsCentre(4920, 1320, 240, 375), scale));   // "Vollbild"
+        server.click(options, scaled(twipsCentre(2520, 4320, 1815, 375), scale));  // OK
+        return QTest::qWaitFor([&] { return !server.visibleWindows().contains(options); }, 10000);
+    }
 };
+
+// A window manager raises what is clicked; the backdrop lies behind everything else there is.
+class BackdropWithWindowManager : public BackdropOnScreen {
+protected:
+    BackdropWithWindowManager() : BackdropOnScreen(testing_support::PrivateXServer::WindowManager::Openbox) {}
+};
+
+const QPoint kBackdropCorner(5, 5);
 
 } // namespace
 
@@ -44,10 +64,7 @@ TEST_F(BackdropOnScreen, TheLauncherRestartedByTheOptionsStandsInFrontOfItsBackd
     for (const bool fullScreen : {true, false}) {
         const qulonglong options = openOptions(window);
         ASSERT_NE(options, 0u) << fullScreen;
-        const double scale = server.geometry(options).width() / 601.0;
-        server.click(options, scaled(twipsCentre(4920, 1320, 240, 375), scale));   // "Vollbild"
-        server.click(options, scaled(twipsCentre(2520, 4320, 1815, 375), scale));  // OK
-        ASSERT_TRUE(QTest::qWaitFor([&] { return !server.visibleWindows().contains(options); }, 10000));
+        ASSERT_TRUE(toggleFullScreen(options)) << fullScreen;
         window = windowInFront(kLauncher);
         ASSERT_NE(window, 0u) << fullScreen;
         const QRect place = server.geometry(window);
@@ -79,4 +96,30 @@ TEST_F(BackdropOnScreen, AnExercisesDialogAndMessageStandInFrontOfItsBackdrop)
     EXPECT_NE(windowInFront(QString::fromUtf8("QL Tastomat ;   <F6> für Lehrermenü")), 0u);
     ::kill(static_cast<pid_t>(exercise.processId()), SIGTERM);
     EXPECT_TRUE(exercise.waitForFinished(10000));
+}
+
+// Clicks on the backdrop with a window manager: the launcher, the options dialog and the launcher
+// restarted by it come back in front, and take the clicks that follow.
+TEST_F(BackdropWithWindowManager, AClickOnTheBackdropLeavesTheLaunchersWindowsInFront)
+{
+    ASSERT_TRUE(server.running()) << "scripts/setup installs openbox";
+    start({.backdrop = -1, .taskbarVisible = 0});
+    qulonglong window = windowInFront(kLauncher);
+    ASSERT_NE(window, 0u);
+    const qulonglong backdrop = server.waitForWindow(kBackdrop);
+    ASSERT_TRUE(server.clickActivating(backdrop, kBackdropCorner));
+    ASSERT_EQ(windowInFront(kLauncher), window);
+    const qulonglong options = openOptions(window);
+    ASSERT_NE(options, 0u);
+    ASSERT_TRUE(server.clickActivating(backdrop, kBackdropCorner));
+    ASSERT_EQ(windowInFront("Optionen"), options);
+    ASSERT_TRUE(toggleFullScreen(options));
+    window = windowInFront(kLauncher);
+    ASSERT_NE(window, 0u);
+    ASSERT_TRUE(server.clickActivating(server.waitForWindow(kBackdrop), kBackdropCorner));
+    ASSERT_EQ(windowInFront(kLauncher), window);
+    const double scale = server.geometry(window).width() / 607.0;
+    server.click(window, scaled(twipsCentre(6720, 4440, 2055, 735), scale));   // "Ende"
+    ASSERT_TRUE(launcher.waitForFinished(20000));
+    EXPECT_EQ(launcher.exitCode(), 0);
 }

@@ -18,7 +18,8 @@ inline const QRect kScreen(0, 0, 1920, 1080);
 // test's own with a data folder of its own.
 class OnScreenLauncher : public testing_support::SuiteTest {
 protected:
-    OnScreenLauncher() : server({1920, 1080})
+    explicit OnScreenLauncher(testing_support::PrivateXServer::WindowManager manager = {})
+        : server({1920, 1080}, manager)
     {
         QDir().mkpath(dataDir());
         // The backup equals the central file, so the user's options below are kept.

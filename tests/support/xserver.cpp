@@ -26,7 +26,7 @@ int colourCount(const QImage& image, const QRect& area)
     return static_cast<int>(seen.size());
 }
 
-PrivateXServer::PrivateXServer(QSize screen)
+PrivateXServer::PrivateXServer(QSize screen, WindowManager manager)
 {
     // Xvfb picks a free display itself and writes its number to the descriptor given.
     int pipeFds[2];
@@ -58,10 +58,39 @@ PrivateXServer::PrivateXServer(QSize screen)
     ::close(pipeFds[0]);
     if (!number.isEmpty())
         display_ = QStringLiteral(":") + QString::fromLatin1(number);
+    if (running() && manager == WindowManager::Openbox && !startWindowManager())
+        display_.clear();
+}
+
+// Ready once it announces itself on the root window, as a window manager of the freedesktop
+// conventions does.
+bool PrivateXServer::startWindowManager()
+{
+    const QByteArray display = "DISPLAY=" + display_.toLatin1();
+    // Its own default settings, whatever the user running the tests has set up.
+    const char* argv[] = {"env", display.constData(), "openbox", "--sm-disable", "--config-file",
+                          "/etc/xdg/openbox/rc.xml", nullptr};
+    if (posix_spawnp(&windowManager_, "env", nullptr, nullptr, const_cast<char**>(argv), environ) != 0) {
+        windowManager_ = -1;
+        return false;
+    }
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < 10000) {
+        if (run(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")})
+                .contains(QLatin1String("window id")))
+            return true;
+        QThread::msleep(50);
+    }
+    return false;
 }
 
 PrivateXServer::~PrivateXServer()
 {
+    if (windowManager_ > 0) {
+        ::kill(windowManager_, SIGTERM);
+        ::waitpid(windowManager_, nullptr, 0);
+    }
     if (server_ <= 0)
         return;
     ::kill(server_, SIGTERM);
@@ -123,6 +152,25 @@ void PrivateXServer::click(qulonglong window, QPoint pixel) const
     xdotool({QStringLiteral("mousemove"), QStringLiteral("--window"), QString::number(window),
              QString::number(pixel.x()), QString::number(pixel.y()), QStringLiteral("click"),
              QStringLiteral("1")});
+}
+
+bool PrivateXServer::clickActivating(qulonglong window, QPoint pixel) const
+{
+    // Every change of the root's active window, after a first line with the value it has now.
+    QProcess spy;
+    spy.setProcessEnvironment(environment());
+    spy.start(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("-spy"), QStringLiteral("_NET_ACTIVE_WINDOW")});
+    const auto nextLine = [&spy] {
+        QElapsedTimer timer;
+        timer.start();
+        while (!spy.canReadLine() && timer.elapsed() < 10000)
+            spy.waitForReadyRead(100);
+        return !spy.readLine().isEmpty();
+    };
+    const bool changed = nextLine() && (click(window, pixel), nextLine());
+    spy.kill();
+    spy.waitForFinished();
+    return changed;
 }
 
 void PrivateXServer::key(qulonglong window, const QStringList& keys) const
@@ -204,18 +252,36 @@ bool PrivateXServer::inFront(qulonglong window) const
     if (!visible.contains(window))
         return false;
     const QRect place = geometry(window);
-    // The root's children, the front one first: "0x40000f "title": (...)  434x307+291+217 ...".
-    static const QRegularExpression child(QStringLiteral("^\\s*(0x[0-9a-f]+) .*\\s(\\d+)x(\\d+)\\+(-?\\d+)\\+(-?\\d+)\\s"));
-    for (const QString& line : run(QStringLiteral("xwininfo"), {QStringLiteral("-root"), QStringLiteral("-children")})
+    // The root's children, the front one first, each with the windows inside it (a window
+    // manager puts each program window into a frame of its own): lines such as
+    // "     0x40000f "QL Tastomat": ("tastomat" "QL Tastomat")  434x307+291+217  +291+217",
+    // indented by their depth, the last two numbers where the window lies on the screen.
+    static const QRegularExpression line(QStringLiteral(
+        "^( *)(0x[0-9a-f]+) .*\\s(\\d+)x(\\d+)\\+-?\\d+\\+-?\\d+\\s+\\+?(-?\\d+)\\+?(-?\\d+)\\s*$"));
+    struct TopLevel {
+        QRect place;
+        bool shown = false;
+        bool holdsWindow = false;
+    };
+    std::vector<TopLevel> stack;
+    qsizetype topIndent = -1;
+    for (const QString& text : run(QStringLiteral("xwininfo"), {QStringLiteral("-root"), QStringLiteral("-tree")})
                                    .split(QLatin1Char('\n'))) {
-        const QRegularExpressionMatch m = child.match(line);
+        const QRegularExpressionMatch m = line.match(text);
         if (!m.hasMatch())
             continue;
-        const qulonglong id = m.captured(1).toULongLong(nullptr, 16);
-        if (id == window)
+        const qulonglong id = m.captured(2).toULongLong(nullptr, 16);
+        if (topIndent < 0)
+            topIndent = m.capturedLength(1);
+        if (m.capturedLength(1) == topIndent)
+            stack.push_back({QRect(m.captured(5).toInt(), m.captured(6).toInt(), m.captured(3).toInt(), m.captured(4).toInt())});
+        stack.back().shown = stack.back().shown || visible.contains(id);
+        stack.back().holdsWindow = stack.back().holdsWindow || id == window;
+    }
+    for (const TopLevel& top : stack) {
+        if (top.holdsWindow)
             return true;
-        const QRect other(m.captured(4).toInt(), m.captured(5).toInt(), m.captured(2).toInt(), m.captured(3).toInt());
-        if (visible.contains(id) && other.intersects(place))
+        if (top.shown && top.place.intersects(place))
             return false;
     }
     return false;

@@ -23,14 +23,18 @@ inline QPoint twipsCentre(int left, int top, int width, int height)
 int colourCount(const QImage& image, const QRect& area);
 
 // A private X server (Xvfb) of the test's own, on which the real programs run and receive real
-// mouse clicks (xdotool), as a pupil's or teacher's clicks reach them.
+// mouse clicks (xdotool), as a pupil's or teacher's clicks reach them. It runs no window manager,
+// as on a kiosk, unless one is asked for: then a small desktop's one (openbox) frames, stacks and
+// focuses the windows.
 class PrivateXServer {
 public:
-    explicit PrivateXServer(QSize screen = {1024, 768});
+    enum class WindowManager { None, Openbox };
+    explicit PrivateXServer(QSize screen = {1024, 768}, WindowManager manager = WindowManager::None);
     ~PrivateXServer();
     PrivateXServer(const PrivateXServer&) = delete;
     PrivateXServer& operator=(const PrivateXServer&) = delete;
 
+    // The server, and the window manager when one was asked for, are ready.
     bool running() const { return !display_.isEmpty(); }
     // The environment for a program shown on this server.
     QProcessEnvironment environment() const;
@@ -40,6 +44,9 @@ public:
     qulonglong waitForWindow(const QString& title, int ms = 30000) const;
     // A real click at `pixel`, relative to the window's top-left corner.
     void click(qulonglong window, QPoint pixel) const;
+    // A click that a window manager answers by activating (and raising) the window clicked: true
+    // once it has changed the active window, which it does before the program hears of it.
+    bool clickActivating(qulonglong window, QPoint pixel) const;
     // Real key presses, in xdotool's names ("F6", "alt+m", "Return"), to the window after
     // focusing it, or with window 0 to what has the keyboard now (an open menu).
     void key(qulonglong window, const QStringList& keys) const;
@@ -64,8 +71,10 @@ public:
 private:
     QString run(const QString& tool, const QStringList& arguments) const;
     QString xdotool(const QStringList& arguments) const;
+    bool startWindowManager();
 
     pid_t server_ = -1;
+    pid_t windowManager_ = -1;
     QString display_;
 };
 
