@@ -77,6 +77,22 @@ TEST_F(BackdropOnScreen, TheLauncherRestartedByTheOptionsStandsInFrontOfItsBackd
     EXPECT_EQ(launcher.exitCode(), 0);
 }
 
+// A second start calls the running launcher to the front: its window gets the keys and stands in
+// front, not its backdrop.
+TEST_F(BackdropOnScreen, ASecondStartCallsTheLauncherInFrontOfItsBackdrop)
+{
+    start({.backdrop = -1, .taskbarVisible = 0});
+    const qulonglong window = windowInFront(kLauncher);
+    ASSERT_NE(window, 0u);
+    QProcess second;
+    start(second, {.backdrop = -1, .taskbarVisible = 0}, "startomo", {});
+    ASSERT_TRUE(second.waitForFinished(20000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return server.focusWindow() == window; }, 10000));
+    EXPECT_TRUE(server.inFront(window));
+    server.click(window, twipsCentre(6720, 4440, 2055, 735));   // "Ende"
+    ASSERT_TRUE(launcher.waitForFinished(20000));
+}
+
 // The typewriter over its backdrop: the level dialog, the message that no own pictures are
 // there, and then the exercise's window, each wholly in front and answering a click.
 TEST_F(BackdropOnScreen, AnExercisesDialogAndMessageStandInFrontOfItsBackdrop)

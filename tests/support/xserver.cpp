@@ -231,6 +231,11 @@ bool PrivateXServer::fullScreen(qulonglong window) const
     return xprop.readAllStandardOutput().contains("_NET_WM_STATE_FULLSCREEN");
 }
 
+qulonglong PrivateXServer::focusWindow() const
+{
+    return xdotool({QStringLiteral("getwindowfocus")}).toULongLong();
+}
+
 qint64 PrivateXServer::processOf(qulonglong window) const
 {
     return xdotool({QStringLiteral("getwindowpid"), QString::number(window)}).toLongLong();

@@ -58,6 +58,8 @@ public:
     // Where the window lies on the screen, and whether it is in the full-screen state.
     QRect geometry(qulonglong window) const;
     bool fullScreen(qulonglong window) const;
+    // The window that has the keyboard, 0 for none.
+    qulonglong focusWindow() const;
     // The process that shows the window, 0 when it names none.
     qint64 processOf(qulonglong window) const;
     // Every visible window with a title.
