@@ -121,14 +121,6 @@ void Form1::endIfAnotherCopyRuns()
         unload();
         platform::End();
     }
-    instance_->setActivationHandler([] {
-        for (platform::Form* form : platform::loadedForms()) {
-            if (form->isVisible()) {
-                form->raise();
-                form->activateWindow();
-            }
-        }
-    });
 }
 
 void Form1::prepareDataFolder()

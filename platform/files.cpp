@@ -221,6 +221,21 @@ bool folderExists(const QString& path)
     return QFileInfo(resolvePathNoCase(path)).isDir();
 }
 
+QString folderIdentity(const QString& path)
+{
+    if (path.isEmpty())
+        return {};
+    // The part that exists has its links resolved; the rest is only cleaned.
+    QString existing = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    QString missing;
+    while (!QFileInfo::exists(existing)) {
+        const QFileInfo info(existing);
+        missing.prepend(QLatin1Char('/') + info.fileName());
+        existing = info.absolutePath();
+    }
+    return QDir::cleanPath(QFileInfo(existing).canonicalFilePath() + missing);
+}
+
 TextFile readTextFile(const QString& path, bool utf8WhenValid)
 {
     const QString real = resolvePathNoCase(path);

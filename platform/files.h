@@ -40,6 +40,9 @@ QString resolveNoCase(const QString& folder, const QString& name);
 QString resolvePathNoCase(const QString& path);
 bool fileExists(const QString& path);   // a regular file, name looked up without regard to case
 bool folderExists(const QString& path);
+// One spelling for every spelling of a folder ("X", "X/", "X/./", a link to X): absolute, cleaned,
+// with links resolved as far as the folder exists.
+QString folderIdentity(const QString& path);
 
 struct TextFile {
     QStringList lines;

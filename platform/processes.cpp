@@ -125,9 +125,9 @@ bool processRunning(const QString& programName, const std::vector<RunningProcess
     const QString wanted = runningName(programName);
     if (wanted.isEmpty())
         return false;
-    const QString folder = QDir::cleanPath(appDataFolder);
+    const QString folder = folderIdentity(appDataFolder);
     return std::any_of(processes.begin(), processes.end(), [&](const RunningProcess& p) {
-        return p.owner == owner && QDir::cleanPath(p.appDataFolder) == folder
+        return p.owner == owner && folderIdentity(p.appDataFolder) == folder
                && p.executableName.endsWith(wanted, Qt::CaseInsensitive);
     });
 }

@@ -1,5 +1,6 @@
 #include "real_services.h"
 
+#include "forms/end.h"
 #include "forms/twips.h"
 #include "input_dropper.h"
 #include "processes.h"
@@ -52,6 +53,9 @@ QStringList argumentList(const QString& arguments)
 
 bool RealProcesses::start(const QString& commandLine)
 {
+    // A program ending by a signal starts none: the session it would run in is ending.
+    if (terminationRequested())
+        return false;
     const CommandLine line = splitCommandLine(commandLine);
     const QString exe = executableFor(line.program);
     if (exe.isEmpty())
@@ -59,8 +63,28 @@ bool RealProcesses::start(const QString& commandLine)
     return QProcess::startDetached(exe, argumentList(line.arguments), QDir::currentPath());
 }
 
+namespace {
+
+// A program ending by a signal ends the program it waits for too, as the system would, and
+// waits for it; one that does not end in time is killed.
+constexpr int kChildEndMs = 2000;
+
+bool endChild(QProcess& child)
+{
+    child.terminate();
+    if (!child.waitForFinished(kChildEndMs)) {
+        child.kill();
+        child.waitForFinished();
+    }
+    return true;
+}
+
+} // namespace
+
 bool RealProcesses::runAndWait(const QString& commandLine)
 {
+    if (terminationRequested())
+        return false;
     const CommandLine line = splitCommandLine(commandLine);
     const QString exe = executableFor(line.program);
     if (exe.isEmpty())
@@ -74,8 +98,11 @@ bool RealProcesses::runAndWait(const QString& commandLine)
     // The windows keep painting and their timers run; what is clicked or typed meanwhile is
     // dropped, also what the display server sent just before the child ended.
     const InputDropper dropper;
-    while (!child.waitForFinished(25))
+    while (!child.waitForFinished(25)) {
         QCoreApplication::processEvents();
+        if (terminationRequested())
+            return endChild(child);
+    }
     return true;
 }
 
@@ -147,9 +174,31 @@ void RealClock::stopTimer(int id)
     }
 }
 
+namespace {
+
+// The answer of a box that nobody answers: the one that changes nothing.
+MessageAnswer dismissed(MessageButtons buttons)
+{
+    switch (buttons) {
+    case MessageButtons::Ok: return MessageAnswer::Ok;
+    case MessageButtons::YesNo: return MessageAnswer::No;
+    default: return MessageAnswer::Cancel;
+    }
+}
+
+// Once the program ends, or a signal ends it, nobody is there to read a box.
+bool nobodyAnswers()
+{
+    return programEnded() || terminationRequested();
+}
+
+} // namespace
+
 MessageAnswer RealMessageBoxes::show(const QString& text, MessageButtons buttons, MessageIcon icon,
                                      const QString& title)
 {
+    if (nobodyAnswers())
+        return dismissed(buttons);
     QMessageBox box;
     box.setWindowTitle(title.isEmpty() ? QCoreApplication::applicationName() : title);
     box.setText(text);
@@ -175,7 +224,11 @@ MessageAnswer RealMessageBoxes::show(const QString& text, MessageButtons buttons
         if (QAbstractButton* b = box.button(button))
             b->setText(text);
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
-    switch (box.exec()) {
+    const int answer = box.exec();
+    // A box the signal closed: its caller goes on as if it had been dismissed.
+    if (nobodyAnswers())
+        return dismissed(buttons);
+    switch (answer) {
     case QMessageBox::Cancel: return MessageAnswer::Cancel;
     case QMessageBox::Yes: return MessageAnswer::Yes;
     case QMessageBox::No: return MessageAnswer::No;

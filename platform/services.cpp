@@ -3,6 +3,7 @@
 #include "printer.h"
 #include "printer_on_demand.h"
 #include "real_services.h"
+#include "termination.h"
 
 #include <QDir>
 #include <QStringList>
@@ -31,6 +32,7 @@ void startProgram(int argc, char** argv)
     s.help = std::make_unique<RealHelpViewer>();
     s.display = std::make_unique<RealDisplay>();
     s.printer = std::make_unique<PrinterOnDemand>();
+    handleTermination();
     enterProgramFolder();
 }
 

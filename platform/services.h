@@ -25,9 +25,11 @@ public:
 class Processes {
 public:
     virtual ~Processes() = default;
-    // Starts without waiting, in the caller's current folder. False when it could not start.
+    // Starts without waiting, in the caller's current folder. False when it could not start,
+    // and once a signal ends this program (see termination.h).
     virtual bool start(const QString& commandLine) = 0;
     // Starts and waits for the end; windows keep painting, and input made meanwhile is dropped.
+    // A signal that ends this program ends the child too, and waits for it.
     virtual bool runAndWait(const QString& commandLine) = 0;
     // Whether a process of this user and application-data folder whose executable name ends in
     // the program's name is running.
@@ -56,7 +58,8 @@ enum class MessageAnswer { Ok, Cancel, Yes, No, Retry };
 class MessageBoxes {
 public:
     virtual ~MessageBoxes() = default;
-    // An empty title means the program's name.
+    // An empty title means the program's name. Once the program ends or a signal ends it no box
+    // is shown and an open one closes: the answer is then Ok, No or Cancel, which changes nothing.
     virtual MessageAnswer show(const QString& text, MessageButtons buttons = MessageButtons::Ok,
                                MessageIcon icon = MessageIcon::None, const QString& title = {}) = 0;
 };
@@ -97,7 +100,8 @@ struct Services {
 
 Services& services();
 // The first step of every program's main(): installs the real implementations (`argc`/`argv`
-// give the program's own arguments) and makes the program folder the current folder, as a
+// give the program's own arguments), takes SIGTERM and SIGHUP as a close by the system
+// (termination.h) and makes the program folder the current folder, as a
 // desktop shortcut's start folder would, so names relative to it (word pictures, own pictures,
 // table pictures) resolve however the program was started.
 void startProgram(int argc, char** argv);

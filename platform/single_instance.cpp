@@ -1,26 +1,39 @@
 #include "single_instance.h"
 
+#include "files.h"
+#include "forms/application.h"
 #include "services.h"
 
+#include <QApplication>
 #include <QCryptographicHash>
+#include <QDeadlineTimer>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QSocketNotifier>
 #include <QThread>
+#include <QWidget>
+#include <QWindow>
 
+#include <algorithm>
 #include <cstring>
 
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/file.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
 namespace platform {
 
 namespace {
+
+// How long a later copy tries to reach the running one, and then waits for its answer (a copy
+// in a blocking pause answers after it).
+constexpr int kCallMs = 3000;
+constexpr int kAnswerMs = 1000;
 
 // The user's runtime folder; a private folder below the temp folder where there is none.
 QString runtimeFolder()
@@ -46,12 +59,57 @@ bool socketAddress(const QString& file, sockaddr_un& address)
     return true;
 }
 
+// Whether the descriptor is still the file of that name: a copy that ended removed its lock
+// file, and a lock on the removed file would keep nobody out.
+bool stillNamed(int fd, const QString& file)
+{
+    struct stat held {};
+    struct stat named {};
+    return ::fstat(fd, &held) == 0 && ::stat(QFile::encodeName(file).constData(), &named) == 0
+           && held.st_dev == named.st_dev && held.st_ino == named.st_ino;
+}
+
+// How many windows a window belongs to, one above the other: 0 for a backdrop, 1 for the main
+// window shown over it.
+int ownerDepth(const QWidget* window)
+{
+    int depth = 0;
+    for (const QWindow* w = window->windowHandle(); w && (w = w->transientParent());)
+        ++depth;
+    return depth;
+}
+
 } // namespace
 
-SingleInstance::SingleInstance(const QString& programName, QObject* parent) : QObject(parent)
+void bringWindowsToFront()
 {
-    // Per program and user; the data folder in the name keeps separate data folders apart.
-    const QByteArray where = services().paths->appDataFolder().toUtf8();
+    std::vector<QWidget*> windows;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->isVisible())
+            windows.push_back(window);
+    std::stable_sort(windows.begin(), windows.end(),
+                     [](const QWidget* a, const QWidget* b) { return ownerDepth(a) < ownerDepth(b); });
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        windows.erase(std::remove(windows.begin(), windows.end(), modal), windows.end());
+        windows.push_back(modal);
+    }
+    QWidget* front = nullptr;
+    for (QWidget* window : windows) {
+        if (window->isMinimized())
+            window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+        if (bringToFront(window))
+            front = window;
+    }
+    if (front)
+        front->activateWindow();
+}
+
+SingleInstance::SingleInstance(const QString& programName, QObject* parent)
+    : QObject(parent), onActivate_(bringWindowsToFront)
+{
+    // Per program and user; the data folder in the name keeps separate data folders apart, and
+    // every spelling of one folder gives the same name.
+    const QByteArray where = folderIdentity(services().paths->appDataFolder()).toUtf8();
     const QString hash = QString::fromLatin1(
         QCryptographicHash::hash(where, QCryptographicHash::Sha1).toHex().left(12));
     name_ = QStringLiteral("tavoro-%1-%2-%3").arg(programName.toLower()).arg(::getuid()).arg(hash);
@@ -63,20 +121,19 @@ SingleInstance::~SingleInstance()
         ::close(listenFd_);
         QFile::remove(socketFile_);
     }
-    if (lockFd_ >= 0)
+    if (lockFd_ >= 0) {
+        // Removed while still held: a copy starting now locks a new file of that name.
+        QFile::remove(lockFile_);
         ::close(lockFd_);
+    }
 }
 
 bool SingleInstance::anotherRunning()
 {
     const QString folder = runtimeFolder() + QLatin1Char('/');
     socketFile_ = folder + name_ + QStringLiteral(".socket");
-    const QString lockFile = folder + name_ + QStringLiteral(".lock");
-    lockFd_ = ::open(QFile::encodeName(lockFile).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    // Without a lock file this copy cannot tell, and runs rather than refuse the pupil.
-    if (lockFd_ >= 0 && ::flock(lockFd_, LOCK_EX | LOCK_NB) != 0) {
-        ::close(lockFd_);
-        lockFd_ = -1;
+    lockFile_ = folder + name_ + QStringLiteral(".lock");
+    if (!lock(lockFile_)) {
         askToComeToTheFront();
         return true;
     }
@@ -84,24 +141,45 @@ bool SingleInstance::anotherRunning()
     return false;
 }
 
-// A connection is the request. The winner may not listen yet when both started at once: it is
-// given a moment.
+// False when another copy holds the lock. Without a lock file this copy cannot tell, and runs
+// rather than refuse the pupil.
+bool SingleInstance::lock(const QString& lockFile)
+{
+    while (true) {
+        const int fd = ::open(QFile::encodeName(lockFile).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+        if (fd < 0)
+            return true;
+        if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+            ::close(fd);
+            return false;
+        }
+        if (stillNamed(fd, lockFile)) {
+            lockFd_ = fd;
+            return true;
+        }
+        ::close(fd);
+    }
+}
+
+// A connection is the request; the running copy answers once it has come to the front. The
+// winner may not listen yet when both started at once: it is given a moment.
 void SingleInstance::askToComeToTheFront() const
 {
     sockaddr_un address;
     if (!socketAddress(socketFile_, address))
         return;
-    QElapsedTimer waited;
-    waited.start();
-    while (waited.elapsed() < 3000) {
+    const QDeadlineTimer deadline(kCallMs);
+    while (!deadline.hasExpired()) {
         const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
         if (fd < 0)
             return;
-        const bool called =
-            ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
-        ::close(fd);
-        if (called)
+        if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0) {
+            pollfd answer{fd, POLLIN, 0};
+            ::poll(&answer, 1, kAnswerMs);
+            ::close(fd);
             return;
+        }
+        ::close(fd);
         QThread::msleep(50);
     }
 }
@@ -130,9 +208,11 @@ void SingleInstance::listen()
 void SingleInstance::acceptCalls()
 {
     for (int peer; (peer = ::accept4(listenFd_, nullptr, nullptr, SOCK_CLOEXEC)) >= 0;) {
-        ::close(peer);
         if (onActivate_)
             onActivate_();
+        const char done = 1;
+        [[maybe_unused]] const ssize_t written = ::send(peer, &done, 1, MSG_NOSIGNAL);
+        ::close(peer);
     }
 }
 

@@ -1,9 +1,11 @@
 #include "termination.h"
 
 #include "forms/end.h"
+#include "forms/form.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDeadlineTimer>
+#include <QDialog>
 #include <QSocketNotifier>
 #include <QThread>
 
@@ -20,6 +22,8 @@ namespace {
 
 int g_pipe[2] = {-1, -1};
 bool g_requested = false;
+bool g_closing = false;
+bool g_finished = false;
 
 void onSignal(int)
 {
@@ -27,21 +31,31 @@ void onSignal(int)
     [[maybe_unused]] const ssize_t written = ::write(g_pipe[1], &byte, 1);
 }
 
-// Carries the signal from the pipe to the handlers, once.
+// Nothing waits for the user any more: the modal loops end, and every loop started later
+// returns at once.
+void stopWaiting()
+{
+    closeOpenDialogs();
+    for (Form* form : std::vector<Form*>(loadedForms()))
+        if (form->isModal())
+            form->hide();
+    QCoreApplication::exit(0);
+}
+
+// Carries the signal from the pipe into the program, once.
 class TerminationNotice : public QObject {
     Q_OBJECT
 public:
     explicit TerminationNotice(QObject* parent) : QObject(parent)
     {
         auto* notifier = new QSocketNotifier(g_pipe[0], QSocketNotifier::Read, this);
-        connect(notifier, &QSocketNotifier::activated, this, [this, notifier] {
+        connect(notifier, &QSocketNotifier::activated, this, [notifier] {
             notifier->setEnabled(false);
             g_requested = true;
-            emit terminating();
-            // Ended as End ends it: a form shown modally at start-up would otherwise just close
-            // and leave the program to run on into its main loop.
-            runHandler([] { End(); });
-            QCoreApplication::exit(0);
+            stopWaiting();
+            // Inside a handler the close waits until the handlers have been unwound.
+            if (!handlerRunning())
+                finishTermination();
         });
     }
 
@@ -64,7 +78,18 @@ TerminationNotice* notice()
     return instance;
 }
 
+bool stillLoaded(const Form* form)
+{
+    const auto& forms = loadedForms();
+    return std::find(forms.begin(), forms.end(), form) != forms.end();
+}
+
 } // namespace
+
+void handleTermination()
+{
+    notice();
+}
 
 void onTermination(QObject* context, std::function<void()> handler)
 {
@@ -75,6 +100,11 @@ void onTermination(QObject* context, std::function<void()> handler)
 bool terminationRequested()
 {
     return g_requested;
+}
+
+bool closingBySystem()
+{
+    return g_closing;
 }
 
 bool pauseUnlessTerminated(int ms)
@@ -90,6 +120,28 @@ bool pauseUnlessTerminated(int ms)
         ready = ::poll(&signal, 1, static_cast<int>(deadline.remainingTime()));
     while (ready < 0 && errno == EINTR);
     return ready > 0;
+}
+
+void closeOpenDialogs()
+{
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* dialog = qobject_cast<QDialog*>(window); dialog && dialog->isVisible())
+            dialog->reject();
+}
+
+void finishTermination()
+{
+    if (!g_requested || g_finished)
+        return;
+    g_finished = true;
+    g_closing = true;
+    if (TerminationNotice* n = notice())
+        emit n->terminating();
+    // Forms unloaded by an earlier one's unload (a backdrop) are skipped.
+    for (Form* form : std::vector<Form*>(loadedForms()))
+        if (stillLoaded(form))
+            form->unload();
+    runHandler([] { End(); });
 }
 
 } // namespace platform

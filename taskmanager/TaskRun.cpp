@@ -3,6 +3,7 @@
 #include "TRAVEK.h"
 
 #include "platform/services.h"
+#include "platform/termination.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -55,7 +56,10 @@ bool TaskRun::run(const ResolvedSet& programs, int allowedErrors, const QString&
         return false;
     }
     start(programs[0], allowedErrors);
-    for (int position = 1; position < kPositions && !breakByAdmin(); ++position)
+    // A logout ends the running program; the rest of the set is not started, and what the
+    // pupil did so far is collected as after an abort.
+    for (int position = 1;
+         position < kPositions && !platform::terminationRequested() && !breakByAdmin(); ++position)
         start(programs[position], allowedErrors);
     if (!taskLog.isEmpty())
         if (const platform::FileError error = collect(taskLog); error.failed()) {

@@ -14,10 +14,6 @@ int main(int argc, char** argv)
         return 0;
     taskmanager::TaskManagerState state;
     taskmanager::Form1 form(state);
-    instance.setActivationHandler([&form] {
-        form.raise();
-        form.activateWindow();
-    });
     form.show();
     return app.run();
 }

@@ -17,7 +17,6 @@
 #include "platform/forms/end.h"
 #include "platform/forms/twips.h"
 #include "platform/services.h"
-#include "platform/termination.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -155,7 +154,6 @@ void ExerciseForm::Form_Load()
 {
     if (secondInstance())
         platform::End();
-    platform::onTermination(this, [this] { platform::runHandler([this] { closeBySystem(); }); });
     TRAVEK::RemoveOrphanedTempFiles();
     centerOnScreen();
     if (config.scratch == ExerciseConfig::ScratchFile::AtStart)
@@ -176,11 +174,6 @@ void ExerciseForm::Form_Load()
 bool ExerciseForm::secondInstance()
 {
     instance_ = std::make_unique<platform::SingleInstance>(config.program);
-    instance_->setActivationHandler([this] {
-        showNormal();
-        raise();
-        activateWindow();
-    });
     if (!instance_->anotherRunning())
         return false;
     setCaption(QStringLiteral("-<[Zweite Instanz]>-"));
@@ -247,19 +240,12 @@ bool ExerciseForm::Form_QueryUnload(platform::UnloadMode mode)
     return mode != platform::UnloadMode::Code && state.TaskMode;
 }
 
-// A logout or shutdown: the unload runs, but nobody is there to return to.
-void ExerciseForm::closeBySystem()
-{
-    closedBySystem_ = true;
-    unload();
-    platform::End();
-}
-
+// At a logout or shutdown the unload runs too, but starts no launcher (the process service
+// starts nothing then).
 void ExerciseForm::Form_Unload()
 {
     proto_.reset();
-    if (!closedBySystem_)
-        returnToLauncher();
+    returnToLauncher();
     if (config.backdropController) {
         HG.reset();
         return;

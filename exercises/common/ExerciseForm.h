@@ -136,9 +136,7 @@ private:
     void showBlockResult(int blockSize);
     void returnToLauncher();
     void removeBackdrop();
-    void closeBySystem();
 
     std::unique_ptr<platform::SingleInstance> instance_;
     std::unique_ptr<ProtokollClass> proto_;
-    bool closedBySystem_ = false;
 };

@@ -7,6 +7,7 @@
 #include "twips.h"
 #include "platform/files.h"
 #include "platform/services.h"
+#include "platform/termination.h"
 
 #include <QCloseEvent>
 #include <QEventLoop>
@@ -126,7 +127,8 @@ void Form::setVisible(bool visible)
 {
     if (visible && !loaded_)
         load();
-    if (visible && (programEnded() || !loaded_))
+    // Nothing new comes on the screen once the program ends or a signal ends it.
+    if (visible && (programEnded() || terminationRequested() || !loaded_))
         return;
     if (visible && centeredWhenShown_ && !isVisible())
         centerOnScreen();
@@ -140,9 +142,8 @@ void Form::setVisible(bool visible)
 void Form::showModal()
 {
     load();
-    if (programEnded())
-        throw ProgramEnded{};
-    if (!loaded_)
+    unwindIfEnding();
+    if (!loaded_ || closingBySystem())
         return;
     setWindowModality(Qt::ApplicationModal);
     QEventLoop loop;
@@ -152,8 +153,7 @@ void Form::showModal()
         loop.exec();
     modalLoop_ = nullptr;
     setWindowModality(Qt::NonModal);
-    if (programEnded())
-        throw ProgramEnded{};
+    unwindIfEnding();
 }
 
 void Form::unload()
@@ -166,11 +166,11 @@ bool Form::runUnload(UnloadMode mode)
     if (!loaded_ || unloading_)
         return true;
     bool refused = false;
-    runHandler([&] { refused = Form_QueryUnload(mode); });
+    runHandler([&] { refused = Form_QueryUnload(mode); }, Entry::Unload);
     if (refused && mode != UnloadMode::Code)
         return false;
     unloading_ = true;
-    runHandler([this] { Form_Unload(); });
+    runHandler([this] { Form_Unload(); }, Entry::Unload);
     unloading_ = false;
     loaded_ = false;
     forget(this);

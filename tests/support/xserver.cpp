@@ -128,7 +128,18 @@ void PrivateXServer::setWorkArea(const QRect& area) const
                                   QStringLiteral("%1,%2,%3,%4").arg(area.x()).arg(area.y()).arg(area.width()).arg(area.height())});
 }
 
-qulonglong PrivateXServer::waitForWindow(const QString& title, int ms) const
+PrivateXServer::Kind PrivateXServer::kind(qulonglong window) const
+{
+    const QString type = run(QStringLiteral("xprop"), {QStringLiteral("-id"), QString::number(window),
+                                                       QStringLiteral("_NET_WM_WINDOW_TYPE")});
+    if (type.contains(QLatin1String("_MENU")))
+        return Kind::Menu;
+    if (type.contains(QLatin1String("_NET_WM_WINDOW_TYPE_DIALOG")))
+        return Kind::Dialog;
+    return Kind::Normal;
+}
+
+qulonglong PrivateXServer::waitForWindow(const QString& title, int ms, Kind wanted) const
 {
     // xdotool takes a POSIX extended expression: only its special characters are escaped.
     QString pattern = title;
@@ -140,8 +151,25 @@ qulonglong PrivateXServer::waitForWindow(const QString& title, int ms) const
         const QStringList found = xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
                                            QStringLiteral("--name"), pattern})
                                       .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        if (!found.isEmpty())
-            return found.first().toULongLong();
+        for (const QString& id : found)
+            if (wanted == Kind::Any || kind(id.toULongLong()) == wanted)
+                return id.toULongLong();
+        QThread::msleep(50);
+    }
+    return 0;
+}
+
+qulonglong PrivateXServer::waitForMenu(int ms) const
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < ms) {
+        const QStringList found = xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                           QStringLiteral("--class"), QStringLiteral(".")})
+                                      .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        for (const QString& id : found)
+            if (kind(id.toULongLong()) == Kind::Menu)
+                return id.toULongLong();
         QThread::msleep(50);
     }
     return 0;

@@ -39,9 +39,16 @@ public:
     // The environment for a program shown on this server.
     QProcessEnvironment environment() const;
 
-    // The first window with exactly this title; 0 when none appears within `ms` (a loaded machine
-    // may take seconds to show one).
-    qulonglong waitForWindow(const QString& title, int ms = 30000) const;
+    // What a window is to the X server (_NET_WM_WINDOW_TYPE): a form, a message box or other
+    // dialog, an open menu.
+    enum class Kind { Any, Normal, Dialog, Menu };
+
+    // The first window with exactly this title (and of that kind); 0 when none appears within
+    // `ms` (a loaded machine may take seconds to show one).
+    qulonglong waitForWindow(const QString& title, int ms = 30000, Kind kind = Kind::Any) const;
+    Kind kind(qulonglong window) const;
+    // An open menu (menus carry no title); 0 when none opens within `ms`.
+    qulonglong waitForMenu(int ms = 5000) const;
     // A real click at `pixel`, relative to the window's top-left corner.
     void click(qulonglong window, QPoint pixel) const;
     // A click that a window manager answers by activating (and raising) the window clicked: true
