@@ -7,7 +7,6 @@
 #include "termination.h"
 
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -17,7 +16,6 @@
 #include <QProcess>
 #include <QScreen>
 #include <QTimer>
-#include <QUrl>
 
 #include <map>
 
@@ -235,14 +233,6 @@ MessageAnswer RealMessageBoxes::show(const QString& text, MessageButtons buttons
     case QMessageBox::Retry: return MessageAnswer::Retry;
     default: return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
     }
-}
-
-void RealHelpViewer::open(const QString& helpFile, int mapId)
-{
-    // Help is one HTML page per map id in the help folder beside the named help file.
-    const QString page = QFileInfo(helpFile).absolutePath()
-                         + QStringLiteral("/help/%1.html").arg(mapId);
-    QDesktopServices::openUrl(QUrl::fromLocalFile(page));
 }
 
 QRect RealDisplay::screen() const

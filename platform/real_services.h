@@ -48,11 +48,6 @@ public:
                        const QString& title) override;
 };
 
-class RealHelpViewer : public HelpViewer {
-public:
-    void open(const QString& helpFile, int mapId) override;
-};
-
 // The 640 x 480 mode never touches the monitor: layouts are scaled to fill the screen. Programs
 // started while it is on run in it too. Once this program changed the display, SIGTERM and SIGHUP
 // restore it before the program ends.

@@ -1,5 +1,6 @@
 #include "services.h"
 
+#include "help_window.h"
 #include "printer.h"
 #include "printer_on_demand.h"
 #include "real_services.h"

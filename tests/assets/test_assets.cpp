@@ -259,4 +259,21 @@ TEST(HelpPages, OnePerMapIdTellsTheTeacherAboutF6)
     }
 }
 
+TEST(HelpPages, EveryLinkLeadsToAPageOfTheHelpFolder)
+{
+    const QDir help(suiteDir + "/help");
+    const QRegularExpression link("href=\"([^\"#]*)");
+    int links = 0;
+    for (const QString& name : help.entryList({"*.html"}, QDir::Files)) {
+        QFile page(help.filePath(name));
+        ASSERT_TRUE(page.open(QIODevice::ReadOnly)) << name.toStdString();
+        const QString html = QString::fromUtf8(page.readAll());
+        for (const QRegularExpressionMatch& m : link.globalMatch(html)) {
+            ++links;
+            EXPECT_TRUE(help.exists(m.captured(1))) << name.toStdString() << " -> " << m.captured(1).toStdString();
+        }
+    }
+    EXPECT_GT(links, 0);
+}
+
 } // namespace

@@ -17,6 +17,8 @@
 #include <QProcess>
 #include <QTest>
 
+#include <map>
+
 // The real programs of the built program folder, run with a data folder of the test's own.
 class EndToEndTest : public testing_support::SuiteTest {
 protected:
@@ -31,13 +33,19 @@ protected:
 
     static QString suite(const QString& name) { return QStringLiteral(TAVORO_SUITE_DIR "/") + name; }
 
-    void writeUserOptions(int aufloesung)
+    // The user's options: the central file's lines, with the values of `changes` (line index to
+    // value) in place.
+    void writeUserOptions(const std::map<int, int>& changes)
     {
         QStringList lines = platform::readTextFile(suite("options4.ini")).lines;
-        lines[0] = lines[1] = platform::formatNumber(aufloesung);
-        lines[3] = platform::formatNumber(aufloesung);
-        lines[10] = platform::formatNumber(1);
+        for (const auto& [line, value] : changes)
+            lines[line] = platform::formatNumber(value);
         writeFile(dataDir() + "/options4.ini", lines);
+    }
+    void writeUserOptions(int aufloesung) { writeUserOptions(plainOptions(aufloesung)); }
+    static std::map<int, int> plainOptions(int aufloesung = 0)
+    {
+        return {{0, aufloesung}, {1, aufloesung}, {3, aufloesung}, {10, 1}};
     }
 
     // The process of the program folder's `program` whose argument string contains `text`.
@@ -74,9 +82,11 @@ protected:
 
     // The real launcher started from `/` for Anna on the private X server, as a pupil's desktop
     // starts it; prints go to a PDF in the data folder, never to a printer of the machine.
-    void startLauncherOnScreen(const testing_support::PrivateXServer& x, QProcess& startomo)
+    // Its window, 0 when none appears.
+    qulonglong startLauncherOnScreen(const testing_support::PrivateXServer& x, QProcess& startomo,
+                                     const std::map<int, int>& options = plainOptions())
     {
-        writeUserOptions(0);
+        writeUserOptions(options);
         QProcessEnvironment env = x.environment();
         env.insert("XDG_DATA_HOME", appDataDir());
         env.insert("TMPDIR", paths->temp);
@@ -87,6 +97,7 @@ protected:
         startomo.setProcessEnvironment(env);
         startomo.setWorkingDirectory("/");
         startomo.start(suite("startomo"), {"/n=\"Anna\""});
+        return x.waitForWindow(QStringLiteral("QL Tavoro ;   <F6> für Lehrermenü"), 60000);
     }
 
     static QStringList arguments(qint64 pid)

@@ -19,9 +19,7 @@ TEST_F(EndToEndTest, AnExerciseStartedThroughTheLauncherFromAnotherFolderShowsAn
     PrivateXServer x;
     ASSERT_TRUE(x.running());
     QProcess startomo;
-    startLauncherOnScreen(x, startomo);
-
-    const qulonglong launcher = x.waitForWindow("QL Tavoro ;   <F6> für Lehrermenü", 60000);
+    const qulonglong launcher = startLauncherOnScreen(x, startomo);
     ASSERT_NE(launcher, 0u);
     x.click(launcher, twipsCentre(2400, 960, 2055, 1455));   // "Tastomat"
     ASSERT_TRUE(startomo.waitForFinished(10000));

@@ -3,14 +3,21 @@
 #include "platform/files.h"
 #include "platform/forms/end.h"
 #include "platform/forms/form.h"
+#include "platform/forms/menubar.h"
 #include "platform/forms/twips.h"
+#include "platform/help_window.h"
 #include "platform/qt_printer.h"
 #include "platform/real_services.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTextBlock>
+#include <QTextBrowser>
 #include <QTest>
 #include <QTimer>
 
@@ -216,6 +223,56 @@ platform::QtPrinter& SuiteTest::usePdfPrinter()
     platform::services().printer = std::move(pdf);
     printer = nullptr;
     return real;
+}
+
+void SuiteTest::useRealHelp()
+{
+    const QDir pages(QStringLiteral(TAVORO_SUITE_DIR "/help"));
+    for (const QString& page : pages.entryList(QDir::Files))
+        copyFromSuite(QStringLiteral("help/") + page);
+    platform::services().help = std::make_unique<platform::RealHelpViewer>();
+    help = nullptr;
+}
+
+platform::HelpWindow* shownHelpWindow()
+{
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* help = qobject_cast<platform::HelpWindow*>(window); help && help->isVisible())
+            return help;
+    return nullptr;
+}
+
+QString shownHelpTitle()
+{
+    const platform::HelpWindow* help = shownHelpWindow();
+    return help ? help->windowTitle() : QString();
+}
+
+void clickLink(QTextBrowser* browser, const QString& href)
+{
+    for (QTextBlock block = browser->document()->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (fragment.charFormat().anchorHref() != href)
+                continue;
+            QTextCursor cursor(browser->document());
+            cursor.setPosition(fragment.position() + 1);
+            browser->setTextCursor(cursor);
+            browser->ensureCursorVisible();
+            QTest::mouseClick(browser->viewport(), Qt::LeftButton, {}, browser->cursorRect(cursor).center());
+            return;
+        }
+    }
+    ADD_FAILURE() << "no link to " << href.toStdString();
+}
+
+void clickMenuItem(platform::Form& form, QMenu* menu, QAction* item)
+{
+    QMenuBar* row = form.menuBar() ? form.menuBar()->rowOf(menu->menuAction()) : nullptr;
+    ASSERT_NE(row, nullptr) << menu->title().toStdString() << " is not on the menu bar";
+    QTest::mouseClick(row, Qt::LeftButton, {}, row->actionGeometry(menu->menuAction()).center());
+    ASSERT_TRUE(QTest::qWaitFor([menu] { return menu->isVisible(); }, 5000)) << menu->title().toStdString();
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
 }
 
 void SuiteTest::addProgram(const QString& name) const

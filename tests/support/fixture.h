@@ -18,8 +18,13 @@
 // Readable failure messages for texts.
 void PrintTo(const QString& text, std::ostream* os);
 
+class QAction;
+class QMenu;
+class QTextBrowser;
+
 namespace platform {
 class Form;
+class HelpWindow;
 class QtPrinter;
 }
 
@@ -62,6 +67,9 @@ protected:
     QStringList startedLauncher() const;
     // The real printer, writing PDF files, in place of the recording one.
     platform::QtPrinter& usePdfPrinter();
+    // The real help viewer in place of the recording one, with the suite's help pages in the
+    // program folder: what a help entry opens is read back from the help window.
+    void useRealHelp();
 
     QTemporaryDir root;
     FakePaths* paths;
@@ -78,6 +86,15 @@ private:
 
 // The running processes whose argument vector names `program`: their ids and arguments.
 std::vector<std::pair<int, QStringList>> processesOf(const QString& program);
+
+// The help window on the screen; nullptr when none is shown.
+platform::HelpWindow* shownHelpWindow();
+// Its caption; empty when none is shown.
+QString shownHelpTitle();
+// A click on the link to `href` in the browser, as a reader clicks it.
+void clickLink(QTextBrowser* browser, const QString& href);
+// Opens the top-level menu with a click on its entry in the form's menu bar, then clicks the item.
+void clickMenuItem(platform::Form& form, QMenu* menu, QAction* item);
 
 // Runs `action` inside the nested loop of the next form of that name that is shown, once.
 void whenShown(const QString& formName, std::function<void(platform::Form&)> action);

@@ -221,6 +221,11 @@ void PrivateXServer::input(qulonglong window, const QList<QPoint>& clicks, const
     xdotool(chain);
 }
 
+void PrivateXServer::move(qulonglong window, QPoint to) const
+{
+    xdotool({QStringLiteral("windowmove"), QString::number(window), QString::number(to.x()), QString::number(to.y())});
+}
+
 QImage PrivateXServer::grab(qulonglong window) const
 {
     QProcess import;

@@ -60,6 +60,8 @@ public:
     // Real clicks at the pixels of the window, then real key presses, in one quick go as a
     // child's impatient clicks and keys fall; the keys go to the window, focused first.
     void input(qulonglong window, const QList<QPoint>& clicks, const QStringList& keys) const;
+    // Moves the window's top-left corner to `to` on the screen, as a drag of its title bar would.
+    void move(qulonglong window, QPoint to) const;
     // What the window shows on the screen now.
     QImage grab(qulonglong window) const;
     // Where the window lies on the screen, and whether it is in the full-screen state.
