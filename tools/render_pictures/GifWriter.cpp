@@ -2,8 +2,13 @@
 
 #include <QFile>
 #include <gif_lib.h>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
 #include <memory>
 #include <stdexcept>
+#include <unistd.h>
 
 namespace {
 
@@ -36,10 +41,20 @@ void writeGif(const QImage& image, const QString& path)
         const QRgb rgb = i < colours.size() ? colours[i] : qRgb(0, 0, 0);
         map->Colors[i] = {GifByteType(qRed(rgb)), GifByteType(qGreen(rgb)), GifByteType(qBlue(rgb))};
     }
+    // giflib's own open makes the file readable by its owner only; an installed table must be
+    // readable by every pupil. A fresh file takes the usual mode (0666 less the umask), also
+    // where an older build left one behind.
+    const QByteArray name = QFile::encodeName(path);
+    ::unlink(name.constData());
+    const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0)
+        throw std::runtime_error("cannot write " + path.toStdString() + ": " + std::strerror(errno));
     int error = 0;
-    std::unique_ptr<GifFileType, GifCloser> gif(EGifOpenFileName(QFile::encodeName(path).constData(), false, &error));
-    if (!gif)
+    std::unique_ptr<GifFileType, GifCloser> gif(EGifOpenFileHandle(fd, &error));
+    if (!gif) {
+        ::close(fd);
         fail(path, error);
+    }
     EGifSetGifVersion(gif.get(), true);
     if (EGifPutScreenDesc(gif.get(), indexed.width(), indexed.height(), 8, 0, map.get()) == GIF_ERROR
         || EGifPutImageDesc(gif.get(), 0, 0, indexed.width(), indexed.height(), false, nullptr) == GIF_ERROR)

@@ -1,0 +1,34 @@
+# Run by `cmake --install`: the links in <prefix>/bin and the desktop entries, whose Exec lines
+# hold the programs' installed paths, so a menu starts them whether or not <prefix>/bin is on the
+# PATH. The paths name the final prefix; a staged install (DESTDIR) only changes where the files
+# are put. Expects TAVORO_DESKTOP_SOURCE (the entries' templates) and TAVORO_INSTALL_STAGE (a
+# scratch folder of the build tree).
+
+# One argument of an Exec line: quoted where it holds a reserved character, "%" doubled.
+function(tavoro_exec_argument path out)
+  string(REPLACE "%" "%%" value "${path}")
+  if(value MATCHES "[] \t\n\"'\\\\><~|&;$*?#()`[]")
+    foreach(special "\\" "\"" "`" "$")
+      string(REPLACE "${special}" "\\${special}" value "${value}")
+    endforeach()
+    # The desktop file's own string escape doubles each backslash once more.
+    string(REPLACE "\\" "\\\\" value "${value}")
+    set(value "\"${value}\"")
+  endif()
+  set(${out} "${value}" PARENT_SCOPE)
+endfunction()
+
+set(readable OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
+file(REMOVE_RECURSE "${TAVORO_INSTALL_STAGE}")
+file(MAKE_DIRECTORY "${TAVORO_INSTALL_STAGE}/bin")
+foreach(entry startomo:tavoro-startomo Pensumo:tavoro-pensumo)
+  string(REPLACE ":" ";" entry "${entry}")
+  list(GET entry 0 program)
+  list(GET entry 1 name)
+  file(CREATE_LINK ../lib/tavoro/${program} "${TAVORO_INSTALL_STAGE}/bin/${program}" SYMBOLIC)
+  file(INSTALL DESTINATION "${CMAKE_INSTALL_PREFIX}/bin" TYPE FILE FILES "${TAVORO_INSTALL_STAGE}/bin/${program}")
+  tavoro_exec_argument("${CMAKE_INSTALL_PREFIX}/bin/${program}" TAVORO_EXEC)
+  configure_file("${TAVORO_DESKTOP_SOURCE}/${name}.desktop.in" "${TAVORO_INSTALL_STAGE}/${name}.desktop" @ONLY)
+  file(INSTALL DESTINATION "${CMAKE_INSTALL_PREFIX}/share/applications" TYPE FILE PERMISSIONS ${readable}
+       FILES "${TAVORO_INSTALL_STAGE}/${name}.desktop")
+endforeach()

@@ -1,0 +1,286 @@
+// The suite as `cmake --install` leaves it: installed by an admin with a strict umask into a
+// staged prefix (DESTDIR) whose path holds a blank and a per cent sign, moved to its final place
+// as a package would be, then used as a pupil uses it: from the desktop entries, without PATH,
+// as another user than the one who installed it.
+#include "xserver.h"
+
+#include "platform/files.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <grp.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <memory>
+
+namespace {
+
+using testing_support::PrivateXServer;
+using testing_support::twipsCentre;
+
+// Ends every program of the install still running when the test ends, also after a failure.
+class ProgramsOfTheInstall {
+public:
+    explicit ProgramsOfTheInstall(QString folder) : folder_(std::move(folder)) {}
+    ~ProgramsOfTheInstall()
+    {
+        for (const int pid : running())
+            ::kill(pid, SIGKILL);
+    }
+    QList<int> running() const
+    {
+        QList<int> found;
+        for (const QString& pid : QDir("/proc").entryList(QDir::Dirs))
+            if (QFileInfo("/proc/" + pid + "/exe").symLinkTarget().startsWith(folder_ + "/"))
+                found << pid.toInt();
+        return found;
+    }
+
+private:
+    QString folder_;
+};
+
+const QStringList kPrograms{"startomo", "Pensumo", "tastomat", "Fugolin", "plattix", "Kritzlon",
+                            "baudrom", "baudromsilben", "bogenblick", "lesolum", "rateflor"};
+
+class InstallTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        root_ = std::make_unique<QTemporaryDir>();
+        // Another user reaches the install and a home below the test's folder.
+        QFile::setPermissions(root_->path(), QFile::permissions(root_->path()) | QFileDevice::ReadOther
+                                                 | QFileDevice::ExeOther | QFileDevice::ReadGroup
+                                                 | QFileDevice::ExeGroup);
+        const QString stage = root_->path() + "/stage";
+        QProcess install;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("DESTDIR", stage);
+        install.setProcessEnvironment(env);
+        install.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        install.setChildProcessModifier([] { ::umask(077); });
+        install.start(QStringLiteral(CMAKE_COMMAND), {"--install", TAVORO_BUILD_DIR, "--prefix", prefix()});
+        installed_ = install.waitForFinished(120000) && install.exitStatus() == QProcess::NormalExit
+                     && install.exitCode() == 0;
+        // The package's files reach their final place.
+        installed_ = installed_ && QDir().mkpath(QFileInfo(prefix()).path())
+                     && QDir().rename(stage + prefix(), prefix());
+    }
+    static void TearDownTestSuite() { root_.reset(); }
+
+    void SetUp() override { ASSERT_TRUE(installed_) << "cmake --install failed"; }
+
+    static QString prefix() { return root_->path() + "/Schule 100%/usr"; }
+    static QString programFolder() { return prefix() + "/lib/tavoro"; }
+
+    // The arguments of a desktop entry's Exec line, quoting and escapes undone.
+    static QStringList execArguments(const QString& entry)
+    {
+        QString line;
+        for (const QString& l : platform::readTextFile(entry, true).lines)
+            if (l.startsWith("Exec="))
+                line = l.mid(5);
+        line.replace("\\\\", "\\");
+        QStringList arguments;
+        QString current;
+        bool quoted = false;
+        for (qsizetype i = 0; i < line.size(); ++i) {
+            const QChar c = line[i];
+            if (quoted && c == '\\' && i + 1 < line.size())
+                current += line[++i];
+            else if (c == '"')
+                quoted = !quoted;
+            else if (c == ' ' && !quoted) {
+                arguments << current;
+                current.clear();
+            } else if (c == '%' && i + 1 < line.size() && line[i + 1] == '%')
+                current += line[++i];
+            else
+                current += c;
+        }
+        return arguments << current;
+    }
+
+    // A home of the pupil's own; the environment names only it and the session's language.
+    static QProcessEnvironment pupilEnvironment(const QString& home, const QProcessEnvironment& display)
+    {
+        for (const char* folder : {"/.local/share", "/tmp", "/run"})
+            QDir().mkpath(home + folder);
+        QFile::setPermissions(home + "/run", QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QProcessEnvironment env;
+        for (const char* name : {"DISPLAY", "QT_QPA_PLATFORM"})
+            if (display.contains(name))
+                env.insert(name, display.value(name));
+        env.insert("LANG", "C.UTF-8");
+        env.insert("HOME", home);
+        env.insert("XDG_DATA_HOME", home + "/.local/share");
+        env.insert("TMPDIR", home + "/tmp");
+        env.insert("XDG_RUNTIME_DIR", home + "/run");
+        env.insert("CUPS_SERVER", home + "/no-cups");
+        return env;
+    }
+
+    static std::unique_ptr<QTemporaryDir> root_;
+    static bool installed_;
+};
+
+std::unique_ptr<QTemporaryDir> InstallTest::root_;
+bool InstallTest::installed_ = false;
+
+TEST_F(InstallTest, EveryFileIsReadableByAllAndEveryProgramStartableByAll)
+{
+    int files = 0;
+    QDirIterator it(prefix(), QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        struct stat st {};
+        ASSERT_EQ(::lstat(QFile::encodeName(path).constData(), &st), 0) << path.toStdString();
+        if (S_ISLNK(st.st_mode))
+            continue;
+        const mode_t wanted = S_ISDIR(st.st_mode) ? 0555 : 0444;
+        EXPECT_EQ(st.st_mode & wanted, wanted) << path.toStdString();
+        files += S_ISREG(st.st_mode) ? 1 : 0;
+    }
+    EXPECT_GT(files, 200);
+    for (const char* table : {"Tabelle.gif", "TabelleGr.gif", "Tabelle2.gif", "Tabelle2Gr.gif"})
+        EXPECT_TRUE(QFileInfo(programFolder() + "/" + table).permissions() & QFileDevice::ReadOther) << table;
+    for (const QString& program : kPrograms)
+        EXPECT_TRUE(QFileInfo(programFolder() + "/" + program).permissions() & QFileDevice::ExeOther)
+            << program.toStdString();
+    for (const QString link : {"startomo", "Pensumo"})
+        EXPECT_EQ(QFileInfo(prefix() + "/bin/" + link).canonicalFilePath(), programFolder() + "/" + link);
+}
+
+// A menu starts a desktop entry without a shell and, in a bare session, without <prefix>/bin on
+// the PATH: the Exec line alone must find the program, at the final prefix.
+TEST_F(InstallTest, TheDesktopEntriesStartTheProgramsWithoutAPath)
+{
+    struct Row {
+        const char* entry;
+        const char* program;
+        const char* startedFile;   // what the program's start writes into its data folder
+    };
+    for (const Row& row : {Row{"tavoro-startomo.desktop", "startomo", "options4.ini"},
+                           Row{"tavoro-pensumo.desktop", "Pensumo", "manager.ini"}}) {
+        const QStringList exec = execArguments(prefix() + "/share/applications/" + row.entry);
+        ASSERT_EQ(exec, QStringList{prefix() + "/bin/" + row.program}) << row.entry;
+        const QString home = root_->path() + "/home-" + row.program;
+        QProcessEnvironment offscreen;
+        offscreen.insert("QT_QPA_PLATFORM", "offscreen");
+        const QProcessEnvironment env = pupilEnvironment(home, offscreen);
+        ASSERT_FALSE(env.contains("PATH"));
+        QProcess program;
+        program.setProcessEnvironment(env);
+        program.setWorkingDirectory("/");
+        program.start(exec.first(), exec.mid(1));
+        ASSERT_TRUE(program.waitForStarted(10000)) << row.entry;
+        const QString started = home + "/.local/share/DA Ravezure/Tavoro/" + row.startedFile;
+        EXPECT_TRUE(QTest::qWaitFor([&] { return QFileInfo::exists(started); }, 20000)) << row.entry;
+        EXPECT_EQ(program.state(), QProcess::Running) << row.entry;
+        program.kill();
+        program.waitForFinished();
+    }
+}
+
+// A pupil, not the admin who installed the suite, starts it from its menu entry, enters the name,
+// starts the typewriter, prints the initial-sound table, works a whole block and ends: back in
+// the launcher, the block is in the pupil's log.
+TEST_F(InstallTest, APupilPrintsTheTableAndWorksABlockAsAnotherUser)
+{
+    const passwd* pupil = ::getpwnam("nobody");
+    if (::geteuid() != 0 || !pupil)
+        GTEST_SKIP() << "running the programs as another user needs root and the user nobody";
+    const uid_t uid = pupil->pw_uid;
+    const gid_t gid = pupil->pw_gid;
+    PrivateXServer x;
+    ASSERT_TRUE(x.running());
+    const QString home = root_->path() + "/home-pupil";
+    const QProcessEnvironment env = pupilEnvironment(home, x.environment());
+    // The teacher has let a wrong word be passed with "Weiter"; everything else as installed.
+    const QString data = home + "/.local/share/DA Ravezure/Tavoro";
+    QStringList options = platform::readTextFile(programFolder() + "/options4.ini").lines;
+    ASSERT_EQ(options.size(), 11);
+    ASSERT_TRUE(QDir().mkpath(data));
+    options[6] = platform::formatNumber(-1);
+    ASSERT_FALSE(platform::writeTextFile(data + "/options4.ini", options).failed());
+    ASSERT_TRUE(QFile::copy(programFolder() + "/options4.ini", data + "/options4.bak"));
+    for (QDirIterator it(home, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+         it.hasNext();)
+        ASSERT_EQ(::chown(QFile::encodeName(it.next()).constData(), uid, gid), 0);
+    ASSERT_EQ(::chown(QFile::encodeName(home).constData(), uid, gid), 0);
+    const ProgramsOfTheInstall cleanup{programFolder()};
+
+    const QStringList exec = execArguments(prefix() + "/share/applications/tavoro-startomo.desktop");
+    QProcess startomo;
+    startomo.setProcessEnvironment(env);
+    startomo.setWorkingDirectory("/");
+    startomo.setProcessChannelMode(QProcess::ForwardedChannels);
+    startomo.setChildProcessModifier([uid, gid] {
+        if (::setgroups(0, nullptr) != 0 || ::setgid(gid) != 0 || ::setuid(uid) != 0)
+            ::_exit(127);
+    });
+    startomo.start(exec.first(), exec.mid(1));
+
+    const qulonglong names = x.waitForWindow("QL Ornifant");
+    ASSERT_NE(names, 0u);
+    x.key(names, {"M", "a", "x", "Return"});
+    const QString launcherTitle = "QL Tavoro ;   <F6> für Lehrermenü";
+    const qulonglong launcher = x.waitForWindow(launcherTitle);
+    ASSERT_NE(launcher, 0u);
+    x.click(launcher, twipsCentre(2400, 960, 2055, 1455));   // "Tastomat"
+    const qulonglong level = x.waitForWindow("QL Tastomat");
+    ASSERT_NE(level, 0u);
+    x.click(level, twipsCentre(360, 1125, 5775, 675));   // "kurze Wörter"
+    const qulonglong window = x.waitForWindow("QL Tastomat ;   <F6> für Lehrermenü");
+    ASSERT_NE(window, 0u);
+
+    // Teacher menu, "Anlauttabelle drucken", "OK": no printer, so a PDF with the table in it.
+    x.key(window, {"F6", "alt+m"});
+    QTest::qWait(500);
+    x.key(0, {"a", "Return"});
+    const qulonglong print = x.waitForWindow("Drucken");
+    ASSERT_NE(print, 0u);
+    x.click(print, twipsCentre(360, 3480, 1935, 375));
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        const QFileInfoList pdfs = QDir(data + "/Ausdrucke").entryInfoList({"*.pdf"}, QDir::Files);
+        return pdfs.size() == 1 && pdfs.first().size() > 10000;
+    }, 20000));
+    const qulonglong saved = x.waitForWindow("QL Tastomat");
+    ASSERT_NE(saved, 0u);
+    x.key(saved, {"Return"});
+    x.key(window, {"F6"});
+
+    // Ten words passed with "Weiter", each logged; the block result after the tenth.
+    const auto logLines = [&] { return platform::readTextFile(data + "/Protokoll_2/Max.txt").lines; };
+    for (int word = 1; word <= 10; ++word) {
+        x.click(window, twipsCentre(2160, 5160, 2400, 840));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return logLines().filter("Die Aufgabe").size() == word; }, 10000))
+            << word;
+    }
+    const qulonglong result = x.waitForWindow("Protokoll");
+    ASSERT_NE(result, 0u);
+    x.click(result, twipsCentre(3360, 5700, 2175, 735));   // "Weiter"
+    x.click(window, twipsCentre(7560, 5280, 1800, 660));   // "Ende"
+    EXPECT_TRUE(QTest::qWaitFor([&] { return logLines().contains("Von 10 Aufgaben wurden 0 richtig gelöst."); },
+                                10000));
+    // The launcher the typewriter started, again as the pupil.
+    EXPECT_NE(x.waitForWindow(launcherTitle), 0u);
+    const QList<int> running = cleanup.running();
+    EXPECT_EQ(running.size(), 1);
+    for (const int pid : running)
+        EXPECT_EQ(QFileInfo(QString("/proc/%1").arg(pid)).ownerId(), uid);
+}
+
+} // namespace
