@@ -3,7 +3,7 @@
 #include "Form1.h"
 
 #include "bench_main.h"
-#include "bench_services.h"
+#include "window_bench.h"
 
 #include <QToolButton>
 
@@ -18,18 +18,18 @@ void FreeWritingKeyClick(benchmark::State& state)
 {
     FakeServices services;
     ExerciseState exerciseState;
-    Form1 form(exerciseState);
-    form.show();
-    for (auto _ : state) {
-        form.Worttaste[22]->click();
-        form.repaint();
-        if (form.WortName.size() > kLongestText) {
-            state.PauseTiming();
-            form.weiter_Click();
-            state.ResumeTiming();
-        }
+    // Free writing asks for no level.
+    const std::unique_ptr<Form1> form = showExercise<Form1>(exerciseState, QString());
+    if (!form) {
+        state.SkipWithError("the window was never exposed");
+        return;
     }
-    form.unload();
+    timeAndPaint(
+        state, *form, [&] { form->Worttaste[22]->click(); },
+        [&] {
+            if (form->WortName.size() > kLongestText)
+                form->weiter_Click();
+        });
 }
 BENCHMARK(FreeWritingKeyClick)->Unit(benchmark::kMicrosecond);
 
