@@ -34,7 +34,7 @@ void failWith(const platform::FileError& error)
 } // namespace
 
 Form1::Form1(LauncherState& state)
-    : Form(QStringLiteral("Form1")), state_(state), layoutScale_(platform::layoutScale())
+    : Form(QStringLiteral("Form1")), state_(state)
 {
     setCaption(QString::fromUtf8(kCaption));
     setGeometryTwips(0, 0, kClientWidth + 2 * kBorderTwips, kClientHeight + kCaptionTwips + kBorderTwips);
@@ -135,7 +135,6 @@ void Form1::applyDisplay()
         ScreenRes::ChangeResolution(640, 480);
         state_.ResolutionChanged = 11;
     }
-    fitLayoutScale();
     centerOnScreen();
     setMinimizeBox(state_.options.HGrundStart != -1);
     if (state_.options.HGrundStart == -1) {
@@ -143,26 +142,6 @@ void Form1::applyDisplay()
         if (state_.options.TVis == 0)
             ShowTaskbar::SetTaskbarVisible(false);
     }
-}
-
-// The 640 x 480 mode scales every layout; the window built before the switch follows it.
-void Form1::fitLayoutScale()
-{
-    const double factor = platform::layoutScale() / layoutScale_;
-    if (factor == 1.0)
-        return;
-    layoutScale_ = platform::layoutScale();
-    for (QWidget* control : client()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        const QRect g = control->geometry();
-        control->setGeometry(qRound(g.x() * factor), qRound(g.y() * factor), qRound(g.width() * factor),
-                             qRound(g.height() * factor));
-        QFont font = control->font();
-        font.setPointSizeF(font.pointSizeF() * factor);
-        control->setFont(font);
-        if (auto* button = qobject_cast<QPushButton*>(control))
-            button->setIconSize(button->iconSize() * factor);
-    }
-    setHeightTwips(heightTwips());
 }
 
 void Form1::askForName()

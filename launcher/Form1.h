@@ -48,7 +48,6 @@ private:
     void prepareDataFolder();
     void applyDisplay();
     void askForName();
-    void fitLayoutScale();
     void startExercise(const QString& program);
     void Command8_Click();
     void M_Hilfe_Paket_Click();
@@ -62,5 +61,4 @@ private:
     std::unique_ptr<platform::SingleInstance> instance_;
     std::unique_ptr<Form2> options_;
     Backdrop backdrop_{*this};
-    double layoutScale_;
 };

@@ -263,16 +263,14 @@ RealDisplay::RealDisplay()
     if (qEnvironmentVariable(kLowResolutionVariable) == QLatin1String("1")) {
         qunsetenv(kLowResolutionVariable);
         lowResolution_ = true;
-        const QRect s = screen();
-        setLayoutScale(std::min(s.width() / 640.0, s.height() / 480.0));
+        setLayoutScale(lowResolutionScale(screen().size()));
     }
 }
 
 void RealDisplay::setLowResolution(bool on)
 {
     lowResolution_ = on;
-    const QRect s = screen();
-    setLayoutScale(on ? std::min(s.width() / 640.0, s.height() / 480.0) : 1.0);
+    setLayoutScale(on ? lowResolutionScale(screen().size()) : 1.0);
     if (on)
         qputenv(kLowResolutionVariable, "1");
     else

@@ -57,7 +57,7 @@ QPushButton* ExerciseForm::addNextTaskButton(const QString& name, const QRect& t
 {
     Neues = addButton(name, twips, QString(), [this] { Neues_Click(); });
     Neues->setIcon(QIcon(platform::loadPicture(designPicturePath(DesignPicture::Weiter))));
-    Neues->setIconSize(QSize(40, 40));
+    Neues->setIconSize(platform::scaledSize(QSize(40, 40)));
     return Neues;
 }
 

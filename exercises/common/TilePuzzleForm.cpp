@@ -16,7 +16,7 @@ namespace {
 void setButtonPicture(QAbstractButton* button, DesignPicture picture, int size)
 {
     button->setIcon(QIcon(platform::loadPicture(designPicturePath(picture))));
-    button->setIconSize(QSize(size, size));
+    button->setIconSize(platform::scaledSize(QSize(size, size)));
 }
 
 } // namespace

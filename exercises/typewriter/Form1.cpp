@@ -41,7 +41,7 @@ SettingsNumberFile helpModeFile()
 void setButtonPicture(QAbstractButton* button, const QString& path, int size)
 {
     button->setIcon(QIcon(platform::loadPicture(path)));
-    button->setIconSize(QSize(size, size));
+    button->setIconSize(platform::scaledSize(QSize(size, size)));
 }
 
 } // namespace

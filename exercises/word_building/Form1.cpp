@@ -48,7 +48,7 @@ void Form1::addControls()
     for (int k = 1; k <= 3; ++k) {
         QPushButton* picture = addButton(QStringLiteral("Bild(%1)").arg(k), {870 + (k - 1) * 1800, 1920, 1695, 1695},
                                          QString(), [this, k] { Bild_Click(k); });
-        picture->setIconSize(QSize(100, 100));
+        picture->setIconSize(platform::scaledSize(QSize(100, 100)));
         picture->hide();
         Bild.push_back(picture);
     }

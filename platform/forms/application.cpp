@@ -3,6 +3,7 @@
 #include "platform/files.h"
 #include "end.h"
 #include "form.h"
+#include "scaling.h"
 
 #include <QFont>
 #include <QKeyEvent>
@@ -18,7 +19,8 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv)
         QFont::insertSubstitution(QLatin1String(family), QStringLiteral("Liberation Sans"));
     // The layouts' default font also for what is made before it reaches a form (a text box's
     // document, a message box): a start then opens one font family, not a second fallback one.
-    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+    setFont(defaultLayoutFont());
+    installScaledStyle();
 }
 
 namespace {

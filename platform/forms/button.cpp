@@ -1,5 +1,7 @@
 #include "button.h"
 
+#include "twips.h"
+
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
@@ -41,6 +43,22 @@ bool paintWrappedToggle(QAbstractButton& button, QStyle::ControlElement element,
     return true;
 }
 
+// `size` made as large as fits into `bound`, its shape kept; an empty size stays empty.
+QSize fittedInto(QSize size, QSize bound)
+{
+    return size.isEmpty() ? size : size.scaled(size.boundedTo(bound), Qt::KeepAspectRatio);
+}
+
+// The picture's own size: the largest it comes in.
+QSize ownSize(const QIcon& icon)
+{
+    QSize largest;
+    for (const QSize& size : icon.availableSizes())
+        if (size.width() * size.height() > largest.width() * largest.height())
+            largest = size;
+    return largest;
+}
+
 } // namespace
 
 Button::Button(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {}
@@ -57,11 +75,9 @@ Button::Layout Button::layout() const
 {
     const QRect area = inner();
     const int textHeight = wrappedHeight(*this, area.width(), text());
-    QSize picture = icon().isNull() ? QSize() : icon().actualSize(iconSize());
+    QSize picture = fittedInto(scaledSize(ownSize(icon())), iconSize());
     const int gap = picture.isEmpty() || textHeight == 0 ? 0 : kGap;
-    if (!picture.isEmpty())
-        picture = picture.scaled(picture.boundedTo(QSize(area.width(), std::max(1, area.height() - textHeight - gap))),
-                                 Qt::KeepAspectRatio);
+    picture = fittedInto(picture, QSize(area.width(), std::max(1, area.height() - textHeight - gap)));
     const int top = area.top() + (area.height() - picture.height() - gap - textHeight) / 2;
     return {QRect(area.left() + (area.width() - picture.width()) / 2, top, picture.width(), picture.height()),
             QRect(area.left(), top + picture.height() + gap, area.width(), textHeight)};
@@ -83,8 +99,11 @@ void Button::paintEvent(QPaintEvent*)
     painter.drawControl(QStyle::CE_PushButtonBevel, option);
     const Layout l = layout();
     const QIcon::Mode mode = isEnabled() ? QIcon::Normal : QIcon::Disabled;
-    if (!l.picture.isEmpty())
-        icon().paint(&painter, l.picture, Qt::AlignCenter, mode);
+    if (!l.picture.isEmpty()) {
+        // The icon only ever scales down; a picture larger than its own size is scaled up here.
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawPixmap(l.picture, icon().pixmap(l.picture.size(), mode));
+    }
     paintCaption(painter, *this, l.text, kCentred, QPalette::ButtonText);
 }
 

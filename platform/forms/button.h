@@ -9,8 +9,9 @@ namespace platform {
 // The layouts' buttons, check boxes and option buttons wrap a caption too long for one line at
 // word boundaries. Each says where it lays out its caption through the property "textArea".
 
-// A command button as the layouts draw it: a picture sits centred above the caption (scaled
-// down when the button is too small for it), and a caption too long for one line wraps.
+// A command button as the layouts draw it: a picture sits centred above the caption at its own
+// size scaled with the layout (smaller where the icon size or the button asks for it), and a
+// caption too long for one line wraps.
 class Button : public QPushButton {
     Q_OBJECT
     Q_PROPERTY(QRect textArea READ textArea)

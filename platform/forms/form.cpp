@@ -2,6 +2,7 @@
 
 #include "button.h"
 #include "end.h"
+#include "label.h"
 #include "menubar.h"
 #include "timer.h"
 #include "twips.h"
@@ -35,10 +36,10 @@ FormShownHook& shownHook()
     return hook;
 }
 
-class ClickableLabel : public QLabel {
+class ClickableLabel : public Label {
 public:
     ClickableLabel(const QString& caption, std::function<void()> onClick)
-        : QLabel(caption), onClick_(std::move(onClick))
+        : Label(caption), onClick_(std::move(onClick))
     {
     }
 
@@ -62,10 +63,10 @@ private:
 };
 
 // A label that reports where any mouse button was released on it, in twips from its top left.
-class MouseUpLabel : public QLabel {
+class MouseUpLabel : public Label {
 public:
     MouseUpLabel(const QString& caption, std::function<void(int, int)> onMouseUp)
-        : QLabel(caption), onMouseUp_(std::move(onMouseUp))
+        : Label(caption), onMouseUp_(std::move(onMouseUp))
     {
     }
 
@@ -94,6 +95,46 @@ void forget(Form* form)
     forms.erase(std::remove(forms.begin(), forms.end(), form), forms.end());
 }
 
+// The controls the layout places: in the client area, in frames and in pictures that hold
+// controls. Inner parts of Qt's own controls are placed by those controls.
+void forEachPlacedControl(QWidget* parent, const std::function<void(QWidget*)>& f)
+{
+    for (QWidget* control : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (control->isWindow())
+            continue;
+        f(control);
+        if (qobject_cast<QGroupBox*>(control) || qobject_cast<QLabel*>(control))
+            forEachPlacedControl(control, f);
+    }
+}
+
+QRect scaled(const QRect& r, double factor)
+{
+    return {qRound(r.x() * factor), qRound(r.y() * factor), qRound(r.width() * factor), qRound(r.height() * factor)};
+}
+
+// The fonts a window and its controls were given, and its buttons' picture sizes. Every font is
+// measured before any changes: a control's own font may have taken its size from the window's.
+void scaleFontsAndIconSizes(QWidget& window, double factor)
+{
+    std::vector<std::pair<QWidget*, QFont>> fonts;
+    QList<QWidget*> widgets = window.findChildren<QWidget*>();
+    widgets.push_back(&window);
+    for (QWidget* w : widgets) {
+        if (w->window() != &window)
+            continue;
+        if (w->testAttribute(Qt::WA_SetFont)) {
+            QFont font = w->font();
+            font.setPointSizeF(font.pointSizeF() * factor);
+            fonts.emplace_back(w, font);
+        }
+        if (auto* button = qobject_cast<QAbstractButton*>(w))
+            button->setIconSize(button->iconSize() * factor);
+    }
+    for (auto& [w, font] : fonts)
+        w->setFont(font);
+}
+
 } // namespace
 
 Form::Form(const QString& name, QWidget* parent)
@@ -102,8 +143,7 @@ Form::Form(const QString& name, QWidget* parent)
     setObjectName(name);
     client_->setObjectName(name + QStringLiteral("_client"));
     setAttribute(Qt::WA_DeleteOnClose, false);
-    // The layouts' own font where a control names none.
-    setControlFont(this, QStringLiteral("MS Sans Serif"), 8);
+    setFont(defaultLayoutFont());
     applySize();
 }
 
@@ -212,6 +252,7 @@ void Form::setHeightTwips(int height)
 // Left and top count from the layout screen's corner, which the 640 x 480 mode centres.
 void Form::moveTwips(int left, int top)
 {
+    placeTwips_ = QPoint(left, top);
     move(services().display->layoutScreen().topLeft() + QPoint(twipsToPixels(left), twipsToPixels(top)));
 }
 
@@ -249,6 +290,15 @@ void Form::applySize()
     setFixedSize(width, menuHeight + height);
 }
 
+void Form::followLayoutScale(double factor)
+{
+    forEachPlacedControl(client_, [factor](QWidget* control) { control->setGeometry(scaled(control->geometry(), factor)); });
+    scaleFontsAndIconSizes(*this, factor);
+    applySize();
+    if (placeTwips_)
+        moveTwips(placeTwips_->x(), placeTwips_->y());
+}
+
 void Form::centerOnScreen()
 {
     const QRect screen = services().display->layoutScreen();
@@ -273,7 +323,7 @@ void Form::ensureMenuBar()
     menuBar_ = new MenuBar(this);
     menuBar_->setObjectName(objectName() + QStringLiteral("_menubar"));
     // The menu font of the layouts, so that a narrow window's menus still fit on its bar.
-    setControlFont(menuBar_, QStringLiteral("MS Sans Serif"), 8);
+    menuBar_->setFont(defaultLayoutFont());
 }
 
 QMenu* Form::addMenu(const QString& name, const QString& caption)
@@ -350,7 +400,7 @@ W* Form::place(W* widget, const QString& name, const QRect& twips, QWidget* pare
 QLabel* Form::addLabel(const QString& name, const QRect& twips, const QString& caption,
                        QWidget* parent)
 {
-    return asLabel(place(new QLabel(caption), name, twips, parent));
+    return asLabel(place(new Label(caption), name, twips, parent));
 }
 
 QLabel* Form::addClickableLabel(const QString& name, const QRect& twips, const QString& caption,
@@ -376,7 +426,7 @@ QPushButton* Form::addButton(const QString& name, const QRect& twips, const QStr
 
 QLabel* Form::addPicture(const QString& name, const QRect& twips, QWidget* parent)
 {
-    auto* picture = place(new QLabel, name, twips, parent);
+    auto* picture = place(new Label, name, twips, parent);
     picture->setAlignment(Qt::AlignCenter);
     return picture;
 }
@@ -514,12 +564,22 @@ void setFormShownHook(FormShownHook hook)
     shownHook() = std::move(hook);
 }
 
-void setControlFont(QWidget* control, const QString& family, double pointSize, bool bold)
+QFont layoutFont(const QString& family, double pointSize, bool bold)
 {
     QFont font(family);
     font.setPointSizeF(pointSize * layoutScale());
     font.setBold(bold);
-    control->setFont(font);
+    return font;
+}
+
+QFont defaultLayoutFont()
+{
+    return layoutFont(QStringLiteral("MS Sans Serif"), 8);
+}
+
+void setControlFont(QWidget* control, const QString& family, double pointSize, bool bold)
+{
+    control->setFont(layoutFont(family, pointSize, bold));
 }
 
 int textWidthTwips(const QWidget* control, const QString& text)

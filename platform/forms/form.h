@@ -13,6 +13,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 class QEventLoop;
@@ -71,6 +72,10 @@ public:
     void setMinimizeBox(bool on);
 
     QWidget* client() const { return client_; }
+
+    // The layout scale changed by `factor` after this window was made: its controls' places,
+    // fonts and picture sizes follow, its size too, and it keeps its place in twips.
+    void followLayoutScale(double factor);
 
     // Menus: a top-level menu, an item or separator in it, or a top-level item without children.
     // The menu bar is shown while any of its top-level entries is visible; it wraps into rows.
@@ -149,6 +154,7 @@ private:
     bool centeredWhenShown_ = false;
     int widthTwips_ = 4800;
     int heightTwips_ = 3600;
+    std::optional<QPoint> placeTwips_;   // where the program last put the window
     QEventLoop* modalLoop_ = nullptr;
     std::vector<std::pair<QWidget*, std::function<void(int&)>>> keyPressHandlers_;
 };
@@ -171,7 +177,10 @@ Form* findForm(const QString& name);
 using FormShownHook = std::function<void(Form&)>;
 void setFormShownHook(FormShownHook hook);
 
-// Font of a control as the layouts name it ("Arial", 12, bold).
+// A font as the layouts name it ("Arial", 12, bold), scaled with the layout.
+QFont layoutFont(const QString& family, double pointSize, bool bold = false);
+// The layouts' own font where a control names none.
+QFont defaultLayoutFont();
 void setControlFont(QWidget* control, const QString& family, double pointSize, bool bold = false);
 // Width of `text` in the control's font, in twips of the layout.
 int textWidthTwips(const QWidget* control, const QString& text);

@@ -1,5 +1,8 @@
 #include "twips.h"
 
+#include "scaling.h"
+
+#include <algorithm>
 #include <cmath>
 
 namespace platform {
@@ -10,12 +13,22 @@ double g_scale = 1.0;
 
 void setLayoutScale(double scale)
 {
-    g_scale = scale > 0 ? scale : 1.0;
+    const double next = scale > 0 ? scale : 1.0;
+    if (next == g_scale)
+        return;
+    const double factor = next / g_scale;
+    g_scale = next;
+    followLayoutScale(factor);
 }
 
 double layoutScale()
 {
     return g_scale;
+}
+
+double lowResolutionScale(QSize screen)
+{
+    return std::min(screen.width() / 640.0, screen.height() / 480.0);
 }
 
 int twipsToPixels(int twips)
@@ -31,6 +44,16 @@ int pixelsToTwips(int pixels)
 QRect twipsRect(int left, int top, int width, int height)
 {
     return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
+}
+
+int scaledPixels(int pixels)
+{
+    return static_cast<int>(std::lround(pixels * g_scale));
+}
+
+QSize scaledSize(QSize pixels)
+{
+    return {scaledPixels(pixels.width()), scaledPixels(pixels.height())};
 }
 
 } // namespace platform

@@ -115,10 +115,11 @@ QString label(const QLabel& label)
     const int margin = label.margin();
     const QRect contents = label.contentsRect().adjusted(margin, margin, -margin, -margin);
     const QPixmap picture = label.pixmap();
+    // The forms' labels say the size they draw their picture at.
+    const QVariant drawn = label.property("pictureSize");
+    const QSize pictureSize = drawn.isValid() ? drawn.toSize() : picture.deviceIndependentSize().toSize();
     if (!picture.isNull() && !label.hasScaledContents())
-        if (QString p = problem(label, QStringLiteral("picture"), picture.deviceIndependentSize().toSize(),
-                                contents.size());
-            !p.isEmpty())
+        if (QString p = problem(label, QStringLiteral("picture"), pictureSize, contents.size()); !p.isEmpty())
             return p;
     if (label.text().isEmpty() || label.textFormat() == Qt::RichText)
         return {};
@@ -140,7 +141,9 @@ QString frame(const QGroupBox& box)
     option.text = box.title();
     option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
     const QRect title = box.style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, &box);
-    const QSize needed = textSize(box.fontMetrics(), box.title());
+    // The style gives the title the room of its letters' ink, which at a large size is narrower
+    // than the text's advance; the ink is what must not be cut.
+    const QSize needed = box.fontMetrics().boundingRect(shownText(box.title())).size();
     const QRect inside = box.rect();
     if (title.left() >= inside.left() && title.right() <= inside.right() && needed.width() <= title.width())
         return {};

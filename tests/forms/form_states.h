@@ -2,7 +2,9 @@
 
 // The forms of one program, each in a state that changes what it shows. One table per program
 // drives two things: the test that every caption and picture fits its control, and the gallery
-// (a PNG of every form state in build/gallery/, listed by build/gallery/index.html).
+// (a PNG of every form state in build/gallery/, listed by build/gallery/index.html). Every entry
+// runs twice: on a normal screen, and in "Vollbild" on a 1920 x 1080 screen (the program started
+// in the 640 x 480 mode, its layout scaled 2.25 times; pictures named "...-Vollbild.png").
 //
 // How to add a program's forms:
 //  1. Write tests/forms/<program>_forms.cpp (the executable's name, e.g. Fugolin_forms.cpp) that

@@ -41,9 +41,11 @@ namespace {
 
 const QString kProgram = QStringLiteral(FORMS_PROGRAM);
 
-QString pictureName(const FormState& entry)
+QString pictureName(const FormState& entry, bool fullScreen)
 {
-    return QStringLiteral("%1-%2-%3.png").arg(kProgram, QString::fromUtf8(entry.form), QString::fromUtf8(entry.state));
+    return QStringLiteral("%1-%2-%3%4.png")
+        .arg(kProgram, QString::fromUtf8(entry.form), QString::fromUtf8(entry.state),
+             fullScreen ? QStringLiteral("-Vollbild") : QString());
 }
 
 // The index lists every picture in the folder, so each program's run adds its own; written whole
@@ -72,41 +74,53 @@ void writeIndex(const QDir& gallery)
     }
 }
 
-void addToGallery(const FormState& entry, platform::Form& form)
+void addToGallery(const FormState& entry, bool fullScreen, platform::Form& form)
 {
     QDir gallery(QStringLiteral(TAVORO_GALLERY_DIR));
     gallery.mkpath(QStringLiteral("."));
-    form.grab().save(gallery.filePath(pictureName(entry)));
+    form.grab().save(gallery.filePath(pictureName(entry, fullScreen)));
     writeIndex(gallery);
 }
 
-class FormStateTest : public FormEnvironment, public testing::WithParamInterface<std::size_t> {};
+// Every form state twice: on a normal screen, and in "Vollbild" on a 1920 x 1080 screen, as a
+// program runs that was started in the 640 x 480 mode: the layout scaled 2.25 times.
+using Case = std::tuple<std::size_t, bool>;
+
+class FormStateTest : public FormEnvironment, public testing::WithParamInterface<Case> {};
 
 TEST_P(FormStateTest, EveryCaptionAndPictureFitsItsControl)
 {
-    const FormState& entry = formStates().at(GetParam());
+    const auto [index, fullScreen] = GetParam();
+    const FormState& entry = formStates().at(index);
+    if (fullScreen) {
+        display->screenRect = display->work = QRect(0, 0, 1920, 1080);
+        display->setLowResolution(true);
+    }
     int looks = 0;
     QStringList problems;
     entry.show(*this, [&](platform::Form& form) {
         ++looks;
-        addToGallery(entry, form);
+        addToGallery(entry, fullScreen, form);
         problems = captionProblems(form);
     });
     ASSERT_EQ(looks, 1) << "the entry must show its form once";
     EXPECT_TRUE(problems.isEmpty()) << problems.join(QLatin1Char('\n')).toStdString();
 }
 
-std::string testName(const testing::TestParamInfo<std::size_t>& info)
+std::string testName(const testing::TestParamInfo<Case>& info)
 {
-    const FormState& entry = formStates().at(info.param);
-    std::string name = kProgram.toStdString() + "_" + entry.form + "_" + entry.state;
+    const auto [index, fullScreen] = info.param;
+    const FormState& entry = formStates().at(index);
+    std::string name = kProgram.toStdString() + "_" + entry.form + "_" + entry.state + (fullScreen ? "_Vollbild" : "");
     for (char& c : name)
         if (!std::isalnum(static_cast<unsigned char>(c)))
             c = '_';
     return name;
 }
 
-INSTANTIATE_TEST_SUITE_P(Forms, FormStateTest, testing::Range<std::size_t>(0, formStates().size()), testName);
+INSTANTIATE_TEST_SUITE_P(Forms, FormStateTest,
+                         testing::Combine(testing::Range<std::size_t>(0, formStates().size()), testing::Bool()),
+                         testName);
 
 } // namespace
 } // namespace forms_check

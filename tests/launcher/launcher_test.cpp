@@ -243,13 +243,17 @@ TEST_F(LauncherTest, WithoutBackdropTheWindowHasAMinimiseBox)
     EXPECT_TRUE(launcher->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
 }
 
+// The window is made before its Form_Load reads "Vollbild"; on a 1920 x 1080 screen the switch
+// scales the layout 1080 / 480 = 2.25 times, and the window made at the normal size follows.
 TEST_F(LauncherTest, TheFullScreenLayoutScalesTheWindowBuiltBeforeTheSwitch)
 {
+    display->screenRect = QRect(0, 0, 1920, 1080);
     Form1 f(state);
     const QRect before = f.exerciseButtons[8]->geometry();
-    platform::setLayoutScale(2.0);
+    const double font = f.Hilfe->font().pointSizeF();
     setCentralOptions({.HGrund = -1, .Aufloesung = -1});
     f.show();
-    EXPECT_EQ(f.exerciseButtons[8]->geometry(), QRect(before.topLeft() * 2, before.size() * 2));
-    EXPECT_EQ(f.Hilfe->geometry().width(), platform::twipsToPixels(8415));
+    EXPECT_EQ(f.exerciseButtons[8]->geometry(), QRect(before.topLeft() * 2.25, before.size() * 2.25));
+    EXPECT_EQ(f.Hilfe->geometry().width(), qRound(8415 * 2.25 / 15));
+    EXPECT_DOUBLE_EQ(f.Hilfe->font().pointSizeF(), font * 2.25);
 }

@@ -1,6 +1,8 @@
 #include "fixture.h"
 
 #include "platform/forms/form.h"
+#include "platform/forms/menubar.h"
+#include "platform/forms/twips.h"
 
 #include <QFontInfo>
 #include <QImage>
@@ -100,4 +102,92 @@ TEST_F(ControlsTest, APictureStandsAboveTheCaptionScaledToTheButtonWithItsShapeK
     EXPECT_LT(drawn.bottom(), textArea(*button).top());
     EXPECT_GT(inkedRows(*button, textArea(*button)), 0);
     EXPECT_NEAR(drawn.width(), 2 * drawn.height(), 2);
+}
+
+namespace {
+
+// The bounds of the pixels of the control's picture inside `area` that `match`.
+QRect boundsOf(QWidget& control, const QRect& area, const std::function<bool(QColor)>& match)
+{
+    const QImage image = control.grab().toImage();
+    QRect bounds;
+    const QRect inside = area.intersected(image.rect());
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x)
+            if (match(image.pixelColor(x, y)))
+                bounds |= QRect(x, y, 1, 1);
+    return bounds;
+}
+
+// A check box's or option button's indicator: what is drawn left of its caption.
+QSize indicatorSize(QAbstractButton& control)
+{
+    const QColor ground = control.grab().toImage().pixelColor(control.width() - 1, 0);
+    const auto differs = [&](QColor c) {
+        return std::abs(c.red() - ground.red()) + std::abs(c.green() - ground.green())
+                   + std::abs(c.blue() - ground.blue()) > 24;
+    };
+    return boundsOf(control, QRect(0, 0, textArea(control).left(), control.height()), differs).size();
+}
+
+struct Drawn {
+    QSize checkIndicator, optionIndicator, labelPicture, buttonPicture;
+    int menuBar;   // height of the bar
+    int menuInk;   // rows of its caption's ink
+};
+
+// One window with a control of each kind, measured on its grab; `switchTo` scales the layout
+// after the window was made, as a program's switch to "Vollbild" does.
+Drawn drawnSizes(double switchTo = 0)
+{
+    platform::Form form("Probe");
+    form.setGeometryTwips(0, 0, 6000, 4500);
+    auto* check = form.addCheckBox("Check1", {120, 120, 2000, 300}, "An", {});
+    auto* option = form.addOptionButton("Option1", {120, 480, 2000, 300}, "Eins", {});
+    QPixmap red(40, 30);
+    red.fill(Qt::red);
+    QLabel* picture = form.addPicture("Bild", {120, 900, 1500, 1500});
+    picture->setPixmap(red);
+    QPushButton* button = form.addButton("Command1", {2400, 900, 2000, 1500}, "OK", {});
+    button->setIcon(QIcon(red));
+    button->setIconSize(button->size());
+    form.addMenu("dasmenu", "Lehrermenü");
+    if (switchTo > 0)
+        platform::setLayoutScale(switchTo);
+    form.show();
+    const auto isRed = [](QColor c) { return c == QColor(Qt::red); };
+    platform::MenuBar* bar = form.menuBar();
+    const auto dark = [](QColor c) { return qGray(c.rgb()) < 100; };
+    return {indicatorSize(*check), indicatorSize(*option), boundsOf(*picture, picture->rect(), isRed).size(),
+            boundsOf(*button, button->rect(), isRed).size(), bar->height(), boundsOf(*bar, bar->rect(), dark).height()};
+}
+
+// Within the few pixels that a font's whole-pixel line height and the rounding leave.
+void expectScaled(const Drawn& normal, const Drawn& scaled, double factor, const char* how)
+{
+    const auto near = [&](QSize n, QSize s, const char* what) {
+        EXPECT_GT(n.width(), 5) << what;
+        EXPECT_NEAR(s.width(), n.width() * factor, 3) << what << ", " << how << ": " << n.width();
+        EXPECT_NEAR(s.height(), n.height() * factor, 3) << what << ", " << how << ": " << n.height();
+    };
+    near(normal.checkIndicator, scaled.checkIndicator, "check box indicator");
+    near(normal.optionIndicator, scaled.optionIndicator, "option button indicator");
+    near(normal.labelPicture, scaled.labelPicture, "picture");
+    near(normal.buttonPicture, scaled.buttonPicture, "button picture");
+    near({normal.menuBar, normal.menuInk}, {scaled.menuBar, scaled.menuInk}, "menu bar height, caption");
+}
+
+} // namespace
+
+// In "Vollbild" the layout is scaled, and with it everything a form draws: the scaled window looks
+// like the normal one, larger. A window made before the switch follows it.
+TEST_F(ControlsTest, WhatAFormDrawsScalesWithTheLayout)
+{
+    const Drawn normal = drawnSizes();
+    EXPECT_EQ(normal.labelPicture, QSize(40, 30));
+    EXPECT_EQ(normal.buttonPicture, QSize(40, 30));
+    platform::setLayoutScale(2.25);
+    expectScaled(normal, drawnSizes(), 2.25, "made scaled");
+    platform::setLayoutScale(1.0);
+    expectScaled(normal, drawnSizes(2.25), 2.25, "scaled after it was made");
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/forms/twips.h"
 #include "platform/services.h"
 
 #include <QDateTime>
@@ -106,7 +107,12 @@ public:
     bool taskbar = true;
     QRect screen() const override { return screenRect; }
     QRect workArea() const override { return work; }
-    void setLowResolution(bool on) override { low = on; }
+    // Scales the layouts as the real display does.
+    void setLowResolution(bool on) override
+    {
+        low = on;
+        platform::setLayoutScale(on ? platform::lowResolutionScale(screenRect.size()) : 1.0);
+    }
     bool lowResolution() const override { return low; }
     void setTaskbarVisible(bool visible) override { taskbar = visible; }
     bool taskbarVisible() const override { return taskbar; }
