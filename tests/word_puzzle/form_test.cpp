@@ -149,6 +149,17 @@ TEST_F(PlattixTest, EveryTableWordCutsIntoEightPiecesAtMostAndHasItsPicture)
     }
 }
 
+// The tiles' Arial draws capital I and small l as the same bar: the child could not tell which
+// of the two tiles comes first.
+TEST(PlattixTable, NoWordsTilesShowBothCapitalIAndSmallL)
+{
+    const PuzzleWords words;
+    for (int n = 1; n <= words.count(); ++n) {
+        const QString tiles = words.pieces(n).join(QString());
+        EXPECT_FALSE(tiles.contains(u'I') && tiles.contains(u'l')) << words.word(n).toStdString();
+    }
+}
+
 TEST_F(PlattixTest, LevelsDrawTheirPartOfTheTable)
 {
     struct Case {
