@@ -318,19 +318,30 @@ void zaun(QPainter& p, const PictureRenderer&)
     }
 }
 
-void ofen(QPainter& p, const PictureRenderer& emoji)
+// A kitchen oven baking rolls: no flame, so it is not taken for the fireplace.
+void ofen(QPainter& p, const PictureRenderer&)
 {
-    style(p, QColor(0x54, 0x6e, 0x7a));
-    p.drawRect(QRectF(58, 4, 12, 24));
-    style(p, QColor(0x78, 0x90, 0x9c));
-    p.drawRoundedRect(QRectF(18, 24, 64, 64), 5, 5);
-    style(p, QColor(0x26, 0x32, 0x38));
-    p.drawRoundedRect(QRectF(28, 42, 44, 34), 4, 4);
-    emoji.paintEmoji(p, QStringLiteral("🔥"), QRectF(34, 46, 32, 28));
-    line(p, {24, 88}, {24, 96}, outline, 5);
-    line(p, {76, 88}, {76, 96}, outline, 5);
-    style(p, QColor(0xb0, 0xbe, 0xc5), 1.5);
-    p.drawRect(QRectF(30, 30, 40, 6));
+    style(p, QColor(0xec, 0xef, 0xf1));
+    p.drawRoundedRect(QRectF(14, 8, 72, 86), 5, 5);
+    style(p, QColor(0x90, 0xa4, 0xae));
+    p.drawRoundedRect(QRectF(14, 8, 72, 18), 5, 5);
+    style(p, QColor(0x37, 0x47, 0x4f), 1.5);
+    for (qreal x : {30.0, 50.0, 70.0})
+        p.drawEllipse(QPointF(x, 17), 4.5, 4.5);
+    style(p, metal, 2);
+    p.drawRoundedRect(QRectF(26, 31, 48, 5), 2, 2);
+    style(p, QColor(0x37, 0x47, 0x4f));
+    p.drawRoundedRect(QRectF(20, 40, 60, 46), 4, 4);
+    QLinearGradient glow(0, 46, 0, 80);
+    glow.setColorAt(0, QColor(0xff, 0xe0, 0x82));
+    glow.setColorAt(1, QColor(0xff, 0x8a, 0x3d));
+    p.setPen(Qt::NoPen);
+    p.setBrush(glow);
+    p.drawRect(QRectF(26, 46, 48, 34));
+    line(p, {28, 72}, {72, 72}, QColor(0x61, 0x61, 0x61), 2.5);
+    style(p, QColor(0xa0, 0x5a, 0x2c), 1.5);
+    for (qreal x : {37.0, 50.0, 63.0})
+        p.drawEllipse(QPointF(x, 64), 6.5, 7);
 }
 
 void tisch(QPainter& p, const PictureRenderer&)
@@ -577,6 +588,229 @@ void film(QPainter& p, const PictureRenderer& emoji)
     p.restore();
 }
 
+// A tall ship with three masts on the sea: bigger than the sailing boat of "Segel".
+void segelschiff(QPainter& p, const PictureRenderer&)
+{
+    style(p, QColor(0x4f, 0xc3, 0xf7), 0);
+    p.setPen(Qt::NoPen);
+    QPainterPath sea;
+    sea.moveTo(0, 100);
+    sea.lineTo(0, 88);
+    for (int i = 0; i < 5; ++i)
+        sea.quadTo(10 + i * 20, 82, 20 + i * 20, 88);
+    sea.lineTo(100, 100);
+    sea.closeSubpath();
+    p.drawPath(sea);
+    const qreal masts[] = {28, 50, 72};
+    const qreal tops[] = {14, 6, 14};
+    for (int i = 0; i < 3; ++i)
+        line(p, {masts[i], 66}, {masts[i], tops[i]}, darkWood, 3);
+    style(p, QColor(0xff, 0xf8, 0xe1), 1.8);
+    for (int i = 0; i < 3; ++i) {
+        const qreal x = masts[i];
+        const qreal top = tops[i] + 5;
+        for (const QRectF& sail : {QRectF(x - 9, top, 18, 17), QRectF(x - 11, top + 20, 22, 22)}) {
+            QPainterPath billow;
+            billow.moveTo(sail.topLeft());
+            billow.lineTo(sail.topRight());
+            billow.quadTo(sail.right() + 4, sail.center().y(), sail.right(), sail.bottom());
+            billow.lineTo(sail.bottomLeft());
+            billow.quadTo(sail.left() + 4, sail.center().y(), sail.left(), sail.top());
+            p.drawPath(billow);
+        }
+    }
+    style(p, QColor(0xff, 0xf8, 0xe1), 1.8);
+    p.drawPolygon(QPolygonF({{76, 22}, {97, 56}, {76, 56}}));
+    style(p, QColor(0xe5, 0x39, 0x35), 1.2);
+    p.drawPolygon(QPolygonF({{50, 6}, {62, 9}, {50, 12}}));
+    style(p, QColor(0x8d, 0x4b, 0x2a));
+    p.drawPolygon(QPolygonF({{4, 60}, {96, 56}, {84, 88}, {16, 88}}));
+    line(p, {8, 68}, {93, 65}, QColor(0xff, 0xca, 0x28), 3);
+    style(p, QColor(0xff, 0xf5, 0x9d), 1.5);
+    for (qreal x : {26.0, 42.0, 58.0, 74.0})
+        p.drawEllipse(QPointF(x, 77), 3.5, 3.5);
+}
+
+// Rain without its cloud (that is "Regenwolke"): drops falling into a puddle.
+void regen(QPainter& p, const PictureRenderer& emoji)
+{
+    const QColor streak(0x90, 0xca, 0xf9);
+    style(p, QColor(0xbb, 0xde, 0xfb), 1.5);
+    p.setPen(QPen(QColor(0x64, 0xb5, 0xf6), 2));
+    p.drawEllipse(QPointF(50, 88), 44, 9);
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(QPointF(36, 88), 10, 3);
+    p.drawEllipse(QPointF(66, 87), 8, 2.5);
+    const QPointF drops[] = {{10, 4}, {38, 0}, {66, 6}, {88, 2}, {22, 28}, {52, 24},
+                             {78, 30}, {6, 50}, {36, 52}, {64, 50}, {90, 54}};
+    for (QPointF at : drops) {
+        line(p, at + QPointF(1, -2), at + QPointF(-2, 10), streak, 2);
+        emoji.paintEmoji(p, QStringLiteral("💧"), QRectF(at + QPointF(-5, 8), QSizeF(12, 16)));
+    }
+}
+
+// A short jacket with hood and zip, unlike the long coat of "Mantel".
+void jacke(QPainter& p, const PictureRenderer&)
+{
+    const QColor red(0xe5, 0x39, 0x35);
+    const QColor dark(0xb7, 0x1c, 0x1c);
+    style(p, dark);
+    p.drawEllipse(QRectF(32, 4, 36, 28));
+    style(p, red);
+    p.drawPolygon(QPolygonF({{32, 24}, {16, 36}, {6, 78}, {18, 82}, {27, 50}}));
+    p.drawPolygon(QPolygonF({{68, 24}, {84, 36}, {94, 78}, {82, 82}, {73, 50}}));
+    QPainterPath body;
+    body.moveTo(30, 22);
+    body.lineTo(70, 22);
+    body.lineTo(74, 84);
+    body.lineTo(26, 84);
+    body.closeSubpath();
+    p.drawPath(body);
+    style(p, QColor(0x3e, 0x27, 0x23), 1.5);
+    p.drawChord(QRectF(40, 12, 20, 20), 180 * 16, 180 * 16);
+    style(p, dark);
+    p.drawRect(QRectF(26, 78, 48, 8));
+    p.drawPolygon(QPolygonF({{6, 76}, {18, 80}, {16, 86}, {4, 82}}));
+    p.drawPolygon(QPolygonF({{94, 76}, {82, 80}, {84, 86}, {96, 82}}));
+    line(p, {50, 24}, {50, 84}, QColor(0x42, 0x42, 0x42), 2.5);
+    style(p, metal, 1.2);
+    p.drawRoundedRect(QRectF(47, 36, 6, 9), 1.5, 1.5);
+    line(p, {34, 58}, {42, 66}, dark, 2.5);
+    line(p, {66, 58}, {58, 66}, dark, 2.5);
+}
+
+// A German school satchel: a box with a flap, a clasp and reflecting strips.
+void ranzen(QPainter& p, const PictureRenderer&)
+{
+    const QColor strip(0xff, 0xeb, 0x3b);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(0x26, 0x32, 0x38), 5, Qt::SolidLine, Qt::RoundCap));
+    p.drawArc(QRectF(38, 4, 24, 20), 0, 180 * 16);
+    style(p, QColor(0x0d, 0x47, 0xa1));
+    p.drawPolygon(QPolygonF({{82, 18}, {90, 24}, {90, 90}, {82, 96}}));
+    style(p, QColor(0x15, 0x65, 0xc0));
+    p.drawRoundedRect(QRectF(14, 14, 70, 82), 10, 10);
+    style(p, QColor(0x42, 0xa5, 0xf5));
+    QPainterPath flap;
+    flap.moveTo(14, 60);
+    flap.lineTo(14, 24);
+    flap.quadTo(14, 14, 24, 14);
+    flap.lineTo(74, 14);
+    flap.quadTo(84, 14, 84, 24);
+    flap.lineTo(84, 60);
+    flap.quadTo(49, 70, 14, 60);
+    p.drawPath(flap);
+    style(p, strip, 1.2);
+    p.drawPolygon(QPolygonF({{16, 44}, {30, 58}, {26, 61}, {16, 51}}));
+    p.drawPolygon(QPolygonF({{82, 44}, {68, 58}, {72, 61}, {82, 51}}));
+    style(p, QColor(0xff, 0x70, 0x43), 1.5);
+    p.drawEllipse(QPointF(49, 36), 10, 10);
+    style(p, metal, 2);
+    p.drawRoundedRect(QRectF(42, 60, 14, 12), 3, 3);
+    style(p, strip, 1.2);
+    p.drawRoundedRect(QRectF(24, 84, 50, 5), 2, 2);
+}
+
+// A sofa on its own: the sofa emoji has a floor lamp beside it, and "Lampe" is a word too.
+void sofa(QPainter& p, const PictureRenderer&)
+{
+    const QColor blue(0x42, 0xa5, 0xf5);
+    const QColor darkBlue(0x1e, 0x88, 0xe5);
+    style(p, darkWood);
+    p.drawRect(QRectF(14, 82, 6, 10));
+    p.drawRect(QRectF(80, 82, 6, 10));
+    style(p, blue);
+    p.drawRoundedRect(QRectF(14, 28, 72, 38), 8, 8);
+    style(p, darkBlue);
+    p.drawRoundedRect(QRectF(8, 70, 84, 14), 4, 4);
+    style(p, QColor(0x90, 0xca, 0xf9));
+    p.drawRoundedRect(QRectF(20, 56, 30, 18), 5, 5);
+    p.drawRoundedRect(QRectF(50, 56, 30, 18), 5, 5);
+    style(p, darkBlue);
+    p.drawRoundedRect(QRectF(4, 46, 18, 38), 7, 7);
+    p.drawRoundedRect(QRectF(78, 46, 18, 38), 7, 7);
+    p.save();
+    p.translate(32, 46);
+    p.rotate(-12);
+    style(p, QColor(0xff, 0xca, 0x28), 2);
+    p.drawRoundedRect(QRectF(-10, -9, 20, 18), 5, 5);
+    p.restore();
+}
+
+// A garden fence with flowers growing in front of it, unlike the bare fence of "Zaun".
+void gartenzaun(QPainter& p, const PictureRenderer& emoji)
+{
+    zaun(p, emoji);
+    emoji.paintEmoji(p, QStringLiteral("🌷"), QRectF(0, 56, 24, 40));
+    emoji.paintEmoji(p, QStringLiteral("🌻"), QRectF(36, 50, 28, 46));
+    emoji.paintEmoji(p, QStringLiteral("🌷"), QRectF(76, 56, 24, 40));
+}
+
+// A garden: lawn, hedge, a tree, a path and a flower bed; not a house (that is "Haus").
+void garten(QPainter& p, const PictureRenderer& emoji)
+{
+    emoji.paintEmoji(p, QStringLiteral("🌳"), QRectF(58, 2, 40, 48));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0x81, 0xc7, 0x84));
+    p.drawRect(QRectF(0, 44, 100, 56));
+    style(p, QColor(0x38, 0x8e, 0x3c), 1.5);
+    for (qreal x = 4; x < 60; x += 12)
+        p.drawEllipse(QPointF(x, 44), 8, 8);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0xd7, 0xcc, 0xa1));
+    p.drawPolygon(QPolygonF({{72, 100}, {96, 100}, {80, 48}, {74, 48}}));
+    style(p, QColor(0x8d, 0x6e, 0x63), 1.5);
+    p.drawRoundedRect(QRectF(4, 76, 60, 18), 8, 8);
+    for (int i = 0; i < 4; ++i)
+        emoji.paintEmoji(p, QStringLiteral("🌷"), QRectF(6 + i * 14, 56, 14, 28));
+}
+
+// A cinema: a film on the screen, curtains, rows of seats with people, and popcorn.
+void kino(QPainter& p, const PictureRenderer& emoji)
+{
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0x26, 0x23, 0x3a));
+    p.drawRoundedRect(QRectF(2, 2, 96, 96), 6, 6);
+    p.setBrush(QColor(0xe3, 0xf2, 0xfd));
+    p.drawRect(QRectF(16, 10, 68, 40));
+    emoji.paintEmoji(p, QStringLiteral("🦕"), QRectF(30, 12, 40, 36));
+    const QColor curtain(0xc6, 0x28, 0x28);
+    style(p, curtain, 1.5);
+    p.drawPolygon(QPolygonF({{2, 4}, {22, 4}, {16, 56}, {2, 60}}));
+    p.drawPolygon(QPolygonF({{98, 4}, {78, 4}, {84, 56}, {98, 60}}));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0x8d, 0x6e, 0x63));
+    for (qreal x : {22.0, 42.0, 62.0})
+        p.drawEllipse(QPointF(x, 62), 6, 7);
+    style(p, QColor(0xb7, 0x1c, 0x1c), 1.2);
+    for (qreal y : {66.0, 82.0}) {
+        for (qreal x = 6; x < 90; x += 20)
+            p.drawRoundedRect(QRectF(x, y, 16, 13), 3, 3);
+    }
+    emoji.paintEmoji(p, QStringLiteral("🍿"), QRectF(70, 66, 28, 32));
+}
+
+// A note with a number written on it; the caller puts the telephone in front.
+void telefonnummer(QPainter& p, const PictureRenderer&)
+{
+    p.save();
+    p.translate(46, 42);
+    p.rotate(-6);
+    style(p, QColor(0xff, 0xf9, 0xc4), 2);
+    p.drawRect(QRectF(-40, -38, 80, 76));
+    p.setPen(QPen(QColor(0x90, 0xca, 0xf9), 1));
+    for (qreal y : {-12.0, 12.0, 34.0})
+        p.drawLine(QPointF(-36, y), QPointF(36, y));
+    QFont pen(QStringLiteral("Liberation Sans"));
+    pen.setPixelSize(22);
+    pen.setBold(true);
+    p.setFont(pen);
+    p.setPen(QColor(0x1a, 0x23, 0x7e));
+    p.drawText(QRectF(-40, -36, 80, 24), Qt::AlignCenter, QStringLiteral("12 34"));
+    p.drawText(QRectF(-40, -12, 80, 24), Qt::AlignCenter, QStringLiteral("56 78"));
+    p.restore();
+}
+
 const std::map<QString, Draw>& pictograms()
 {
     static const std::map<QString, Draw> all = {
@@ -595,6 +829,11 @@ const std::map<QString, Draw>& pictograms()
         {QStringLiteral("schaufel"), schaufel},         {QStringLiteral("wagen"), wagen},
         {QStringLiteral("kasper"), kasper},             {QStringLiteral("radierer"), radierer},
         {QStringLiteral("muetze"), muetze},             {QStringLiteral("film"), film},
+        {QStringLiteral("segelschiff"), segelschiff},   {QStringLiteral("regen"), regen},
+        {QStringLiteral("jacke"), jacke},               {QStringLiteral("ranzen"), ranzen},
+        {QStringLiteral("sofa"), sofa},                 {QStringLiteral("gartenzaun"), gartenzaun},
+        {QStringLiteral("garten"), garten},             {QStringLiteral("kino"), kino},
+        {QStringLiteral("telefonnummer"), telefonnummer},
     };
     return all;
 }

@@ -72,3 +72,27 @@ QStringList readWordList(const QString& path)
     forEachRow(path, [&](const QStringList& fields, int) { words << fields[0].trimmed(); });
     return words;
 }
+
+std::vector<Board> readBoards(const QString& assetsDir)
+{
+    const QString path = assetsDir + "/boards.tsv";
+    std::vector<Board> boards;
+    forEachRow(path, [&](const QStringList& fields, int lineNumber) {
+        if (fields.size() != 2 || fields[1].trimmed().isEmpty())
+            malformed(path, lineNumber);
+        Board board{fields[0].trimmed(), {}};
+        for (const QString& file : fields[1].split(u' ', Qt::SkipEmptyParts)) {
+            const QString source = assetsDir + "/" + file;
+            if (file.endsWith(QStringLiteral(".tsv"))) {
+                for (const KeyRow& key : readKeyRows(source))
+                    board.words << key.word;
+            } else {
+                for (const QString& word : readWordList(source))
+                    board.words << QString(word).remove(u'-');
+            }
+        }
+        board.words.removeDuplicates();
+        boards.push_back(board);
+    });
+    return boards;
+}

@@ -25,9 +25,18 @@ struct DesignRow {
     QString label;
 };
 
+// Words whose pictures a child sees together or must tell apart: the words of one exercise.
+struct Board {
+    QString name;
+    QStringList words; // as the pictures are named: syllable words without their "-"
+};
+
 // Reads the tab-separated asset tables; lines starting with '#' and empty lines are skipped.
 // Each reader throws std::runtime_error naming the file and line of a malformed row.
 std::vector<PictureRow> readPictureRows(const QString& path);
 std::vector<KeyRow> readKeyRows(const QString& path);
 std::vector<DesignRow> readDesignRows(const QString& path);
 QStringList readWordList(const QString& path);
+// Reads boards.tsv of the assets folder: a board's name, then the files, relative to that folder,
+// that hold its words: word tables (one word a line) and key tables (the word in the second column).
+std::vector<Board> readBoards(const QString& assetsDir);

@@ -1,6 +1,7 @@
 // Renders the suite's pictures: word pictures, key pictures, initial-sound tables, control
 // pictures and the syllable pictures that the syllable programs carry as resources.
 
+#include "BoardCheck.h"
 #include "GifWriter.h"
 #include "PictureGrid.h"
 #include "PictureRenderer.h"
@@ -52,18 +53,36 @@ const QImage& pictureOf(const Pictures& pictures, const QString& word)
     return found->second;
 }
 
-Pictures renderWordPictures(const PictureRenderer& renderer, const Paths& paths)
+Pictures renderWordPictures(const PictureRenderer& renderer, const std::vector<PictureRow>& rows)
 {
     Pictures pictures;
-    for (const PictureRow& row : readPictureRows(paths.assets + "/pictures.tsv")) {
+    for (const PictureRow& row : rows) {
         QImage image = renderer.render(row.picture, wordPictureSize, Qt::white).convertToFormat(QImage::Format_RGB32);
         if (!pictures.byName.emplace(row.name.toLower(), image).second)
             throw std::runtime_error("pictures.tsv names " + row.name.toStdString() + " twice");
         pictures.sheet.push_back({image, row.name});
-        if (!paths.out.isEmpty())
-            save(image, paths.out + "/" + row.name + ".bmp", "BMP");
     }
     return pictures;
+}
+
+// Fails, naming them all, when two words that can stand on one board have pictures alike.
+void checkBoards(const Pictures& pictures, const Paths& paths)
+{
+    const auto clashes = findClashes(readBoards(paths.assets),
+                                     [&](const QString& word) -> const QImage& { return pictureOf(pictures, word); });
+    if (clashes.empty())
+        return;
+    std::string message = "pictures a child cannot tell apart on one board:";
+    for (const PictureClash& clash : clashes)
+        message += "\n  " + clash.board.toStdString() + ": " + clash.first.toStdString() + " and "
+                   + clash.second.toStdString();
+    throw std::runtime_error(message);
+}
+
+void saveWordPictures(const Pictures& pictures, const std::vector<PictureRow>& rows, const Paths& paths)
+{
+    for (const PictureRow& row : rows)
+        save(pictureOf(pictures, row.name), paths.out + "/" + row.name + ".bmp", "BMP");
 }
 
 QString tableCaption(const QString& sound, bool capitals)
@@ -155,7 +174,11 @@ Paths parseArguments(const QCoreApplication& app)
 void run(const Paths& paths)
 {
     const PictureRenderer renderer;
-    Pictures pictures = renderWordPictures(renderer, paths);
+    const std::vector<PictureRow> rows = readPictureRows(paths.assets + "/pictures.tsv");
+    Pictures pictures = renderWordPictures(renderer, rows);
+    checkBoards(pictures, paths);
+    if (!paths.out.isEmpty())
+        saveWordPictures(pictures, rows, paths);
     renderKeys(pictures, paths);
     renderDesign(renderer, pictures, paths);
     if (!paths.resources.isEmpty())
