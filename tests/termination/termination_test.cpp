@@ -351,6 +351,13 @@ std::vector<Row> typewriterRows()
         tenTasks.push_back(logged(task));
     }
     tenTasks.push_back(form(QStringLiteral("Protokoll")));
+    const std::vector<Step> printDialog{
+        level(title, 0), form(windowTitle), keys({QStringLiteral("F6")}),
+        menu({QStringLiteral("Down"), QStringLiteral("Down"), QStringLiteral("Down"), QStringLiteral("Return")},
+             QStringLiteral("Drucken"))};
+    std::vector<Step> printed = printDialog;
+    printed.push_back(click(360, 3480, 1935, 375));
+    printed.push_back(box(title));
     return {
         // Own pictures offered (option 8) but none there: the box, then the built-in words.
         {"tastomat_NoOwnPicturesWarning", "tastomat", "Q", suiteOptions, {level(title, 3), box(title)}, {}},
@@ -359,11 +366,12 @@ std::vector<Row> typewriterRows()
          [](TerminationTest& t) { expectSummary(t, 2); }},
         {"tastomat_BlockResult", "tastomat", kLoggedStart, skipping, tenTasks,
          [](TerminationTest& t) { expectSummary(t, 10); }},
-        {"tastomat_PrintDialog", "tastomat", "Q", suiteOptions,
-         {level(title, 0), form(windowTitle), keys({QStringLiteral("F6")}),
-          menu({QStringLiteral("Down"), QStringLiteral("Down"), QStringLiteral("Down"), QStringLiteral("Return")},
-               QStringLiteral("Drucken"))},
-         {}},
+        {"tastomat_PrintDialog", "tastomat", "Q", suiteOptions, printDialog, {}},
+        // "OK": without a printer the print goes to a PDF file, and a box says where.
+        {"tastomat_PrintedBox", "tastomat", "Q", suiteOptions, printed,
+         [](TerminationTest& t) {
+             EXPECT_EQ(QDir(t.dataDir() + QStringLiteral("/Ausdrucke")).entryList({QStringLiteral("*.pdf")}).size(), 1);
+         }},
         // The disk runs full during the run: the log's write warning is open.
         {"tastomat_LogWriteWarning", "tastomat", kLoggedStart, [](TerminationTest& t) { fullLogDisk(t, 250); },
          {level(title, 0), form(windowTitle), weiter, logged(1), weiter, box(title)}, {}},
