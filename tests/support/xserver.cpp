@@ -141,21 +141,28 @@ PrivateXServer::Kind PrivateXServer::kind(qulonglong window) const
 
 qulonglong PrivateXServer::waitForWindow(const QString& title, int ms, Kind wanted) const
 {
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < ms) {
+        if (const qulonglong window = findWindow(title, wanted))
+            return window;
+        QThread::msleep(50);
+    }
+    return 0;
+}
+
+qulonglong PrivateXServer::findWindow(const QString& title, Kind wanted) const
+{
     // xdotool takes a POSIX extended expression: only its special characters are escaped.
     QString pattern = title;
     pattern.replace(QRegularExpression(QStringLiteral("([.\\[\\]()*+?{}|^$\\\\])")), QStringLiteral("\\\\1"));
     pattern = QLatin1Char('^') + pattern + QLatin1Char('$');
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < ms) {
-        const QStringList found = xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                                           QStringLiteral("--name"), pattern})
-                                      .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        for (const QString& id : found)
-            if (wanted == Kind::Any || kind(id.toULongLong()) == wanted)
-                return id.toULongLong();
-        QThread::msleep(50);
-    }
+    const QStringList found = xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                       QStringLiteral("--name"), pattern})
+                                  .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    for (const QString& id : found)
+        if (wanted == Kind::Any || kind(id.toULongLong()) == wanted)
+            return id.toULongLong();
     return 0;
 }
 

@@ -46,6 +46,8 @@ public:
     // The first window with exactly this title (and of that kind); 0 when none appears within
     // `ms` (a loaded machine may take seconds to show one).
     qulonglong waitForWindow(const QString& title, int ms = 30000, Kind kind = Kind::Any) const;
+    // The first visible window with exactly this title (and of that kind) now; 0 when none.
+    qulonglong findWindow(const QString& title, Kind kind = Kind::Any) const;
     Kind kind(qulonglong window) const;
     // An open menu (menus carry no title); 0 when none opens within `ms`.
     qulonglong waitForMenu(int ms = 5000) const;
