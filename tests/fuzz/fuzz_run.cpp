@@ -305,7 +305,8 @@ void FuzzRun::doSteps()
         return;
     }
     const Step& s = steps[step_];
-    const qulonglong window = x_.findWindow(s.window);
+    // Forms only: a message box of the same title is not the window the step means.
+    const qulonglong window = x_.findWindow(s.window, testing_support::PrivateXServer::Kind::Normal);
     if (window == 0) {
         if (acts_ > 0 || quietFor() > kGiveUpMs)
             nextStep();
