@@ -142,6 +142,9 @@ void finishTermination()
         if (stillLoaded(form))
             form->unload();
     runHandler([] { End(); });
+    // From here on the program has ended: no handler runs any more, not even one that the same
+    // event would still have called.
+    g_closing = false;
 }
 
 } // namespace platform
