@@ -1,16 +1,16 @@
 #include "Form1.h"
 
 #include "DesignPictures.h"
-#include "Display.h"
 #include "Form2.h"
 #include "Launcher.h"
 #include "Man_Namen.h"
-#include "Man_NamenAnzeigen.h"
-#include "Man_Protokolle.h"
 #include "PictureButton.h"
-#include "PupilNames.h"
 #include "TRAVEK.h"
 #include "WordLists.h"
+
+#include "framework/pupils/Man_NamenAnzeigen.h"
+#include "framework/pupils/Man_Protokolle.h"
+#include "framework/pupils/PupilNames.h"
 
 #include "platform/forms/end.h"
 #include "platform/forms/twips.h"
@@ -96,14 +96,17 @@ void Form1::Form_Load()
     setMenuVisible(dasmenu, false);
     setHeightTwips(kClientHeight + kCaptionTwips + kBorderTwips);
     endIfAnotherCopyRuns();
-    if (ProcessR::ProcessRunning(QStringLiteral("Pensumo.exe"))) {
+    if (platform::services().processes->isRunning(QStringLiteral("Pensumo.exe"))) {
         platform::msgBox(QString::fromUtf8(Launcher::kTaskManagerRunning));
         unload();
         platform::End();
     }
     prepareDataFolder();
     LoadSuiteOptions(state_.options, state_.DataDir, OptionsReader::Launcher);
-    applyDisplay();
+    display_.setUp({.fullScreen = state_.options.Aufloesung,
+                    .backdrop = state_.options.HGrundStart,
+                    .taskbarVisible = state_.options.TVis},
+                   MainWindowDisplay::Placement::Centre);
     Hilfe->setText(Launcher::greeting({}));
     state_.HelpFile = Launcher::helpFile(TRAVEK::AppPath(), state_.options);
     CB_Name->setVisible(state_.options.ProtSave != 0);
@@ -127,21 +130,6 @@ void Form1::prepareDataFolder()
 {
     state_.DataDir = Launcher::makeDataFolder(SHGetFolder::GetFolderPath(SHGetFolder::kAppData, true, true));
     failWith(SyncWordLists(TRAVEK::AppPath(), state_.DataDir));
-}
-
-void Form1::applyDisplay()
-{
-    if (state_.options.Aufloesung == -1) {
-        ScreenRes::ChangeResolution(640, 480);
-        state_.ResolutionChanged = 11;
-    }
-    centerOnScreen();
-    setMinimizeBox(state_.options.HGrundStart != -1);
-    if (state_.options.HGrundStart == -1) {
-        backdrop_.show(state_.options.TVis);
-        if (state_.options.TVis == 0)
-            ShowTaskbar::SetTaskbarVisible(false);
-    }
 }
 
 void Form1::askForName()
@@ -187,10 +175,7 @@ bool Form1::Form_QueryUnload(platform::UnloadMode mode)
 
 void Form1::Form_Unload()
 {
-    backdrop_.remove();
-    if (state_.ResolutionChanged == 11 && ScreenRes::RestoreResolution())
-        state_.ResolutionChanged = 0;
-    ShowTaskbar::SetTaskbarVisible(true);
+    display_.tearDown();
 }
 
 void Form1::startExercise(const QString& program)

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "Backdrop.h"
 #include "LauncherState.h"
+
+#include "framework/MainWindowDisplay.h"
 
 #include "platform/forms/form.h"
 
@@ -46,7 +47,6 @@ private:
     void buildMenu();
     void endIfAnotherCopyRuns();
     void prepareDataFolder();
-    void applyDisplay();
     void askForName();
     void startExercise(const QString& program);
     void Command8_Click();
@@ -60,5 +60,5 @@ private:
     LauncherState& state_;
     std::unique_ptr<platform::SingleInstance> instance_;
     std::unique_ptr<Form2> options_;
-    Backdrop backdrop_{*this};
+    MainWindowDisplay display_{*this};
 };

@@ -9,7 +9,6 @@ struct LauncherState {
     QString DataDir;
     SuiteOptions options;
     QString PupilName;
-    int ResolutionChanged = 0;     // 11 while the 640 x 480 mode was asked for
     QString OptionsCaller;
     QString CommandLine;           // the launcher's own argument string
     QString HelpFile;

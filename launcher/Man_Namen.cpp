@@ -1,7 +1,8 @@
 #include "Man_Namen.h"
 
 #include "DesignPictures.h"
-#include "PupilNames.h"
+
+#include "framework/pupils/PupilNames.h"
 
 #include "platform/forms/end.h"
 #include "platform/forms/twips.h"

@@ -4,11 +4,11 @@
 #include "Namen.h"
 #include "PackageOptions.h"
 
-#include "Display.h"
-#include "Man_NamenAnzeigen.h"
-#include "Man_Protokolle.h"
-#include "PupilNames.h"
 #include "TRAVEK.h"
+
+#include "framework/pupils/Man_NamenAnzeigen.h"
+#include "framework/pupils/Man_Protokolle.h"
+#include "framework/pupils/PupilNames.h"
 
 #include "platform/files.h"
 #include "platform/forms/end.h"
@@ -59,9 +59,9 @@ void Form1::Form_Load()
     moveTwips(0, 0);
     EndeKnopf->setIcon(platform::loadPicture(state_.AppPath + QStringLiteral("/design/ende.png")));
     EndeKnopf->setIconSize(EndeKnopf->size());
-    const DisplayFlags display = readPackage();
+    const MainWindowDisplayOptions display = readPackage();
     prepareFolders();
-    setUpDisplay(display.backdrop, display.taskbarVisible, display.fullScreen);
+    display_.setUp(display, MainWindowDisplay::Placement::Keep);
     init();
     if (state_.settings.logging == -1) {
         show();
@@ -69,7 +69,7 @@ void Form1::Form_Load()
     }
 }
 
-DisplayFlags Form1::readPackage()
+MainWindowDisplayOptions Form1::readPackage()
 {
     const QString managerSource = state_.AppPath + QStringLiteral("/manager.ini");
     const platform::TextFile source = platform::readTextFile(managerSource);
@@ -99,20 +99,6 @@ void Form1::prepareFolders()
         platform::End();
     }
 }
-
-void Form1::setUpDisplay(int backdrop, int taskbarVisible, int fullScreen)
-{
-    if (fullScreen == -1)
-        state_.resolutionChanged = ScreenRes::ChangeResolution(640, 480);
-    if (backdrop != -1) {
-        setMinimizeBox(true);
-        return;
-    }
-    backdrop_.show(taskbarVisible);
-    if (taskbarVisible == 0)
-        ShowTaskbar::SetTaskbarVisible(false);
-}
-
 
 void Form1::init()
 {
@@ -228,10 +214,7 @@ bool Form1::Form_QueryUnload(platform::UnloadMode)
 
 void Form1::Form_Unload()
 {
-    backdrop_.remove();
-    if (state_.resolutionChanged)
-        state_.resolutionChanged = !ScreenRes::RestoreResolution();
-    ShowTaskbar::SetTaskbarVisible(true);
+    display_.tearDown();
 }
 
 } // namespace taskmanager

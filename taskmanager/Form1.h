@@ -2,8 +2,9 @@
 
 #include "TaskManagerState.h"
 
-#include "Backdrop.h"
 #include "PackageOptions.h"
+
+#include "framework/MainWindowDisplay.h"
 
 #include "platform/forms/form.h"
 
@@ -41,10 +42,9 @@ private:
     void Anzeigen_Click();
     void NamenAnz_Click();
 
-    // The package's folder and options; the display flags of its options file.
-    DisplayFlags readPackage();
+    // The package's folder and options; the display options of its options file.
+    MainWindowDisplayOptions readPackage();
     void prepareFolders();
-    void setUpDisplay(int backdrop, int taskbarVisible, int fullScreen);
     // With logging on: show "Name eingeben" and ask for a name when none is set.
     void askNameWhenLogging();
 
@@ -53,7 +53,7 @@ private:
     QPushButton* CB_Name;
     QPushButton* EndeKnopf;
     std::array<QAction*, kSetCount> Nr{};
-    Backdrop backdrop_{*this};
+    MainWindowDisplay display_{*this};
 };
 
 } // namespace taskmanager

@@ -1,6 +1,6 @@
 #include "Namen.h"
 
-#include "PupilNames.h"
+#include "framework/pupils/PupilNames.h"
 
 #include "platform/services.h"
 

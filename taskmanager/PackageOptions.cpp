@@ -17,16 +17,16 @@ int toInt16(qint64 value)
     return static_cast<int>(std::clamp<qint64>(value, -32768, 32767));
 }
 
-DisplayFlags flagsOf(const QVector<qint64>& values, int linesRead)
+MainWindowDisplayOptions displayOptionsOf(const QVector<qint64>& values, int linesRead)
 {
-    // A short file leaves the missing flags at 0.
+    // A short file leaves the missing options at 0.
     auto line = [&](int n) { return n <= values.size() ? toInt16(values[n - 1]) : 0; };
-    return {line(linesRead - 2), line(linesRead - 1), line(linesRead)};
+    return {.fullScreen = line(linesRead), .backdrop = line(linesRead - 2), .taskbarVisible = line(linesRead - 1)};
 }
 
 } // namespace
 
-DisplayFlags loadPackageOptions(const PackageInfo& package, const QString& packageDir,
+MainWindowDisplayOptions loadPackageOptions(const PackageInfo& package, const QString& packageDir,
                                 const QString& appPath)
 {
     if (package.optionsFile.isEmpty())
@@ -41,7 +41,7 @@ DisplayFlags loadPackageOptions(const PackageInfo& package, const QString& packa
         if (!pending.failed())
             pending = options.error;
         if (!pending.failed())
-            return flagsOf(options.values, package.linesRead);
+            return displayOptionsOf(options.values, package.linesRead);
         if (!pending.locked()) {
             platform::msgBox(pending.message);
             platform::End();

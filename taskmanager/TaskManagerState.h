@@ -14,7 +14,6 @@ struct TaskManagerState {
     ManagerSettings settings;   // the editor edits the sets here in place
     ResolvedSet active;         // the active set's programs
     QString PupilName;          // empty when none
-    bool resolutionChanged = false;
 
     QString managerFile() const { return PackageDir + QStringLiteral("/manager.ini"); }
     QString logFolder() const { return PackageDir + QStringLiteral("/Protokoll"); }

@@ -1,6 +1,6 @@
 #include "launcher_fixture.h"
 
-#include "Man_Protokolle.h"
+#include "framework/pupils/Man_Protokolle.h"
 
 #include <QTest>
 

@@ -1,8 +1,9 @@
 #include "launcher_fixture.h"
 
 #include "Man_Namen.h"
-#include "Man_NamenAnzeigen.h"
 #include "PictureButton.h"
+
+#include "framework/pupils/Man_NamenAnzeigen.h"
 
 #include <QTest>
 

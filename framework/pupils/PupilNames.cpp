@@ -1,6 +1,6 @@
-#include "PupilNames.h"
+#include "framework/pupils/PupilNames.h"
 
-#include "PupilName.h"
+#include "framework/PupilName.h"
 
 #include "platform/services.h"
 

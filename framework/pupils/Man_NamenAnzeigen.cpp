@@ -1,6 +1,6 @@
-#include "Man_NamenAnzeigen.h"
+#include "framework/pupils/Man_NamenAnzeigen.h"
 
-#include "PupilNames.h"
+#include "framework/pupils/PupilNames.h"
 
 #include "platform/forms/end.h"
 #include "platform/services.h"

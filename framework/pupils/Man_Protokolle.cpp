@@ -1,6 +1,6 @@
-#include "Man_Protokolle.h"
+#include "framework/pupils/Man_Protokolle.h"
 
-#include "LogFolder.h"
+#include "framework/pupils/LogFolder.h"
 
 #include "platform/files.h"
 #include "platform/services.h"

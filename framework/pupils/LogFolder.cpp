@@ -1,4 +1,4 @@
-#include "LogFolder.h"
+#include "framework/pupils/LogFolder.h"
 
 #include <QDir>
 
