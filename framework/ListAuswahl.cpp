@@ -4,7 +4,7 @@
 #include "TRAVEK.h"
 #include "WordListFile.h"
 
-#include "platform/forms/end.h"
+#include "platform/forms/events.h"
 #include "platform/forms/twips.h"
 #include "platform/services.h"
 
@@ -28,7 +28,7 @@ ListAuswahl::ListAuswahl(ExerciseState& state) : Form(QStringLiteral("ListAuswah
     platform::setControlFont(Label1, QStringLiteral("Arial"), 15.75, true);
     // Only a real click chooses a list; the current row also moves when the list gets the focus.
     Datei = addListBox(QStringLiteral("Datei"), {308, 915, 5415, 3570}, nullptr);
-    connect(Datei, &QListWidget::itemClicked, this, [this] { platform::runHandler([this] { Datei_Click(); }); });
+    platform::onEvent(Datei, &QListWidget::itemClicked, this, [this] { Datei_Click(); });
     platform::setControlFont(Datei, QStringLiteral("Arial"), 18, true);
     Command1 = addButton(QStringLiteral("Command1"), {2108, 4755, 1695, 855}, QStringLiteral("Zurück"),
                          [this] { Command1_Click(); });

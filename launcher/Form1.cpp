@@ -13,6 +13,7 @@
 #include "framework/pupils/PupilNames.h"
 
 #include "platform/forms/end.h"
+#include "platform/forms/events.h"
 #include "platform/forms/twips.h"
 #include "platform/services.h"
 #include "platform/single_instance.h"
@@ -50,8 +51,7 @@ Form1::Form1(LauncherState& state)
         button->setObjectName(QString::fromLatin1(e.button));
         button->setGeometry(platform::twipsRect(e.left, e.top, 2055, 1455));
         button->setAutoDefault(false);
-        connect(button, &QPushButton::clicked, this,
-                [this, program] { platform::runHandler([&] { startExercise(program); }); });
+        platform::onEvent(button, &QPushButton::clicked, this, [this, program] { startExercise(program); });
         exerciseButtons.push_back(button);
     }
     CB_Name = addButton(QStringLiteral("CB_Name"), QRect(4560, 4200, 2055, 1215),

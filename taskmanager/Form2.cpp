@@ -3,6 +3,7 @@
 #include "Package.h"
 
 #include "platform/forms/end.h"
+#include "platform/forms/events.h"
 #include "platform/services.h"
 
 #include <QEvent>
@@ -27,7 +28,7 @@ Form2::Form2(TaskManagerState& state) : platform::Form(QStringLiteral("Form2")),
                         [this] { PosKill_Click(); });
     addLabel(QStringLiteral("Label2"), QRect(540, 1305, 2055, 255), QStringLiteral("Name des Speicherplatzes: "));
     Namen = addTextBox(QStringLiteral("Namen"), QRect(2693, 1230, 2175, 315));
-    connect(Namen, &QLineEdit::textChanged, this, [this] { platform::runHandler([this] { Namen_Change(); }); });
+    platform::onEvent(Namen, &QLineEdit::textChanged, this, [this] { Namen_Change(); });
     QLabel* Label4 = addLabel(QStringLiteral("Label4"), QRect(420, 1830, 6255, 255),
                               QStringLiteral("Reihenfolge der Programme, die gestartet werden:"));
     QFont bold = Label4->font();
@@ -49,7 +50,7 @@ Form2::Form2(TaskManagerState& state) : platform::Form(QStringLiteral("Form2")),
     MaxErrorsLabel = addLabel(QStringLiteral("MaxErrorsLabel"), QRect(960, 5160, 1815, 285),
                               QStringLiteral("Maximal erlaubte Fehler:"));
     MaxErrors = addTextBox(QStringLiteral("MaxErrors"), QRect(2880, 5160, 375, 285), QStringLiteral("3"));
-    connect(MaxErrors, &QLineEdit::textChanged, this, [this] { platform::runHandler([this] { MaxErrors_Change(); }); });
+    platform::onEvent(MaxErrors, &QLineEdit::textChanged, this, [this] { MaxErrors_Change(); });
     MaxErrors->installEventFilter(this);
     MaxErrorsLabel->hide();
     MaxErrors->hide();

@@ -3,7 +3,7 @@
 #include "TRAVEK.h"
 
 #include "platform/files.h"
-#include "platform/forms/end.h"
+#include "platform/forms/events.h"
 #include "platform/forms/form.h"
 #include "platform/forms/twips.h"
 #include "platform/services.h"
@@ -45,8 +45,7 @@ QToolButton* addKey(platform::Form& form, int index, const QRect& twips, const Q
                                           + QStringLiteral(".bmp"))));
         key->setIconSize(keyPictureSize());
     }
-    QObject::connect(key, &QToolButton::clicked, &form,
-                     [onClick = std::move(onClick)] { platform::runHandler(onClick); });
+    platform::onEvent(key, &QToolButton::clicked, &form, std::move(onClick));
     return key;
 }
 

@@ -7,7 +7,7 @@
 #include "SettingsNumberFile.h"
 
 #include "platform/forms/application.h"
-#include "platform/forms/end.h"
+#include "platform/forms/events.h"
 #include "platform/forms/twips.h"
 
 #include <QPainter>
@@ -114,11 +114,11 @@ void Form1::addControls()
     Schrift->setReadOnly(true);
     Schrift->setTextInteractionFlags(Qt::NoTextInteraction);
     Schrift->setFocusPolicy(Qt::NoFocus);
-    connect(Schrift, &QTextEdit::textChanged, this, [this] { Schrift_Change(); });
+    platform::onEvent(Schrift, &QTextEdit::textChanged, this, [this] { Schrift_Change(); });
     Gross1 = new CapitalBox(client());
     Gross1->setObjectName(QStringLiteral("Groß1"));
     Gross1->setGeometry(platform::twipsRect(8160, 120, 1215, 1035));
-    connect(Gross1, &QCheckBox::stateChanged, this, [this] { platform::runHandler([this] { Gross1_Click(); }); });
+    platform::onEvent(Gross1, &QCheckBox::stateChanged, this, [this] { Gross1_Click(); });
     Loeschen = addButton(QStringLiteral("Löschen"), {8160, 2280, 1215, 735}, QStringLiteral("radieren"),
                          [this] { Loeschen_Click(); });
     weiter = addButton(QStringLiteral("weiter"), {8160, 3600, 1215, 735}, QStringLiteral("Neu"),

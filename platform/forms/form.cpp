@@ -2,6 +2,7 @@
 
 #include "button.h"
 #include "end.h"
+#include "events.h"
 #include "label.h"
 #include "menubar.h"
 #include "timer.h"
@@ -343,7 +344,7 @@ QAction* Form::addMenuItem(QMenu* menu, const QString& name, const QString& capt
 {
     QAction* action = menu->addAction(caption);
     action->setObjectName(name);
-    connect(action, &QAction::triggered, this, [onClick = std::move(onClick)] { runHandler(onClick); });
+    onEvent(action, &QAction::triggered, this, std::move(onClick));
     return action;
 }
 
@@ -361,7 +362,7 @@ QAction* Form::addTopLevelItem(const QString& name, const QString& caption,
     auto* action = new QAction(caption, menuBar_);
     action->setObjectName(name);
     menuBar_->addEntry(action);
-    connect(action, &QAction::triggered, this, [onClick = std::move(onClick)] { runHandler(onClick); });
+    onEvent(action, &QAction::triggered, this, std::move(onClick));
     connect(action, &QAction::changed, this, &Form::updateMenuBar);
     updateMenuBar();
     return action;
@@ -420,7 +421,7 @@ QPushButton* Form::addButton(const QString& name, const QRect& twips, const QStr
 {
     auto* button = place(new Button(caption), name, twips, parent);
     button->setAutoDefault(false);
-    connect(button, &QPushButton::clicked, this, [onClick = std::move(onClick)] { runHandler(onClick); });
+    onEvent(button, &QPushButton::clicked, this, std::move(onClick));
     return button;
 }
 
@@ -449,7 +450,7 @@ QCheckBox* Form::addCheckBox(const QString& name, const QRect& twips, const QStr
 {
     auto* box = place(new CheckBox(caption), name, twips, parent);
     if (onClick)
-        connect(box, &QCheckBox::stateChanged, this, [onClick = std::move(onClick)] { runHandler(onClick); });
+        onEvent(box, &QCheckBox::stateChanged, this, std::move(onClick));
     return box;
 }
 
@@ -458,9 +459,9 @@ QRadioButton* Form::addOptionButton(const QString& name, const QRect& twips, con
 {
     auto* option = place(new OptionButton(caption), name, twips, parent);
     if (onClick)
-        connect(option, &QRadioButton::toggled, this, [onClick = std::move(onClick)](bool on) {
+        onEvent(option, &QRadioButton::toggled, this, [onClick = std::move(onClick)](bool on) {
             if (on)
-                runHandler(onClick);
+                onClick();
         });
     return option;
 }
@@ -476,7 +477,7 @@ QComboBox* Form::addComboBox(const QString& name, const QRect& twips, std::funct
 {
     auto* box = place(new QComboBox, name, twips, parent);
     if (onClick)
-        connect(box, &QComboBox::currentIndexChanged, this, [onClick = std::move(onClick)] { runHandler(onClick); });
+        onEvent(box, &QComboBox::currentIndexChanged, this, std::move(onClick));
     return box;
 }
 
@@ -485,7 +486,7 @@ QListWidget* Form::addListBox(const QString& name, const QRect& twips, std::func
 {
     auto* box = place(new QListWidget, name, twips, parent);
     if (onClick)
-        connect(box, &QListWidget::currentRowChanged, this, [onClick = std::move(onClick)] { runHandler(onClick); });
+        onEvent(box, &QListWidget::currentRowChanged, this, std::move(onClick));
     return box;
 }
 

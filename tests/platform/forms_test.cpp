@@ -1,12 +1,15 @@
 #include "fixture.h"
 
+#include "platform/forms/application.h"
 #include "platform/forms/end.h"
+#include "platform/forms/events.h"
 #include "platform/forms/form.h"
 #include "platform/forms/menubar.h"
 #include "platform/forms/timer.h"
 
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 using namespace platform;
@@ -184,6 +187,30 @@ TEST_F(FormsTest, EndInsideNestedModalFormsRunsNoFurtherCode)
     EXPECT_FALSE(inner.isVisible());
     EXPECT_FALSE(outer.isVisible());
     EXPECT_EQ(main.unloads, 0);
+}
+
+TEST_F(FormsTest, AHandlerTakenWithOnEventThatCallsEndEndsTheProgramCleanly)
+{
+    ProbeForm form("Form1");
+    std::vector<QString> seen;
+    bool afterEnd = false;
+    onEvent(form.text, &QLineEdit::textChanged, &form, [&](const QString& text) {
+        seen.push_back(text);
+        End();
+        afterEnd = true;
+    });
+    form.show();
+    QTimer::singleShot(0, form.text, [&] { QTest::keyClick(form.text, Qt::Key_X); });
+    // Only a guard: End closes the main loop at once.
+    QTimer::singleShot(20000, qApp, [] { QCoreApplication::exit(1); });
+    EXPECT_EQ(static_cast<Application*>(qApp)->run(), 0);
+    EXPECT_TRUE(programEnded());
+    EXPECT_EQ(seen, std::vector<QString>{"X"});
+    EXPECT_FALSE(afterEnd);
+    EXPECT_FALSE(form.isVisible());
+    // After End the handler does not start again.
+    form.text->setText("Y");
+    EXPECT_EQ(seen.size(), 1u);
 }
 
 TEST_F(FormsTest, OnlyTheProgramsOwnCodeCanCloseARefusingForm)
