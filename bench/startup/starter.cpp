@@ -1,6 +1,5 @@
 #include "starter.h"
 
-#include <QProcess>
 #include <QProcessEnvironment>
 
 #include <filesystem>
@@ -154,7 +153,8 @@ std::optional<Measure> Starter::direct(const Command& command)
     return measured;
 }
 
-std::optional<Clock::time_point> Starter::clickAt(xcb_window_t window, QPoint pixel) const
+std::unique_ptr<QProcess> Starter::clickAt(xcb_window_t window, QPoint pixel,
+                                           std::optional<Clock::time_point>& released) const
 {
     const auto xdotool = [this](const QStringList& arguments) {
         auto tool = std::make_unique<QProcess>();
@@ -167,13 +167,11 @@ std::optional<Clock::time_point> Starter::clickAt(xcb_window_t window, QPoint pi
     const auto press = xdotool({QStringLiteral("mousemove"), QStringLiteral("--window"), QString::number(window),
                                 QString::number(pixel.x()), QString::number(pixel.y()), QStringLiteral("mousedown"),
                                 QStringLiteral("1")});
-    const bool pressed = press->waitForFinished() && watch_.waitForButton(true, deadline());
-    if (!pressed)
-        return std::nullopt;
-    const auto release = xdotool({QStringLiteral("mouseup"), QStringLiteral("1")});
-    const std::optional<Clock::time_point> released = watch_.waitForButton(false, deadline());
-    release->waitForFinished();
-    return released;
+    if (!press->waitForFinished() || !watch_.waitForButton(true, deadline()))
+        return nullptr;
+    auto release = xdotool({QStringLiteral("mouseup"), QStringLiteral("1")});
+    released = watch_.waitForButton(false, deadline());
+    return release;
 }
 
 std::optional<Measure> Starter::click(const Command& launcher, QPoint button, std::vector<std::string>* passed)
@@ -183,7 +181,8 @@ std::optional<Measure> Starter::click(const Command& launcher, QPoint button, st
         return std::nullopt;
     std::optional<Measure> measured;
     if (const auto window = watch_.firstPaintedWindow(processIs(launcherPid), Clock::now() + kNoWindowAfter)) {
-        const std::optional<Clock::time_point> clicked = clickAt(window->window, button);
+        std::optional<Clock::time_point> clicked;
+        const std::unique_ptr<QProcess> tool = clickAt(window->window, button, clicked);
         const auto exercise = clicked ? watch_.firstPaintedWindow(
                                             [launcherPid](pid_t pid) { return pid != 0 && pid != launcherPid; },
                                             *clicked + kNoWindowAfter)
@@ -193,6 +192,8 @@ std::optional<Measure> Starter::click(const Command& launcher, QPoint button, st
             if (passed)
                 *passed = argumentsOf(exercise->pid);
         }
+        if (tool)
+            tool->waitForFinished();
     }
     endWithin(launcherPid, kLauncherEndsWithin);
     // The launcher starts a program detached from itself: it becomes this process's own child.

@@ -5,8 +5,10 @@
 #include "xserver.h"
 
 #include <QPoint>
+#include <QProcess>
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -46,8 +48,11 @@ public:
 
 private:
     pid_t spawn(const Command& command) const;
-    // A real click at the pixel of the window; when the server took the button's release.
-    std::optional<ScreenWatch::Clock::time_point> clickAt(xcb_window_t window, QPoint pixel) const;
+    // A real click at the pixel of the window, in two steps: the press, then the release, whose
+    // tool is returned still running, so that nothing waits for it before the clicked button's
+    // work is watched; `released` is when the server took the release.
+    std::unique_ptr<QProcess> clickAt(xcb_window_t window, QPoint pixel,
+                                      std::optional<ScreenWatch::Clock::time_point>& released) const;
     // The measure of the painted window, its process stopped at once so its memory is as it was.
     static Measure measure(const ScreenWatch::Painted& window, ScreenWatch::Clock::time_point from);
     void settle();
