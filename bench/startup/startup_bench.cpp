@@ -362,7 +362,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "Could not pin the run to core 0.\n");
         return 1;
     }
-    // The programs that the launcher starts become this process's children when it ends.
+    // The programs that the launcher starts, detached from itself, become this process's children.
     ::prctl(PR_SET_CHILD_SUBREAPER, 1);
 
     QTemporaryDir scratch;
