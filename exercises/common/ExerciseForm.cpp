@@ -150,6 +150,14 @@ void ExerciseForm::askWordLevel(const std::function<void()>& easy, const std::fu
     }
 }
 
+void ExerciseForm::fallBackToBuiltInWords(OwnPicturesShortage shortage, const std::function<void()>& allWords)
+{
+    platform::msgBox(shortage == OwnPicturesShortage::None
+                         ? QStringLiteral("Es gibt keine eigenen Bilder! Ich verwende meine Bilder.")
+                         : QStringLiteral("Es gibt zu wenige eigene Bilder! Ich verwende meine Bilder."));
+    allWords();
+}
+
 void ExerciseForm::Form_Load()
 {
     if (secondInstance())

@@ -110,6 +110,11 @@ protected:
     // mehr Silben", "alle Wörter", "noch mehr Wörter", "eigene Wörter" and, with own pictures,
     // "Wörter aus eigenen Bildern". Returns as `askLevel` does.
     int askSyllableLevel();
+    // Too few of the teacher's own pictures for the level made of them: the teacher is told
+    // that there are none (or, where a task needs several, too few), and the exercise goes on
+    // with all built-in words through `allWords`.
+    enum class OwnPicturesShortage { None, TooFew };
+    void fallBackToBuiltInWords(OwnPicturesShortage shortage, const std::function<void()>& allWords);
 
     // The program's own settings (after the help file) and the rest of its start-up.
     virtual void loadProgramSettings() {}

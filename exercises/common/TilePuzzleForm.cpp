@@ -9,7 +9,6 @@
 #include "UsedWordFile.h"
 
 #include "platform/forms/twips.h"
-#include "platform/services.h"
 
 namespace {
 
@@ -139,8 +138,7 @@ void TilePuzzleForm::WEigene_Click()
     OwnPictures->setPfad(sets_.ownPicturesFolder);
     state.WordCount = OwnPictures->Anzahl();
     if (state.WordCount == 0) {
-        platform::msgBox(QStringLiteral("Es gibt keine eigenen Bilder! Ich verwende meine Bilder."));
-        alle_Click();
+        fallBackToBuiltInWords(OwnPicturesShortage::None, [this] { alle_Click(); });
         return;
     }
     Level = sets_.ownPicturesLevel;

@@ -196,9 +196,7 @@ void Form1::WEigene_Click()
     Zufall.setAnzahl(OwnWords->Anzahl());
     Modus = 100;
     if (OwnWords->Anzahl() == 0) {
-        platform::services().messages->show(
-            QStringLiteral("Es gibt keine eigenen Bilder! Ich verwende meine Bilder."));
-        WAlle_Click();
+        fallBackToBuiltInWords(OwnPicturesShortage::None, [this] { WAlle_Click(); });
         return;
     }
     Weiter();

@@ -216,8 +216,7 @@ void Form1::WEigene_Click()
     OwnWords->keepOnly([](const QStringList& blocks) { return typeable(blocks.mid(0, 8)); });
     state.WordCount = OwnWords->Anzahl();
     if (state.WordCount == 0) {
-        platform::msgBox(QStringLiteral("Es gibt keine eigenen Bilder! Ich verwende meine Bilder."));
-        WAlle_Click();
+        fallBackToBuiltInWords(OwnPicturesShortage::None, [this] { WAlle_Click(); });
         return;
     }
     WDiff = 10;

@@ -138,8 +138,7 @@ void Form1::WEigene_Click()
     }
     Zufall.setAnzahl(OwnSource->Anzahl());
     if (OwnSource->Anzahl() < 3) {
-        platform::msgBox(QStringLiteral("Es gibt zu wenige eigene Bilder! Ich verwende meine Bilder."));
-        WAlle_Click();
+        fallBackToBuiltInWords(OwnPicturesShortage::TooFew, [this] { WAlle_Click(); });
         return;
     }
     Level = 10;

@@ -118,8 +118,7 @@ void Form1::NewPuzzle()
     state.TaskWrong = false;
     if (!findWordWithPicture()) {
         if (Level == 10) {
-            platform::msgBox(QStringLiteral("Es gibt keine eigenen Bilder! Ich verwende meine Bilder."));
-            alle_Click();
+            fallBackToBuiltInWords(OwnPicturesShortage::None, [this] { alle_Click(); });
             return;
         }
         Bild1->clear();

@@ -4,7 +4,6 @@
 
 #include "platform/forms/timer.h"
 #include "platform/forms/twips.h"
-#include "platform/services.h"
 
 namespace {
 
@@ -99,8 +98,7 @@ void Form1::WEigene_Click()
 {
     checkLevel(WEigene);
     if (!set.useOwnPictures(QStringLiteral("EigeneBilder/Lesolum"))) {
-        platform::msgBox(QStringLiteral("Es gibt zu wenige eigene Bilder! Ich verwende meine Bilder."));
-        WAlle_Click();
+        fallBackToBuiltInWords(OwnPicturesShortage::TooFew, [this] { WAlle_Click(); });
         return;
     }
     Weiter();
