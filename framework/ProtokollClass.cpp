@@ -6,7 +6,6 @@
 #include "platform/files.h"
 #include "platform/services.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 namespace {
@@ -49,8 +48,8 @@ void ProtokollClass::SetPath(const QString& Pfad)
 {
     logPath_ = Pfad;
     const QString folder = Pfad + QLatin1Char('/') + kLogFolder;
-    if (!platform::folderExists(folder) && !QDir().mkdir(folder))
-        switchOff(QStringLiteral("Der Ordner für die Protokolle kann nicht angelegt werden."));
+    if (const platform::FileError error = platform::makeFolder(folder); error.failed())
+        switchOff(error.message);
 }
 
 void ProtokollClass::Count()

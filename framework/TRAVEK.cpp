@@ -2,6 +2,7 @@
 #include "Version.h"
 
 #include "platform/files.h"
+#include "platform/forms/end.h"
 #include "platform/forms/form.h"
 #include "platform/processes.h"
 #include "platform/services.h"
@@ -89,6 +90,21 @@ void RemoveOrphanedTempFiles()
         if (owner > 0 && !platform::processAlive(owner))
             platform::removeFile(folder.filePath(entry));
     }
+}
+
+QString MakeDataFolder(const QStringList& levels)
+{
+    QString folder = SHGetFolder::GetFolderPath(SHGetFolder::kAppData, true, false);
+    for (const QString& level : levels) {
+        folder += QLatin1Char('/') + level;
+        if (const platform::FileError error = platform::makeFolder(folder); error.failed()) {
+            platform::msgBox(error.message + QStringLiteral("\r\nOhne diesen Ordner kann das Programm weder "
+                                                            "seine Einstellungen noch die Protokolle speichern "
+                                                            "und wird beendet."));
+            platform::End();
+        }
+    }
+    return folder;
 }
 
 void KillIfExists(const QString& fileName)

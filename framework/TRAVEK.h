@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // The program's folder, scratch files, the about box, running a program and waiting for it.
 namespace TRAVEK {
@@ -10,6 +11,9 @@ QString AppPath();
 // A new, empty, uniquely named scratch file ("QLS<process id>-<unique>.tmp" in the temp
 // folder), or "" when none could be made.
 QString TempFileName();
+// The data folder `levels` below the user's application-data folder, made where missing. A start
+// cannot go on without it: when it cannot be made, the user is told why and the program ends.
+QString MakeDataFolder(const QStringList& levels);
 // Removes the scratch files of processes that are gone (killed, or ended without their unload).
 void RemoveOrphanedTempFiles();
 // Deletes the file when the name is not empty and the file exists; never fails loudly.

@@ -128,7 +128,7 @@ void Form1::endIfAnotherCopyRuns()
 
 void Form1::prepareDataFolder()
 {
-    state_.DataDir = Launcher::makeDataFolder(SHGetFolder::GetFolderPath(SHGetFolder::kAppData, true, true));
+    state_.DataDir = TRAVEK::MakeDataFolder({QStringLiteral("DA Ravezure"), QStringLiteral("Tavoro")});
     failWith(SyncWordLists(TRAVEK::AppPath(), state_.DataDir));
 }
 

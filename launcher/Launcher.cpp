@@ -2,8 +2,6 @@
 
 #include "platform/files.h"
 
-#include <QDir>
-
 namespace Launcher {
 
 const std::array<Exercise, 9> kExercises{{
@@ -39,17 +37,6 @@ QString helpFile(const QString& appPath, const SuiteOptions& options)
 {
     const bool top = options.HGrundStart == -1 && options.TVis == 0;
     return appPath + (top ? QStringLiteral("/Ratgebix_Top.chm") : QStringLiteral("/Ratgebix.chm"));
-}
-
-QString makeDataFolder(const QString& appData)
-{
-    QString folder = appData;
-    for (const char* level : {"DA Ravezure", "Tavoro"}) {
-        folder += QLatin1Char('/') + QLatin1String(level);
-        if (!platform::folderExists(folder))
-            QDir().mkdir(folder);
-    }
-    return folder;
 }
 
 } // namespace Launcher

@@ -35,7 +35,5 @@ QString exerciseCommandLine(const QString& program, const SuiteOptions& options,
 // "Hallo Max!" or "Hallo!", then the second line.
 QString greeting(const QString& pupilName);
 QString helpFile(const QString& appPath, const SuiteOptions& options);
-// The data folder below the application-data folder, each level created when missing.
-QString makeDataFolder(const QString& appData);
 
 } // namespace Launcher

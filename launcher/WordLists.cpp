@@ -6,14 +6,6 @@
 
 namespace {
 
-platform::FileError makeFolder(const QString& path)
-{
-    if (platform::folderExists(path) || QDir().mkpath(path))
-        return {};
-    return {platform::FileErrorKind::Other,
-            QStringLiteral("Der Ordner %1 konnte nicht angelegt werden.").arg(path)};
-}
-
 // Times compared in whole seconds: file systems keep them at different precisions.
 bool sameTime(const QString& a, const QString& b)
 {
@@ -64,7 +56,7 @@ platform::FileError SyncWordLists(const QString& appPath, const QString& dataDir
     const QString userFolder = dataDir + QStringLiteral("/Listen");
     const QString serverFolder = userFolder + QStringLiteral("/Server");
     for (const QString& folder : {userFolder, serverFolder})
-        if (platform::FileError e = makeFolder(folder); e.failed())
+        if (platform::FileError e = platform::makeFolder(folder); e.failed())
             return e;
     // Each folder is listed once; names are then looked up in the listings.
     FolderNames user(userFolder);

@@ -78,6 +78,34 @@ FileError errorOf(const QFileDevice& file, const QString& path)
     return {kind, describe(kind, path, file.errorString())};
 }
 
+// Why `folder` takes no new file (missing, on a read-only disk, not the user's to write), as the
+// end of a German sentence; empty when it would take one.
+QString folderRefusal(const QString& folder)
+{
+    if (!QFileInfo(folder).isDir())
+        return QStringLiteral("weil es den Ordner %1 nicht gibt").arg(folder);
+    if (::access(QFile::encodeName(folder).constData(), W_OK) == 0)
+        return {};
+    if (errno == EROFS)
+        return QStringLiteral("weil der Ordner %1 schreibgeschützt ist").arg(folder);
+    return QStringLiteral("weil Sie im Ordner %1 keine Schreibrechte haben").arg(folder);
+}
+
+// A file that could not be opened for writing. A refusal of access is the kind the settings
+// readers retry (as a sharing refusal), a missing folder counts as not found.
+FileError openForWriteError(const QFileDevice& file, const QString& path, bool appending)
+{
+    const QString folder = QFileInfo(path).absolutePath();
+    QString reason = folderRefusal(folder);
+    if (reason.isEmpty() && appending && QFileInfo::exists(path)
+        && ::access(QFile::encodeName(path).constData(), W_OK) != 0)
+        reason = QStringLiteral("weil die Datei schreibgeschützt ist");
+    if (reason.isEmpty())
+        return errorOf(file, path);
+    const FileErrorKind kind = QFileInfo(folder).isDir() ? FileErrorKind::Locked : FileErrorKind::NotFound;
+    return {kind, QStringLiteral("Die Datei %1 kann nicht gespeichert werden, %2.").arg(path, reason)};
+}
+
 // A lock another program holds on an existing file.
 FileError lockedBySomeoneElse(const QString& path, bool exclusive)
 {
@@ -262,7 +290,7 @@ FileError saveBytes(const QString& path, const QByteArray& bytes)
     QSaveFile file(path);
     // Unbuffered, so that a full disk fails the write itself and never reaches the rename.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return errorOf(file, path);
+        return openForWriteError(file, path, false);
     if (file.write(bytes) != bytes.size()) {
         const FileError error = writeError(errno, path, file);
         file.cancelWriting();
@@ -278,7 +306,7 @@ FileError appendTextLines(const QString& path, const QStringList& lines)
     const QString real = resolvePathNoCase(path);
     QFile file(real);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
-        return errorOf(file, real);
+        return openForWriteError(file, real, true);
     const qint64 before = file.size();
     const QByteArray bytes = joinLines(lines);
     if (file.write(bytes) != bytes.size()) {
@@ -330,6 +358,16 @@ bool fileMissingOrEmpty(const QString& path)
 {
     const QFileInfo info(resolvePathNoCase(path));
     return !info.isFile() || info.size() == 0;
+}
+
+FileError makeFolder(const QString& path)
+{
+    if (folderExists(path) || QDir().mkdir(path))
+        return {};
+    QString reason = folderRefusal(QFileInfo(path).absolutePath());
+    if (reason.isEmpty())
+        reason = QStringLiteral("weil dort schon eine Datei dieses Namens liegt");
+    return {FileErrorKind::Other, QStringLiteral("Der Ordner %1 kann nicht angelegt werden, %2.").arg(path, reason)};
 }
 
 FileError removeFile(const QString& path)

@@ -76,6 +76,9 @@ FileError copyResolvedFileKeepingTime(const QString& source, const QString& targ
 // A settings file that is not there, or is empty (as a full disk left it with older versions):
 // either way its values are missing.
 bool fileMissingOrEmpty(const QString& path);
+// The folder, made when missing (its parent must be there); a folder that cannot be made says
+// why (no write rights, a read-only disk, no parent).
+FileError makeFolder(const QString& path);
 FileError removeFile(const QString& path);
 
 // An exclusive advisory lock held as long as the object lives: the sign that a settings file

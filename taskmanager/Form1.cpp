@@ -53,9 +53,6 @@ Form1::~Form1() = default;
 void Form1::Form_Load()
 {
     state_.AppPath = TRAVEK::AppPath();
-    state_.PackageDir = SHGetFolder::GetFolderPath(SHGetFolder::kAppData, true, true)
-                        + QStringLiteral("/DA Ravezure");
-    QDir().mkpath(state_.PackageDir);
     moveTwips(0, 0);
     EndeKnopf->setIcon(platform::loadPicture(state_.AppPath + QStringLiteral("/design/ende.png")));
     EndeKnopf->setIconSize(EndeKnopf->size());
@@ -79,9 +76,10 @@ MainWindowDisplayOptions Form1::readPackage()
     }
     const QString code = source.lines.isEmpty() ? QString() : readField(source.lines.first());
     const PackageInfo package = packageInfo(code);
+    QStringList levels{QStringLiteral("DA Ravezure")};
     if (!package.folder.isEmpty())
-        state_.PackageDir += QLatin1Char('/') + package.folder;
-    QDir().mkpath(state_.PackageDir);
+        levels << package.folder;
+    state_.PackageDir = TRAVEK::MakeDataFolder(levels);
     if (code == QLatin1String("PL"))
         QDir().mkpath(state_.PackageDir + QStringLiteral("/Ornifant"));
     return loadPackageOptions(package, state_.PackageDir, state_.AppPath);

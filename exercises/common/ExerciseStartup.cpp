@@ -7,19 +7,9 @@
 #include "platform/processes.h"
 #include "platform/services.h"
 
-#include <QDir>
-
 namespace exercise {
 
 namespace {
-
-QString descend(const QString& base, const QString& level)
-{
-    const QString path = base + QLatin1Char('/') + level;
-    if (!platform::folderExists(path))
-        QDir().mkdir(path);
-    return path;
-}
 
 bool launcherBeside()
 {
@@ -30,11 +20,10 @@ bool launcherBeside()
 
 QString findDataDir()
 {
-    QString base = SHGetFolder::GetFolderPath(SHGetFolder::kAppData, true, true);
-    base = descend(base, QStringLiteral("DA Ravezure"));
+    QStringList levels{QStringLiteral("DA Ravezure")};
     if (!launcherBeside())
-        base = descend(base, QStringLiteral("Plenaro"));
-    return descend(base, QStringLiteral("Tavoro"));
+        levels << QStringLiteral("Plenaro");
+    return TRAVEK::MakeDataFolder(levels << QStringLiteral("Tavoro"));
 }
 
 WindowPlacement windowPlacement(const SuiteOptions& options, bool launcherStarted)

@@ -39,7 +39,8 @@ int SettingsNumberFile::read(const QString& dataDir) const
 {
     if (platform::fileMissingOrEmpty(path(dataDir)))
         if (const platform::FileError error = platform::writeNumberFile(path(dataDir), {defaultValue});
-            error.failed() && !error.locked())
+            error.failed() && (!error.locked() || !platform::fileExists(path(dataDir))))
+            // Why it could not be made says more than that it is not there.
             fail(error.message);
     for (int attempt = 1;; ++attempt) {
         const platform::TextFile file = platform::readTextFile(path(dataDir));

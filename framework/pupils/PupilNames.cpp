@@ -4,7 +4,6 @@
 
 #include "platform/services.h"
 
-#include <QDir>
 #include <QFile>
 
 namespace PupilNames {
@@ -48,9 +47,8 @@ void filterKey(int& keyAscii, QString& field)
 
 platform::FileError ensureNameList(const QString& folder, const QString& defaultList)
 {
-    if (!platform::folderExists(folder) && !QDir().mkpath(folder))
-        return {platform::FileErrorKind::Other,
-                QStringLiteral("Der Ordner %1 konnte nicht angelegt werden.").arg(folder)};
+    if (platform::FileError error = platform::makeFolder(folder); error.failed())
+        return error;
     const QString list = nameListPath(folder);
     if (platform::fileExists(list))
         return {};

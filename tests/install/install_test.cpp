@@ -22,6 +22,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -131,6 +132,38 @@ protected:
         return env;
     }
 
+    // The pupil the programs run as; false (the test skips) where the test cannot switch user.
+    static bool pupil(uid_t& uid, gid_t& gid)
+    {
+        const passwd* entry = ::getpwnam("nobody");
+        if (::geteuid() != 0 || !entry)
+            return false;
+        uid = entry->pw_uid;
+        gid = entry->pw_gid;
+        return true;
+    }
+    static void chownTree(const QString& folder, uid_t uid, gid_t gid)
+    {
+        for (QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                             QDirIterator::Subdirectories);
+             it.hasNext();)
+            ASSERT_EQ(::chown(QFile::encodeName(it.next()).constData(), uid, gid), 0);
+        ASSERT_EQ(::chown(QFile::encodeName(folder).constData(), uid, gid), 0);
+    }
+    // Starts `path` as the pupil from `/`, its output the test's.
+    static void startAsPupil(QProcess& process, const QString& path, const QStringList& arguments,
+                             const QProcessEnvironment& env, uid_t uid, gid_t gid)
+    {
+        process.setProcessEnvironment(env);
+        process.setWorkingDirectory("/");
+        process.setProcessChannelMode(QProcess::ForwardedChannels);
+        process.setChildProcessModifier([uid, gid] {
+            if (::setgroups(0, nullptr) != 0 || ::setgid(gid) != 0 || ::setuid(uid) != 0)
+                ::_exit(127);
+        });
+        process.start(path, arguments);
+    }
+
     static std::unique_ptr<QTemporaryDir> root_;
     static bool installed_;
 };
@@ -199,11 +232,10 @@ TEST_F(InstallTest, TheDesktopEntriesStartTheProgramsWithoutAPath)
 // the launcher, the block is in the pupil's log.
 TEST_F(InstallTest, APupilPrintsTheTableAndWorksABlockAsAnotherUser)
 {
-    const passwd* pupil = ::getpwnam("nobody");
-    if (::geteuid() != 0 || !pupil)
+    uid_t uid = 0;
+    gid_t gid = 0;
+    if (!pupil(uid, gid))
         GTEST_SKIP() << "running the programs as another user needs root and the user nobody";
-    const uid_t uid = pupil->pw_uid;
-    const gid_t gid = pupil->pw_gid;
     PrivateXServer x;
     ASSERT_TRUE(x.running());
     const QString home = root_->path() + "/home-pupil";
@@ -216,22 +248,12 @@ TEST_F(InstallTest, APupilPrintsTheTableAndWorksABlockAsAnotherUser)
     options[6] = platform::formatNumber(-1);
     ASSERT_FALSE(platform::writeTextFile(data + "/options4.ini", options).failed());
     ASSERT_TRUE(QFile::copy(programFolder() + "/options4.ini", data + "/options4.bak"));
-    for (QDirIterator it(home, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-         it.hasNext();)
-        ASSERT_EQ(::chown(QFile::encodeName(it.next()).constData(), uid, gid), 0);
-    ASSERT_EQ(::chown(QFile::encodeName(home).constData(), uid, gid), 0);
+    chownTree(home, uid, gid);
     const ProgramsOfTheInstall cleanup{programFolder()};
 
     const QStringList exec = execArguments(prefix() + "/share/applications/tavoro-startomo.desktop");
     QProcess startomo;
-    startomo.setProcessEnvironment(env);
-    startomo.setWorkingDirectory("/");
-    startomo.setProcessChannelMode(QProcess::ForwardedChannels);
-    startomo.setChildProcessModifier([uid, gid] {
-        if (::setgroups(0, nullptr) != 0 || ::setgid(gid) != 0 || ::setuid(uid) != 0)
-            ::_exit(127);
-    });
-    startomo.start(exec.first(), exec.mid(1));
+    startAsPupil(startomo, exec.first(), exec.mid(1), env, uid, gid);
 
     const qulonglong names = x.waitForWindow("QL Ornifant");
     ASSERT_NE(names, 0u);
@@ -281,6 +303,93 @@ TEST_F(InstallTest, APupilPrintsTheTableAndWorksABlockAsAnotherUser)
     EXPECT_EQ(running.size(), 1);
     for (const int pid : running)
         EXPECT_EQ(QFileInfo(QString("/proc/%1").arg(pid)).ownerId(), uid);
+}
+
+// A locked-down profile: the application-data folder not the pupil's to write (nothing in it yet),
+// or the data folder as a first start of the launcher left it, made read-only. Each program says
+// what it cannot do (the texts are checked where the programs are tested) and then either ends
+// by itself or goes on; none crashes or hangs.
+TEST_F(InstallTest, EveryProgramMeetsReadOnlyDataFoldersWithAMessage)
+{
+    uid_t uid = 0;
+    gid_t gid = 0;
+    if (!pupil(uid, gid))
+        GTEST_SKIP() << "a folder is read-only only for another user than root; switching needs root";
+    PrivateXServer x;
+    ASSERT_TRUE(x.running());
+    const ProgramsOfTheInstall cleanup{programFolder()};
+    struct Row {
+        QString program;
+        int answered;     // windows answered with Return in the read-only data folder
+        bool goesOn;      // there, still running with a window of its own after them
+    };
+    // The launcher asks for the name first; the typewriter and free writing cannot make their
+    // settings file and the task manager its name folder, so they end; the other exercises work
+    // without the pupil's log.
+    const std::vector<Row> rows{{"startomo", 2, false}, {"Pensumo", 1, false}, {"tastomat", 1, false},
+                                {"Kritzlon", 1, false}, {"Fugolin", 1, true},   {"plattix", 1, true},
+                                {"baudrom", 1, true},   {"baudromsilben", 1, true}, {"bogenblick", 1, true},
+                                {"lesolum", 1, true},   {"rateflor", 1, true}};
+    const auto windowsOf = [&x](qint64 pid) {
+        QList<qulonglong> own;
+        for (const qulonglong window : x.visibleWindows())
+            if (x.processOf(window) == pid)
+                own << window;
+        return own;
+    };
+    for (const bool populated : {false, true})
+        for (const Row& row : rows) {
+            const QString home = root_->path() + (populated ? "/read-only-data-" : "/read-only-appdata-") + row.program;
+            const QProcessEnvironment env = pupilEnvironment(home, x.environment());
+            const QString data = env.value("XDG_DATA_HOME") + "/DA Ravezure/Tavoro";
+            if (populated) {
+                ASSERT_TRUE(QDir().mkpath(data + "/Protokoll_2"));
+                for (const char* file : {"/options4.ini", "/options4.bak"})
+                    ASSERT_TRUE(QFile::copy(programFolder() + "/options4.ini", data + file));
+                ASSERT_TRUE(QFile::copy(programFolder() + "/Protokoll_2/Namen.ini", data + "/Protokoll_2/Namen.ini"));
+            }
+            chownTree(home, uid, gid);
+            // Read-only: the application-data folder, or the data folder and all in it.
+            for (QDirIterator it(populated ? env.value("XDG_DATA_HOME") : home + "/.local",
+                                 QDir::AllEntries | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+                 it.hasNext();) {
+                const QString path = it.next();
+                QFile::setPermissions(path, QFile::permissions(path) & ~(QFileDevice::WriteOwner | QFileDevice::WriteUser));
+            }
+            const QStringList arguments = row.program == "startomo" || row.program == "Pensumo"
+                                              ? QStringList()
+                                              : QStringList{QString("Q /p=\"%1\" /n=\"Max\"").arg(data)};
+            QProcess process;
+            startAsPupil(process, programFolder() + "/" + row.program, arguments, env, uid, gid);
+            const std::string name = row.program.toStdString() + (populated ? " in a read-only data folder"
+                                                                            : " without its data folder");
+            ASSERT_TRUE(process.waitForStarted(10000)) << name;
+            QList<qulonglong> answered;
+            for (int n = 0; n < (populated ? row.answered : 1); ++n) {
+                qulonglong window = 0;
+                ASSERT_TRUE(QTest::qWaitFor([&] {
+                    for (const qulonglong w : windowsOf(process.processId()))
+                        if (!answered.contains(w))
+                            window = w;
+                    return window != 0;
+                }, 30000)) << name << ": window " << n + 1;
+                x.key(window, {"Return"});
+                answered << window;
+            }
+            if (populated && row.goesOn) {
+                EXPECT_TRUE(QTest::qWaitFor([&] {
+                    const QList<qulonglong> own = windowsOf(process.processId());
+                    return std::any_of(own.begin(), own.end(), [&](qulonglong w) { return !answered.contains(w); });
+                }, 20000)) << name;
+                EXPECT_EQ(process.state(), QProcess::Running) << name;
+                process.kill();
+                process.waitForFinished();
+                continue;
+            }
+            ASSERT_TRUE(process.waitForFinished(20000)) << name;
+            EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << name;
+            EXPECT_EQ(process.exitCode(), 0) << name;
+        }
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 
 #include "framework/pupils/Man_NamenAnzeigen.h"
 
+#include <QDir>
 #include <QTest>
 
 using testing_support::whenShown;
@@ -20,6 +21,9 @@ void type(QWidget* widget, const QString& text)
 
 class NamesTest : public LauncherTest {
 protected:
+    // The launcher's start has made the data folder.
+    NamesTest() { QDir().mkpath(dataDir()); }
+
     QString defaultList() const { return programDir() + "/Protokoll_2/Namen.ini"; }
 
     // Shows the name entry, lets `act` work in it, and returns whether it was still open after.

@@ -1,5 +1,6 @@
 #include "fixture.h"
 #include "full_disk.h"
+#include "read_only_folder.h"
 
 #include "platform/files.h"
 
@@ -133,4 +134,52 @@ TEST_F(FilesTest, OnAFullDiskAWriteLeavesTheOldFileAndSaysSo)
         EXPECT_EQ(readBytes(c.path), before) << c.what;
     }
     EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList({".filler", "alt.ini"}));
+}
+
+// A folder that takes no writes (a read-only disk, a locked-down profile): each write says which
+// file and why, in German, leaves the old bytes, and counts as the refusal the settings readers
+// retry; a file or folder whose folder is missing says that.
+TEST_F(FilesTest, AReadOnlyFolderRefusesEveryWriteAndSaysWhy)
+{
+    const QString folder = root.path() + "/gesperrt";
+    const QString old = folder + "/alt.ini";
+    const QString source = root.path() + "/quelle.ini";
+    writeBytes(old, "-1 \r\n");
+    writeBytes(source, "q");
+    testing_support::ReadOnlyFolder readOnly(folder);
+    if (!readOnly.mounted())
+        GTEST_SKIP() << "binding a folder read-only is not permitted here";
+    const QString why = "weil der Ordner " + folder + " schreibgeschützt ist.";
+    const struct {
+        const char* what;
+        QString path;
+        std::function<FileError(const QString&)> write;
+    } cases[] = {
+        {"rewrite", old, [](const QString& p) { return writeTextFile(p, {"1"}); }},
+        {"new file", folder + "/neu.ini", [](const QString& p) { return writeTextFile(p, {"1"}); }},
+        {"copy over", old, [&](const QString& p) { return copyFileKeepingTime(source, p); }},
+        {"append", old, [](const QString& p) { return appendTextLines(p, {"Lena"}); }},
+        {"new log", folder + "/Lena.txt", [](const QString& p) { return appendTextLines(p, {}); }},
+    };
+    for (const auto& c : cases) {
+        const bool existed = QFileInfo::exists(c.path);
+        const QByteArray before = readBytes(c.path);
+        const FileError error = c.write(c.path);
+        EXPECT_TRUE(error.locked()) << c.what;
+        EXPECT_EQ(error.message, "Die Datei " + c.path + " kann nicht gespeichert werden, " + why) << c.what;
+        EXPECT_EQ(QFileInfo::exists(c.path), existed) << c.what;
+        EXPECT_EQ(readBytes(c.path), before) << c.what;
+    }
+    EXPECT_EQ(makeFolder(folder + "/Protokoll_2").message,
+              "Der Ordner " + folder + "/Protokoll_2 kann nicht angelegt werden, " + why);
+    EXPECT_FALSE(makeFolder(folder).failed());
+
+    const QString missing = root.path() + "/fehlt";
+    const FileError noFolder = appendTextLines(missing + "/Lena.txt", {});
+    EXPECT_EQ(noFolder.kind, FileErrorKind::NotFound);
+    EXPECT_EQ(noFolder.message, "Die Datei " + missing + "/Lena.txt kann nicht gespeichert werden, weil es den Ordner "
+                                    + missing + " nicht gibt.");
+    EXPECT_EQ(makeFolder(missing + "/Protokoll_2").message, "Der Ordner " + missing
+                                                                + "/Protokoll_2 kann nicht angelegt werden, weil es den Ordner "
+                                                                + missing + " nicht gibt.");
 }
