@@ -1,6 +1,7 @@
 # Run first by `cmake --install`: makes the folders the install writes into, open to every user.
 # CMake makes a missing folder with the installer's umask (an admin's 077 would lock the pupils
-# out); folders that exist already keep their modes.
+# out); folders that exist already keep their modes. Expects TAVORO_INSTALL_FOLDERS, relative to
+# the prefix or absolute.
 
 function(tavoro_make_open_folder path)
   if(IS_DIRECTORY "${path}")
@@ -15,6 +16,7 @@ function(tavoro_make_open_folder path)
        WORLD_EXECUTE)
 endfunction()
 
-foreach(folder bin lib/tavoro share/applications share/icons/hicolor/64x64/apps)
-  tavoro_make_open_folder("$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/${folder}")
+foreach(folder IN LISTS TAVORO_INSTALL_FOLDERS)
+  cmake_path(ABSOLUTE_PATH folder BASE_DIRECTORY "${CMAKE_INSTALL_PREFIX}")
+  tavoro_make_open_folder("$ENV{DESTDIR}${folder}")
 endforeach()

@@ -1,8 +1,9 @@
 # Run by `cmake --install`: the links in <prefix>/bin and the desktop entries, whose Exec lines
 # hold the programs' installed paths, so a menu starts them whether or not <prefix>/bin is on the
 # PATH. The paths name the final prefix; a staged install (DESTDIR) only changes where the files
-# are put. Expects TAVORO_DESKTOP_SOURCE (the entries' templates) and TAVORO_INSTALL_STAGE (a
-# scratch folder of the build tree).
+# are put. Expects TAVORO_DESKTOP_SOURCE (the entries' templates), TAVORO_INSTALL_STAGE (a
+# scratch folder of the build tree) and the install folders TAVORO_INSTALL_BINDIR,
+# TAVORO_INSTALL_PROGRAMDIR and TAVORO_INSTALL_APPLICATIONSDIR (relative to the prefix or absolute).
 
 # One argument of an Exec line: quoted where it holds a reserved character, "%" doubled.
 function(tavoro_exec_argument path out)
@@ -18,6 +19,12 @@ function(tavoro_exec_argument path out)
   set(${out} "${value}" PARENT_SCOPE)
 endfunction()
 
+cmake_path(ABSOLUTE_PATH TAVORO_INSTALL_BINDIR BASE_DIRECTORY "${CMAKE_INSTALL_PREFIX}" OUTPUT_VARIABLE bin_dir)
+cmake_path(ABSOLUTE_PATH TAVORO_INSTALL_PROGRAMDIR BASE_DIRECTORY "${CMAKE_INSTALL_PREFIX}" OUTPUT_VARIABLE program_dir)
+cmake_path(ABSOLUTE_PATH TAVORO_INSTALL_APPLICATIONSDIR BASE_DIRECTORY "${CMAKE_INSTALL_PREFIX}"
+           OUTPUT_VARIABLE applications_dir)
+file(RELATIVE_PATH bin_to_programs "${bin_dir}" "${program_dir}")
+
 set(readable OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
 # A scratch folder of this install's own: installs to other places may run at the same time.
 string(MD5 destination "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}")
@@ -28,11 +35,11 @@ foreach(entry startomo:tavoro-startomo Pensumo:tavoro-pensumo)
   string(REPLACE ":" ";" entry "${entry}")
   list(GET entry 0 program)
   list(GET entry 1 name)
-  file(CREATE_LINK ../lib/tavoro/${program} "${stage}/bin/${program}" SYMBOLIC)
-  file(INSTALL DESTINATION "${CMAKE_INSTALL_PREFIX}/bin" TYPE FILE FILES "${stage}/bin/${program}")
-  tavoro_exec_argument("${CMAKE_INSTALL_PREFIX}/bin/${program}" TAVORO_EXEC)
+  file(CREATE_LINK ${bin_to_programs}/${program} "${stage}/bin/${program}" SYMBOLIC)
+  file(INSTALL DESTINATION "${bin_dir}" TYPE FILE FILES "${stage}/bin/${program}")
+  tavoro_exec_argument("${bin_dir}/${program}" TAVORO_EXEC)
   configure_file("${TAVORO_DESKTOP_SOURCE}/${name}.desktop.in" "${stage}/${name}.desktop" @ONLY)
-  file(INSTALL DESTINATION "${CMAKE_INSTALL_PREFIX}/share/applications" TYPE FILE PERMISSIONS ${readable}
+  file(INSTALL DESTINATION "${applications_dir}" TYPE FILE PERMISSIONS ${readable}
        FILES "${stage}/${name}.desktop")
 endforeach()
 file(REMOVE_RECURSE "${stage}")

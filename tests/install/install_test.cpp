@@ -83,7 +83,9 @@ protected:
     void SetUp() override { ASSERT_TRUE(installed_) << "cmake --install failed"; }
 
     static QString prefix() { return root_->path() + "/Schule 100%/usr"; }
-    static QString programFolder() { return prefix() + "/lib/tavoro"; }
+    static QString programFolder() { return prefix() + "/" TAVORO_INSTALL_PROGRAMDIR; }
+    static QString binFolder() { return prefix() + "/" TAVORO_INSTALL_BINDIR; }
+    static QString applicationsFolder() { return prefix() + "/" TAVORO_INSTALL_DATADIR "/applications"; }
 
     // The arguments of a desktop entry's Exec line, quoting and escapes undone.
     static QStringList execArguments(const QString& entry)
@@ -193,7 +195,7 @@ TEST_F(InstallTest, EveryFileIsReadableByAllAndEveryProgramStartableByAll)
         EXPECT_TRUE(QFileInfo(programFolder() + "/" + program).permissions() & QFileDevice::ExeOther)
             << program.toStdString();
     for (const QString link : {"startomo", "Pensumo"})
-        EXPECT_EQ(QFileInfo(prefix() + "/bin/" + link).canonicalFilePath(), programFolder() + "/" + link);
+        EXPECT_EQ(QFileInfo(binFolder() + "/" + link).canonicalFilePath(), programFolder() + "/" + link);
 }
 
 // A menu starts a desktop entry without a shell and, in a bare session, without <prefix>/bin on
@@ -207,8 +209,8 @@ TEST_F(InstallTest, TheDesktopEntriesStartTheProgramsWithoutAPath)
     };
     for (const Row& row : {Row{"tavoro-startomo.desktop", "startomo", "options4.ini"},
                            Row{"tavoro-pensumo.desktop", "Pensumo", "manager.ini"}}) {
-        const QStringList exec = execArguments(prefix() + "/share/applications/" + row.entry);
-        ASSERT_EQ(exec, QStringList{prefix() + "/bin/" + row.program}) << row.entry;
+        const QStringList exec = execArguments(applicationsFolder() + "/" + row.entry);
+        ASSERT_EQ(exec, QStringList{binFolder() + "/" + row.program}) << row.entry;
         const QString home = root_->path() + "/home-" + row.program;
         QProcessEnvironment offscreen;
         offscreen.insert("QT_QPA_PLATFORM", "offscreen");
