@@ -2,14 +2,10 @@
 
 #include "TRAVEK.h"
 
-#include "platform/forms/end.h"
-#include "platform/services.h"
+#include "framework/SettingsAccess.h"
 
+#include <algorithm>
 #include <array>
-
-const char* const kSettingsLockedMessage =
-    "Ich konnte die Programmeinstellungen nicht laden. Eventuell werden diese momentan geändert. "
-    "Versuchen Sie, das Programm zu einem späteren Zeipunkt noch einmal zu starten.";
 
 namespace {
 
@@ -18,12 +14,6 @@ std::array<int*, 11> fields(SuiteOptions& o)
     return {&o.HGrund, &o.HGrundStart, &o.TVis, &o.Aufloesung, &o.Buchstaben, &o.Proto,
             &o.FehlerWeiter, &o.optEigeneBilder, &o.Opt_AnlautKritzlon, &o.Opt_AnlautTastomat,
             &o.ProtSave};
-}
-
-// The programs keep the values as 16-bit integers.
-int toInt16(qint64 value)
-{
-    return static_cast<int>(std::clamp<qint64>(value, -32768, 32767));
 }
 
 QString central()
@@ -76,29 +66,19 @@ platform::FileError copyWithBackup(const QString& source, const QString& file, c
 void LoadSuiteOptions(SuiteOptions& options, const QString& dataDir, OptionsReader reader)
 {
     const QString user = dataDir + QStringLiteral("/options4.ini");
-    for (int attempt = 1;; ++attempt) {
-        platform::FileError pending;
-        if (platform::fileMissingOrEmpty(user))
-            pending = copyWithBackup(central(), user, dataDir + QStringLiteral("/options4.bak"));
-        if (reader == OptionsReader::Launcher && !pending.failed())
-            pending = RefreshCentralOptions(dataDir);
-        const platform::NumberFile file = platform::readNumberFile(user);
-        if (!pending.failed())
-            pending = file.error;
-        if (!pending.failed()) {
-            applySuiteOptionValues(options, file.values);
-            return;
-        }
-        if (!pending.locked()) {
-            platform::msgBox(pending.message);
-            platform::End();
-        }
-        if (attempt == 4) {
-            platform::msgBox(QString::fromUtf8(kSettingsLockedMessage));
-            platform::End();
-        }
-        platform::services().clock->sleep(attempt * 500);
-    }
+    platform::NumberFile file;
+    retryWhileLockedOrEnd(
+        [&] {
+            platform::FileError pending;
+            if (platform::fileMissingOrEmpty(user))
+                pending = copyWithBackup(central(), user, dataDir + QStringLiteral("/options4.bak"));
+            if (reader == OptionsReader::Launcher && !pending.failed())
+                pending = RefreshCentralOptions(dataDir);
+            file = platform::readNumberFile(user);
+            return pending.failed() ? pending : file.error;
+        },
+        QString::fromUtf8(kSettingsLockedMessage));
+    applySuiteOptionValues(options, file.values);
 }
 
 QStringList suiteOptionLines(const SuiteOptions& options)

@@ -46,6 +46,3 @@ void applySuiteOptionValues(SuiteOptions& options, const QVector<qint64>& values
 // The eleven lines in file order, and the rewrite of the file.
 QStringList suiteOptionLines(const SuiteOptions& options);
 platform::FileError writeSuiteOptions(const QString& path, const SuiteOptions& options);
-
-// The message when the settings stay locked; also used for other settings files.
-extern const char* const kSettingsLockedMessage;

@@ -2,14 +2,14 @@
 
 #include "Package.h"
 
+#include "framework/SettingsAccess.h"
+
 #include "platform/forms/end.h"
 #include "platform/forms/events.h"
 #include "platform/services.h"
 
 #include <QEvent>
 #include <QSignalBlocker>
-
-#include <algorithm>
 
 namespace taskmanager {
 
@@ -147,7 +147,7 @@ bool Form2::Speichern_Click()
     ManagerSettings& s = state_.settings;
     s.logging = ProtokollCheck->isChecked() ? -1 : 0;
     s.allowedErrors = wiederholen->isChecked()
-                          ? static_cast<int>(std::clamp<qint64>(platform::parseNumber(MaxErrors->text()), -32768, 32767))
+                          ? toInt16(platform::parseNumber(MaxErrors->text()))
                           : -1;
     if (const platform::FileError error = writeManagerFile(state_.managerFile(), s); error.failed()) {
         platform::msgBox(error.message);

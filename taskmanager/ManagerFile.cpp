@@ -1,6 +1,6 @@
 #include "ManagerFile.h"
 
-#include <algorithm>
+#include "framework/SettingsAccess.h"
 
 namespace taskmanager {
 
@@ -46,11 +46,6 @@ const QString& defaultLine(int index)
 {
     static const QStringList defaults = managerLines(ManagerSettings{});
     return defaults[index];
-}
-
-int toInt16(qint64 value)
-{
-    return static_cast<int>(std::clamp<qint64>(value, -32768, 32767));
 }
 
 int numberField(const QString& line)

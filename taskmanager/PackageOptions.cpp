@@ -2,20 +2,13 @@
 
 #include "SuiteOptions.h"
 
-#include "platform/files.h"
-#include "platform/forms/end.h"
-#include "platform/services.h"
+#include "framework/SettingsAccess.h"
 
-#include <algorithm>
+#include "platform/files.h"
 
 namespace taskmanager {
 
 namespace {
-
-int toInt16(qint64 value)
-{
-    return static_cast<int>(std::clamp<qint64>(value, -32768, 32767));
-}
 
 MainWindowDisplayOptions displayOptionsOf(const QVector<qint64>& values, int linesRead)
 {
@@ -27,31 +20,23 @@ MainWindowDisplayOptions displayOptionsOf(const QVector<qint64>& values, int lin
 } // namespace
 
 MainWindowDisplayOptions loadPackageOptions(const PackageInfo& package, const QString& packageDir,
-                                const QString& appPath)
+                                            const QString& appPath)
 {
     if (package.optionsFile.isEmpty())
         return {};
     const QString file = packageDir + QLatin1Char('/') + package.optionsFile;
     const QString source = appPath + QLatin1Char('/') + package.optionsSource;
-    for (int attempt = 1;; ++attempt) {
-        platform::FileError pending;
-        if (platform::fileMissingOrEmpty(file))
-            pending = copyWithBackup(source, file, packageDir + QLatin1Char('/') + package.optionsBackup);
-        const platform::NumberFile options = platform::readNumberFile(file);
-        if (!pending.failed())
-            pending = options.error;
-        if (!pending.failed())
-            return displayOptionsOf(options.values, package.linesRead);
-        if (!pending.locked()) {
-            platform::msgBox(pending.message);
-            platform::End();
-        }
-        if (attempt == 4) {
-            platform::msgBox(QString::fromUtf8(kSettingsLockedMessage));
-            platform::End();
-        }
-        platform::services().clock->sleep(attempt * 500);
-    }
+    platform::NumberFile options;
+    retryWhileLockedOrEnd(
+        [&] {
+            platform::FileError pending;
+            if (platform::fileMissingOrEmpty(file))
+                pending = copyWithBackup(source, file, packageDir + QLatin1Char('/') + package.optionsBackup);
+            options = platform::readNumberFile(file);
+            return pending.failed() ? pending : options.error;
+        },
+        QString::fromUtf8(kSettingsLockedMessage));
+    return displayOptionsOf(options.values, package.linesRead);
 }
 
 } // namespace taskmanager

@@ -13,6 +13,6 @@ namespace taskmanager {
 // message and ends the program. The display options are the file's last three lines read; a
 // package without options file gives all of them 0.
 MainWindowDisplayOptions loadPackageOptions(const PackageInfo& package, const QString& packageDir,
-                                const QString& appPath);
+                                            const QString& appPath);
 
 } // namespace taskmanager

@@ -31,13 +31,15 @@ ExerciseConfig freeWritingConfig()
     return config;
 }
 
+// Spelled "Zeitpunkt" here, unlike the suite's kSettingsLockedMessage: both are intended.
+const char* const kPrintButtonLockedMessage =
+    "Ich konnte die Programmeinstellungen nicht laden. Eventuell werden diese momentan geändert. "
+    "Versuchen Sie, das Programm zu einem späteren Zeitpunkt noch einmal zu starten.";
+
 // "options3.ini": the print button, 0 (hidden, also for an empty file) or 1 (shown).
 SettingsNumberFile printButtonFile()
 {
-    return {QStringLiteral("options3.ini"), 0,
-            QStringLiteral("Ich konnte die Programmeinstellungen nicht laden. Eventuell werden diese "
-                           "momentan geändert. Versuchen Sie, das Programm zu einem späteren Zeitpunkt "
-                           "noch einmal zu starten.")};
+    return {QStringLiteral("options3.ini"), 0, QString::fromUtf8(kPrintButtonLockedMessage)};
 }
 
 // The capital box is narrower than its caption: its box stands above the caption, centred.

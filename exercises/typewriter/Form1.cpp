@@ -14,6 +14,8 @@
 #include "TRAVEK.h"
 #include "UsedWordFile.h"
 
+#include "framework/SettingsAccess.h"
+
 #include "platform/forms/end.h"
 #include "platform/forms/timer.h"
 #include "platform/forms/twips.h"
