@@ -4,6 +4,7 @@
 #include "TRAVEK.h"
 #include "WordListFile.h"
 
+#include "platform/forms/application.h"
 #include "platform/forms/events.h"
 #include "platform/forms/twips.h"
 #include "platform/services.h"
@@ -12,7 +13,6 @@
 
 namespace {
 
-constexpr int kF6 = 117;
 const QString kChoose = QStringLiteral("Du kannst eine Wörterliste durch Anklicken auswählen:");
 const QString kEmptyHint = QStringLiteral(
     "Deine Lehrerin oder dein Lehrer kann hier zum weiteren Üben Wörter für dich eingeben.");
@@ -117,7 +117,7 @@ void ListAuswahl::Command2_Click()
 
 void ListAuswahl::Form_KeyDown(int& keyCode, int)
 {
-    if (keyCode != kF6 || state_.ListSource != 1)
+    if (keyCode != platform::kKeyF6 || state_.ListSource != 1)
         return;
     TRAVEK::RunAndWait(TRAVEK::AppPath() + QStringLiteral("/Kartello.exe"));
     Label1->setText(kChoose);

@@ -8,6 +8,7 @@
 #include "TRAVEK.h"
 #include "WordLists.h"
 
+#include "framework/TeacherMenu.h"
 #include "framework/pupils/Man_NamenAnzeigen.h"
 #include "framework/pupils/Man_Protokolle.h"
 #include "framework/pupils/PupilNames.h"
@@ -161,11 +162,7 @@ void Form1::CB_Name_Click()
 
 void Form1::Form_KeyDown(int& keyCode, int)
 {
-    if (keyCode != 117)
-        return;
-    const bool show = !menuVisible(dasmenu);
-    setHeightTwips(heightTwips() + (show ? kMenuBarTwips : -kMenuBarTwips));
-    setMenuVisible(dasmenu, show);
+    TeacherMenu::toggleOnF6(*this, keyCode, dasmenu);
 }
 
 bool Form1::Form_QueryUnload(platform::UnloadMode mode)

@@ -13,6 +13,8 @@
 #include "SuiteOptions.h"
 #include "TRAVEK.h"
 
+#include "framework/TeacherMenu.h"
+
 #include "platform/files.h"
 #include "platform/forms/end.h"
 #include "platform/forms/twips.h"
@@ -22,7 +24,6 @@
 #include <QDir>
 
 namespace {
-constexpr int kF6 = 117;
 constexpr int kBlockSize = 10;
 } // namespace
 
@@ -286,15 +287,11 @@ void ExerciseForm::removeBackdrop()
 
 void ExerciseForm::Form_KeyDown(int& keyCode, int)
 {
-    if (keyCode != kF6)
-        return;
-    const bool show = !menuVisible(dasmenu);
-    WFehler->setVisible(show && config.tasks);
-    setMenuVisible(dasmenu, show);
-    if (config.largeHeight == 0)
-        setHeightTwips(heightTwips() + (show ? kMenuBarTwips : -kMenuBarTwips));
-    else
-        setHeightTwips(show ? config.largeHeight : config.smallHeight);
+    std::optional<TeacherMenu::Heights> heights;
+    if (config.largeHeight != 0)
+        heights = TeacherMenu::Heights{.shown = config.largeHeight, .hidden = config.smallHeight};
+    if (const std::optional<bool> shown = TeacherMenu::toggleOnF6(*this, keyCode, dasmenu, heights))
+        WFehler->setVisible(*shown && config.tasks);
 }
 
 void ExerciseForm::Ende_Click()

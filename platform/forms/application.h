@@ -22,6 +22,7 @@ bool bringToFront(QWidget* widget);
 
 // Windows virtual-key code of a Qt key (F6 = 117, A = 65, Return = 13), 0 when it has none.
 int virtualKeyCode(int qtKey);
+inline constexpr int kKeyF6 = 117;
 // Windows-1252 character code of typed text, 0 for none; and back.
 int characterCode(const QString& text);
 QString characterText(int code);
