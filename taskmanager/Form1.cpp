@@ -24,9 +24,8 @@ Form1::Form1(TaskManagerState& state) : platform::Form(QStringLiteral("Form1")),
     setMinimizeBox(false);   // added at start-up unless the backdrop is shown
     QMenu* Zusammen = addMenu(QStringLiteral("Zusammen"), QStringLiteral("Aufgabenzusammenstellung"));
     for (int i = 0; i < kSetCount; ++i) {
-        Nr[i] = addMenuItem(Zusammen, QStringLiteral("Nr%1").arg(i + 1), QStringLiteral("Nr. %1 :").arg(i + 1),
-                            [this, i] { Nr_Click(i + 1); });
-        Nr[i]->setCheckable(true);
+        Nr[i] = setItems_.add(addMenuItem(Zusammen, QStringLiteral("Nr%1").arg(i + 1),
+                                          QStringLiteral("Nr. %1 :").arg(i + 1), [this, i] { Nr_Click(i + 1); }));
     }
     QMenu* Einstell = addMenu(QStringLiteral("Einstell"), QStringLiteral("Optionen"));
     addMenuItem(Einstell, QStringLiteral("Einstellungen"), QStringLiteral("Einstellungen"),
@@ -117,14 +116,12 @@ void Form1::Nr_Click(int set)
 {
     state_.settings.activeSet = set;
     MenuInit();
-    Nr[set - 1]->setChecked(true);
+    setItems_.check(Nr[set - 1]);
     AktivSave();
 }
 
 void Form1::MenuInit()
 {
-    for (QAction* item : Nr)
-        item->setChecked(false);
     const TaskSet& set = state_.settings.sets[state_.settings.activeSet - 1];
     for (int p = 0; p < kPositions; ++p)
         state_.active[p] = resolveProgram(state_.settings.Programmpaket, set.indices[p], state_.AppPath);

@@ -25,7 +25,7 @@ public:
     void init();
     // Rewrites line 2 of "manager.ini" with the active set.
     void AktivSave();
-    // Unchecks the set menus and resolves the active set's programs.
+    // Resolves the active set's programs.
     void MenuInit();
 
 protected:
@@ -53,6 +53,7 @@ private:
     QPushButton* CB_Name;
     QPushButton* EndeKnopf;
     std::array<QAction*, kSetCount> Nr{};
+    platform::CheckGroup setItems_;
     MainWindowDisplay display_{*this};
 };
 

@@ -95,27 +95,22 @@ QAction* ExerciseForm::addTeacherSeparator()
     return dasmenu->insertSeparator(M_Leer);
 }
 
+QAction* ExerciseForm::addLevelItem(const QString& name, const QString& caption, std::function<void()> onClick)
+{
+    return levels_.add(addTeacherItem(name, caption, std::move(onClick)));
+}
+
 void ExerciseForm::addLevelItems(std::function<void()> leicht, std::function<void()> schwer,
                                  std::function<void()> alle, std::function<void()> eigene)
 {
-    WLeicht = addTeacherItem(QStringLiteral("WLeicht"), QStringLiteral("&Leichte Wörter"), std::move(leicht));
-    WSchwer = addTeacherItem(QStringLiteral("WSchwer"), QStringLiteral("&Schwere Wörter"), std::move(schwer));
-    WAlle = addTeacherItem(QStringLiteral("WAlle"), QStringLiteral("&Alle Wörter"), std::move(alle));
+    WLeicht = addLevelItem(QStringLiteral("WLeicht"), QStringLiteral("&Leichte Wörter"), std::move(leicht));
+    WSchwer = addLevelItem(QStringLiteral("WSchwer"), QStringLiteral("&Schwere Wörter"), std::move(schwer));
+    WAlle = addLevelItem(QStringLiteral("WAlle"), QStringLiteral("&Alle Wörter"), std::move(alle));
     if (eigene) {
-        WEigene = addTeacherItem(QStringLiteral("WEigene"), QStringLiteral("Wörter mit eigenen &Bildern"),
-                                 std::move(eigene));
+        WEigene = addLevelItem(QStringLiteral("WEigene"), QStringLiteral("Wörter mit eigenen &Bildern"),
+                               std::move(eigene));
         WEigene->setVisible(false);
     }
-    for (QAction* item : {WLeicht, WSchwer, WAlle, WEigene})
-        if (item)
-            item->setCheckable(true);
-}
-
-void ExerciseForm::checkLevel(QAction* item)
-{
-    for (QAction* other : {WLeicht, WSchwer, WAlle, WEigene})
-        if (other)
-            other->setChecked(other == item);
 }
 
 int ExerciseForm::askLevelOfferingOwnPictures(LevelDialog& dialog, const QStringList& captions,

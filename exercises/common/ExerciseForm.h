@@ -90,12 +90,14 @@ protected:
     // Items of the teacher menu go before its closing "Ende" entries.
     QAction* addTeacherItem(const QString& name, const QString& caption, std::function<void()> onClick);
     QAction* addTeacherSeparator();
-    // The teacher menu's checkable level items "&Leichte Wörter", "&Schwere Wörter", "&Alle Wörter"
-    // and, when `eigene` is given, the hidden "Wörter mit eigenen &Bildern".
+    // A teacher menu item for a level or word set: of these one at a time carries the check mark.
+    QAction* addLevelItem(const QString& name, const QString& caption, std::function<void()> onClick);
+    // The level items "&Leichte Wörter", "&Schwere Wörter", "&Alle Wörter" and, when `eigene` is
+    // given, the hidden "Wörter mit eigenen &Bildern".
     void addLevelItems(std::function<void()> leicht, std::function<void()> schwer,
                        std::function<void()> alle, std::function<void()> eigene = {});
     // The check mark on `item` alone among the level items.
-    void checkLevel(QAction* item);
+    void checkLevel(const QAction* item) { levels_.check(item); }
     // The level dialog with the given buttons and, while suite option 8 offers own pictures, the
     // own-pictures button with `ownPicturesCaption`, which shows `WEigene` too. Returns as
     // `askLevel` does.
@@ -142,6 +144,7 @@ private:
     void returnToLauncher();
     void removeBackdrop();
 
+    platform::CheckGroup levels_;
     std::unique_ptr<platform::SingleInstance> instance_;
     std::unique_ptr<ProtokollClass> proto_;
 };

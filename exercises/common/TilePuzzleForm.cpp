@@ -67,29 +67,15 @@ void TilePuzzleForm::addWordSetMenu(const std::array<QString, 3>& captions, cons
                                     const std::function<void()>& addMore)
 {
     addTeacherSeparator();
-    Leicht = addWordSet(QStringLiteral("Leicht"), captions[0], [this] { Leicht_Click(); });
-    schwere = addWordSet(QStringLiteral("schwere"), captions[1], [this] { schwere_Click(); });
-    alle = addWordSet(QStringLiteral("alle"), captions[2], [this] { alle_Click(); });
+    Leicht = addLevelItem(QStringLiteral("Leicht"), captions[0], [this] { Leicht_Click(); });
+    schwere = addLevelItem(QStringLiteral("schwere"), captions[1], [this] { schwere_Click(); });
+    alle = addLevelItem(QStringLiteral("alle"), captions[2], [this] { alle_Click(); });
     if (addMore)
         addMore();
-    WEigene = addWordSet(QStringLiteral("WEigene"), ownPicturesCaption, [this] { WEigene_Click(); });
+    WEigene = addLevelItem(QStringLiteral("WEigene"), ownPicturesCaption, [this] { WEigene_Click(); });
     WEigene->setVisible(false);
     addTeacherSeparator();
     Drucken = addTeacherItem(QStringLiteral("Drucken"), QStringLiteral("&Drucken"), [this] { Drucken_Click(); });
-}
-
-QAction* TilePuzzleForm::addWordSet(const QString& name, const QString& caption, std::function<void()> onClick)
-{
-    QAction* item = addTeacherItem(name, caption, std::move(onClick));
-    item->setCheckable(true);
-    wordSets_.push_back(item);
-    return item;
-}
-
-void TilePuzzleForm::checkWordSet(QAction* item)
-{
-    for (QAction* other : wordSets_)
-        other->setChecked(other == item);
 }
 
 void TilePuzzleForm::loadProgramSettings()
@@ -111,7 +97,7 @@ void TilePuzzleForm::builtInLevel(QAction* item, int level)
 {
     Level = level;
     Vorne();
-    checkWordSet(item);
+    checkLevel(item);
     nextTask();
 }
 
@@ -132,7 +118,7 @@ void TilePuzzleForm::alle_Click()
 
 void TilePuzzleForm::WEigene_Click()
 {
-    checkWordSet(WEigene);
+    checkLevel(WEigene);
     OwnPictures = std::make_unique<GetOwnWords>();
     OwnPictures->setSilben(sets_.ownPicturesInSyllables);
     OwnPictures->setPfad(sets_.ownPicturesFolder);

@@ -73,14 +73,11 @@ protected:
     };
     void addPuzzleControls(const Layout& layout);
     QLabel* addTile(const QString& name, const QRect& twips, double points);
-    // The teacher menu's word sets after a separator: "Leicht", "schwere" and "alle" with the
-    // given captions, the sets `addMore` adds, the hidden "WEigene", then a separator and
-    // "Drucken".
+    // The teacher menu's word sets (level items) after a separator: "Leicht", "schwere" and
+    // "alle" with the given captions, the sets `addMore` adds, the hidden "WEigene", then a
+    // separator and "Drucken".
     void addWordSetMenu(const std::array<QString, 3>& captions, const QString& ownPicturesCaption,
                         const std::function<void()>& addMore = {});
-    // A checkable word set: checking one set clears the others.
-    QAction* addWordSet(const QString& name, const QString& caption, std::function<void()> onClick);
-    void checkWordSet(QAction* item);
     void loadProgramSettings() override;
     // The board on the tiles and the answer line.
     void showTiles();
@@ -91,5 +88,4 @@ private:
     void builtInLevel(QAction* item, int level);
 
     const PuzzleWordSets sets_;
-    std::vector<QAction*> wordSets_;
 };

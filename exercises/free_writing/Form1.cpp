@@ -142,10 +142,10 @@ void Form1::addMenus()
     Drucken1 = addTeacherItem(QStringLiteral("Drucken1"), QStringLiteral("&Lauttabelle drucken"),
                               [this] { Drucken1_Click(); });
     addTeacherSeparator();
-    Dan = addTeacherItem(QStringLiteral("Dan"), QStringLiteral("Druckknopf &an"), [this] { Dan_Click(); });
-    Daus = addTeacherItem(QStringLiteral("Daus"), QStringLiteral("Druckknopf a&us"), [this] { Daus_Click(); });
-    Dan->setCheckable(true);
-    Daus->setCheckable(true);
+    Dan = printButtonItems_.add(
+        addTeacherItem(QStringLiteral("Dan"), QStringLiteral("Druckknopf &an"), [this] { Dan_Click(); }));
+    Daus = printButtonItems_.add(
+        addTeacherItem(QStringLiteral("Daus"), QStringLiteral("Druckknopf a&us"), [this] { Daus_Click(); }));
 }
 
 void Form1::loadProgramSettings()
@@ -271,8 +271,7 @@ void Form1::setPrintButton(int flag)
 {
     Druckknopf = flag;
     Command1->setVisible(flag == 1);
-    Dan->setChecked(flag == 1);
-    Daus->setChecked(flag == 0);
+    printButtonItems_.check(flag == 1 ? Dan : Daus);
     printButtonFile().save(state.DataDir, Druckknopf);
 }
 

@@ -62,4 +62,5 @@ private:
     void setPrintButton(int flag);
 
     FreeText text_{false};
+    platform::CheckGroup printButtonItems_;
 };

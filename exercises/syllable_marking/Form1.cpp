@@ -89,19 +89,16 @@ void Form1::addControls()
 void Form1::addMenus()
 {
     addTeacherSeparator();
-    WAlle = addTeacherItem(QStringLiteral("WAlle"), QStringLiteral("&Alle Wörter"), [this] { WAlle_Click(); });
-    WLeicht = addTeacherItem(QStringLiteral("WLeicht"), QStringLiteral("&Dreisilbige Wörter"),
-                             [this] { WLeicht_Click(); });
-    WSchwer = addTeacherItem(QStringLiteral("WSchwer"), QStringLiteral("&Vier- und mehrsilbige Wörter"),
-                             [this] { WSchwer_Click(); });
-    WEigene = addTeacherItem(QStringLiteral("WEigene"), QStringLiteral("&Wörter mit eigenen Bildern"),
-                             [this] { WEigene_Click(); });
-    WDateiauswahl = addTeacherItem(QStringLiteral("WDateiauswahl"), QStringLiteral("&Eigene Wörter"),
-                                   [this] { WDateiauswahl_Click(); });
-    WMehr = addTeacherItem(QStringLiteral("WMehr"), QStringLiteral("&Noch mehr Wörter"),
-                           [this] { WMehr_Click(); });
-    for (QAction* item : {WAlle, WLeicht, WSchwer, WEigene, WDateiauswahl, WMehr})
-        item->setCheckable(true);
+    WAlle = addLevelItem(QStringLiteral("WAlle"), QStringLiteral("&Alle Wörter"), [this] { WAlle_Click(); });
+    WLeicht = addLevelItem(QStringLiteral("WLeicht"), QStringLiteral("&Dreisilbige Wörter"),
+                           [this] { WLeicht_Click(); });
+    WSchwer = addLevelItem(QStringLiteral("WSchwer"), QStringLiteral("&Vier- und mehrsilbige Wörter"),
+                           [this] { WSchwer_Click(); });
+    WEigene = addLevelItem(QStringLiteral("WEigene"), QStringLiteral("&Wörter mit eigenen Bildern"),
+                           [this] { WEigene_Click(); });
+    WDateiauswahl = addLevelItem(QStringLiteral("WDateiauswahl"), QStringLiteral("&Eigene Wörter"),
+                                 [this] { WDateiauswahl_Click(); });
+    WMehr = addLevelItem(QStringLiteral("WMehr"), QStringLiteral("&Noch mehr Wörter"), [this] { WMehr_Click(); });
     WEigene->setVisible(false);
 }
 
@@ -157,15 +154,9 @@ void Form1::useListLayout(bool lists)
     Anzeige->resize(platform::twipsToPixels(widths.anzeige), Anzeige->height());
 }
 
-void Form1::chooseSet(QAction* item)
-{
-    for (QAction* other : {WAlle, WLeicht, WSchwer, WEigene, WDateiauswahl, WMehr})
-        other->setChecked(other == item);
-}
-
 void Form1::WAlle_Click()
 {
-    chooseSet(WAlle);
+    checkLevel(WAlle);
     Modus = 0;
     Zufall.setAnzahl(SyllableWords::kAll);
     Weiter();
@@ -173,7 +164,7 @@ void Form1::WAlle_Click()
 
 void Form1::WLeicht_Click()
 {
-    chooseSet(WLeicht);
+    checkLevel(WLeicht);
     Modus = 1;
     Zufall.setAnzahl(SyllableWords::kThree);
     Weiter();
@@ -181,7 +172,7 @@ void Form1::WLeicht_Click()
 
 void Form1::WSchwer_Click()
 {
-    chooseSet(WSchwer);
+    checkLevel(WSchwer);
     Modus = 2;
     Zufall.setAnzahl(SyllableWords::kLonger);
     Weiter();
@@ -189,7 +180,7 @@ void Form1::WSchwer_Click()
 
 void Form1::WEigene_Click()
 {
-    chooseSet(WEigene);
+    checkLevel(WEigene);
     OwnWords = std::make_unique<GetOwnWords>();
     OwnWords->setSilben(true);
     OwnWords->setPfad(QStringLiteral("EigeneBilder/Bogenblick"));
@@ -204,14 +195,14 @@ void Form1::WEigene_Click()
 
 void Form1::WDateiauswahl_Click()
 {
-    chooseSet(WDateiauswahl);
+    checkLevel(WDateiauswahl);
     state.ListSource = 1;
     StartListe();
 }
 
 void Form1::WMehr_Click()
 {
-    chooseSet(WMehr);
+    checkLevel(WMehr);
     state.ListSource = 2;
     StartListe();
 }

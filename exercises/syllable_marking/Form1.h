@@ -63,7 +63,6 @@ private:
     void addMenus();
     int askModus();
     void useListLayout(bool lists);
-    void chooseSet(QAction* item);
     void drawWord();
     void present();
     void finishMarking();

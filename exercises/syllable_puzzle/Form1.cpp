@@ -77,10 +77,10 @@ void Form1::addMenus()
     addWordSetMenu({QStringLiteral("Dreisilbige Wörter"), QStringLiteral("Vier- und mehrsilbige Wörter"),
                     QStringLiteral("Alle Wörter")},
                    QStringLiteral("Wörter mit eigenen &Bildern"), [this] {
-                       WMehr = addWordSet(QStringLiteral("WMehr"), QStringLiteral("&Noch mehr Wörter"),
-                                          [this] { WMehr_Click(); });
-                       WDateiauswahl = addWordSet(QStringLiteral("WDateiauswahl"), QStringLiteral("&Eigene Wörter"),
-                                                  [this] { WDateiauswahl_Click(); });
+                       WMehr = addLevelItem(QStringLiteral("WMehr"), QStringLiteral("&Noch mehr Wörter"),
+                                            [this] { WMehr_Click(); });
+                       WDateiauswahl = addLevelItem(QStringLiteral("WDateiauswahl"), QStringLiteral("&Eigene Wörter"),
+                                                    [this] { WDateiauswahl_Click(); });
                    });
     alle->setChecked(true);
     WMehr->setEnabled(false);
@@ -170,14 +170,14 @@ void Form1::StartListe()
 void Form1::WDateiauswahl_Click()
 {
     state.ListSource = 1;
-    checkWordSet(WDateiauswahl);
+    checkLevel(WDateiauswahl);
     StartListe();
 }
 
 void Form1::WMehr_Click()
 {
     state.ListSource = 2;
-    checkWordSet(WMehr);
+    checkLevel(WMehr);
     StartListe();
 }
 

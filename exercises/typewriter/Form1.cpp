@@ -96,15 +96,13 @@ void Form1::addMenus()
                               [this] { Drucken2_Click(); });
     dasmenu->insertSeparator(Drucken1);
     addTeacherSeparator();
-    SLeicht = addTeacherItem(QStringLiteral("SLeicht"), QStringLiteral("Formilo &mit Hilfen"),
-                             [this] { SLeicht_Click(); });
-    SSchwer = addTeacherItem(QStringLiteral("SSchwer"), QStringLiteral("Formilo &ohne Hilfen"),
-                             [this] { SSchwer_Click(); });
+    SLeicht = helpModes_.add(addTeacherItem(QStringLiteral("SLeicht"), QStringLiteral("Formilo &mit Hilfen"),
+                                            [this] { SLeicht_Click(); }));
+    SSchwer = helpModes_.add(addTeacherItem(QStringLiteral("SSchwer"), QStringLiteral("Formilo &ohne Hilfen"),
+                                            [this] { SSchwer_Click(); }));
     addTeacherSeparator();
     addLevelItems([this] { WLeicht_Click(); }, [this] { WSchwer_Click(); }, [this] { WAlle_Click(); },
                   [this] { WEigene_Click(); });
-    for (QAction* item : {SLeicht, SSchwer})
-        item->setCheckable(true);
 }
 
 void Form1::loadProgramSettings()
@@ -180,8 +178,7 @@ void Form1::SSchwer_Click()
 void Form1::setHelpMode(int schwer)
 {
     Timer1->setEnabled(false);
-    SLeicht->setChecked(schwer == 1);
-    SSchwer->setChecked(schwer == 2);
+    helpModes_.check(schwer == 1 ? SLeicht : SSchwer);
     Schwer = schwer;
     helpModeFile().save(state.DataDir, Schwer);
 }

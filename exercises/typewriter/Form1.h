@@ -84,4 +84,6 @@ private:
     bool blocked() const;
     void chooseWord();
     void showTyped();
+
+    platform::CheckGroup helpModes_;
 };

@@ -65,15 +65,13 @@ void Form1::addMenus()
                                                         [this] { WAlle_Click(); }};
     for (std::size_t i = 0; i < 3; ++i) {
         const WordBuildingLevel& level = variant.levels.at(i);
-        items.at(i) = addTeacherItem(level.menuName, level.menuCaption, handlers.at(i));
+        items.at(i) = addLevelItem(level.menuName, level.menuCaption, handlers.at(i));
     }
     WLeicht = items[0];
     WSchwer = items[1];
     WAlle = items[2];
-    WEigene = addTeacherItem(QStringLiteral("WEigene"), variant.ownMenuCaption, [this] { WEigene_Click(); });
+    WEigene = addLevelItem(QStringLiteral("WEigene"), variant.ownMenuCaption, [this] { WEigene_Click(); });
     WEigene->setVisible(false);
-    for (QAction* item : {WLeicht, WSchwer, WAlle, WEigene})
-        item->setCheckable(true);
 }
 
 bool Form1::capitals() const

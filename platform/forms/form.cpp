@@ -518,6 +518,19 @@ bool Form::previewChar(QWidget* receiver, int& keyAscii)
     return keyAscii != 0 && !programEnded();
 }
 
+QAction* CheckGroup::add(QAction* item)
+{
+    item->setCheckable(true);
+    items_.push_back(item);
+    return item;
+}
+
+void CheckGroup::check(const QAction* item)
+{
+    for (QAction* other : items_)
+        other->setChecked(other == item);
+}
+
 QString tag(const QObject* object)
 {
     return object->property("Tag").toString();

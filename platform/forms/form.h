@@ -159,6 +159,20 @@ private:
     std::vector<std::pair<QWidget*, std::function<void(int&)>>> keyPressHandlers_;
 };
 
+// Menu items of which one at a time carries the check mark: checking one takes the mark from
+// the others. Unlike in an exclusive QActionGroup the items keep the plain check mark of every
+// checkable item, and a click toggles only the clicked item: its handler moves the mark.
+class CheckGroup {
+public:
+    // Makes `item` checkable and one of the group.
+    QAction* add(QAction* item);
+    // The mark on `item` alone; nullptr takes it from all.
+    void check(const QAction* item);
+
+private:
+    std::vector<QAction*> items_;
+};
+
 // Text property "Tag" of a control or form, as the programs use it to pass small values.
 QString tag(const QObject* object);
 void setTag(QObject* object, const QString& value);
