@@ -22,14 +22,12 @@
 // The real programs of the built program folder, run with a data folder of the test's own.
 class EndToEndTest : public testing_support::SuiteTest {
 protected:
-    EndToEndTest() : oldDataHome_(qgetenv("XDG_DATA_HOME"))
+    EndToEndTest()
     {
-        qputenv("XDG_DATA_HOME", QFile::encodeName(appDataDir()));
         QDir().mkpath(dataDir());
         // The backup equals the central file, so the user's own options are kept.
         QFile::copy(suite("options4.ini"), dataDir() + "/options4.bak");
     }
-    ~EndToEndTest() override { qputenv("XDG_DATA_HOME", oldDataHome_); }
 
     static QString suite(const QString& name) { return QStringLiteral(TAVORO_SUITE_DIR "/") + name; }
 
@@ -51,12 +49,9 @@ protected:
     // The process of the program folder's `program` whose argument string contains `text`.
     static qint64 findProcess(const QString& program, const QString& text)
     {
-        for (const QString& pid : QDir("/proc").entryList(QDir::Dirs)) {
-            if (QFileInfo(QStringLiteral("/proc/%1/exe").arg(pid)).symLinkTarget() != suite(program))
-                continue;
-            if (arguments(pid.toLongLong()).join(' ').contains(text))
-                return pid.toLongLong();
-        }
+        for (const auto& [pid, argv] : testing_support::processesOf(suite(program)))
+            if (argv.join(' ').contains(text))
+                return pid;
         return 0;
     }
 
@@ -67,6 +62,8 @@ protected:
         paths->program = QStringLiteral(TAVORO_SUITE_DIR);
         platform::services().processes = std::make_unique<platform::RealProcesses>(QStringList{});
         writeUserOptions(0);
+        // What the launcher's start does before its window loads.
+        platform::enterProgramFolder();
         LauncherState state;
         state.CommandLine = "/n=\"Max\"";
         Form1 launcher(state);
@@ -119,7 +116,4 @@ protected:
                 return true;
         return false;
     }
-
-private:
-    QByteArray oldDataHome_;
 };

@@ -5,6 +5,8 @@
 
 #include "fixture.h"
 
+#include "platform/services.h"
+
 #include <QStringList>
 
 #include <memory>
@@ -28,6 +30,8 @@ protected:
     Form1& start(const QString& commandLine = {})
     {
         state.CommandLine = commandLine;
+        // What the program's start does before its window loads.
+        platform::enterProgramFolder();
         launcher = std::make_unique<Form1>(state);
         launcher->show();
         return *launcher;

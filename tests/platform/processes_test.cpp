@@ -4,10 +4,9 @@
 #include "platform/real_services.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
-#include <QThread>
+#include <QTest>
 
 using namespace platform;
 using testing_support::SuiteTest;
@@ -36,11 +35,13 @@ TEST(CommandLines, SplitIntoProgramAndArgumentString)
 
 class RealProcessesTest : public SuiteTest {
 protected:
-    // A stand-in that writes its argument count, its first argument and its folder to a file.
+    // A stand-in that writes its argument count, its first argument and its folder to a file,
+    // which appears once it is complete.
     void addRecorder(const QString& name)
     {
         const QString path = programDir() + "/" + name;
-        writeBytes(path, "#!/bin/sh\nprintf '%s\\n%s\\n%s\\n' \"$#\" \"$1\" \"$(pwd)\" > \"$0.out\"\n");
+        writeBytes(path, "#!/bin/sh\nprintf '%s\\n%s\\n%s\\n' \"$#\" \"$1\" \"$(pwd)\" > \"$0.part\"\n"
+                         "mv \"$0.part\" \"$0.out\"\n");
         QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::ExeOwner);
     }
     // The child inherits the caller's current folder, which here is not the program folder.
@@ -54,12 +55,7 @@ protected:
     QByteArray waitForOutput(const QString& name)
     {
         const QString out = programDir() + "/" + name + ".out";
-        QElapsedTimer t;
-        t.start();
-        while (!QFile::exists(out) && t.elapsed() < 5000)
-            QThread::msleep(20);
-        QThread::msleep(50);
-        return readBytes(out);
+        return QTest::qWaitFor([&] { return QFile::exists(out); }, 20000) ? readBytes(out) : QByteArray();
     }
     RealProcesses real{{}};
 };

@@ -62,16 +62,21 @@ public:
         ::close(gate[1]);
     }
 
-    // Each program's pair once one of its copies has ended (at most `ms`).
-    bool waitForOneEndEach(int ms)
+    // Each program's pair once one of its copies has ended and the other holds the program's
+    // single-instance lock, so that it stays (at most `ms`).
+    bool waitForOneEndEach(const QStringList& programs, int ms)
     {
         return QTest::qWaitFor([&] {
             bool all = true;
-            for (Prepared& p : prepared_) {
-                for (Copy& c : p.copies)
+            for (std::size_t i = 0; i < prepared_.size(); ++i) {
+                auto& copies = prepared_[i].copies;
+                for (Copy& c : copies)
                     if (!c.ended && ::waitpid(c.pid, &c.status, WNOHANG) == c.pid)
                         c.ended = true;
-                all = all && (p.copies[0].ended || p.copies[1].ended);
+                const auto stays = [&](const Copy& c) {
+                    return !c.ended && testing_support::holdsInstanceLock(c.pid, programs[qsizetype(i)]);
+                };
+                all = all && ((copies[0].ended && stays(copies[1])) || (copies[1].ended && stays(copies[0])));
             }
             return all;
         }, ms);
@@ -111,8 +116,7 @@ TEST_F(DoubleStartTest, OfTwoCopiesStartedAtOnceExactlyOneStays)
         for (const QString& program : programs)
             start.add(program, root.path() + "/" + program, paths->temp);
         start.startAll();
-        ASSERT_TRUE(start.waitForOneEndEach(15000)) << "trial " << trial;
-        QTest::qWait(300);
+        ASSERT_TRUE(start.waitForOneEndEach(programs, 30000)) << "trial " << trial;
         for (std::size_t i = 0; i < std::size_t(programs.size()); ++i) {
             const auto& copies = start.copies(i);
             int stayed = 0;

@@ -24,6 +24,7 @@
 #include <csignal>
 
 #include <deque>
+#include <map>
 
 void PrintTo(const QString& text, std::ostream* os)
 {
@@ -62,22 +63,42 @@ void onFormShown(platform::Form& form)
     }
 }
 
+// The parent of a running process; 0 when it has ended.
+int parentOf(int pid)
+{
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return 0;
+    // "pid (name) state parent ...", where the name may hold blanks and parentheses.
+    const QByteArray line = stat.readAll();
+    return line.mid(line.lastIndexOf(')') + 2).split(' ').value(1).toInt();
+}
+
 } // namespace
 
 std::vector<std::pair<int, QStringList>> processesOf(const QString& program)
 {
-    std::vector<std::pair<int, QStringList>> found;
+    // Each process's parent and argument vector, by its id.
+    std::map<int, std::pair<int, QStringList>> named;
     for (const QString& entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
         bool isPid = false;
         const int pid = entry.toInt(&isPid);
-        QFile file(QStringLiteral("/proc/") + entry + QStringLiteral("/cmdline"));
-        if (!isPid || !file.open(QIODevice::ReadOnly))
+        const QString folder = QStringLiteral("/proc/") + entry;
+        QFile cmdline(folder + QStringLiteral("/cmdline"));
+        if (!isPid || !cmdline.open(QIODevice::ReadOnly))
             continue;
-        const QStringList argv = QString::fromLocal8Bit(file.readAll()).split(QChar(0), Qt::SkipEmptyParts);
-        if (argv.contains(program))
-            found.emplace_back(pid, argv);
+        const QStringList argv = QString::fromLocal8Bit(cmdline.readAll()).split(QChar(0), Qt::SkipEmptyParts);
+        // The program itself, or a script run by its interpreter.
+        if (QFileInfo(folder + QStringLiteral("/exe")).symLinkTarget() == program || argv.mid(0, 2).contains(program))
+            named[pid] = {parentOf(pid), argv};
     }
-    return found;
+    // A copy's fork that has not yet started another program (Qt forks for its D-Bus start)
+    // shows the copy's name and arguments: it is no copy of its own.
+    std::vector<std::pair<int, QStringList>> copies;
+    for (const auto& [pid, entry] : named)
+        if (!named.count(entry.first))
+            copies.emplace_back(pid, entry.second);
+    return copies;
 }
 
 void whenShown(const QString& formName, std::function<void(platform::Form&)> action)
@@ -100,6 +121,8 @@ SuiteTest::SuiteTest()
     for (const QString& dir : {p->program, p->appData, p->temp})
         QDir().mkpath(dir);
     paths = p.get();
+    // A real program a test starts shares the data folder the fakes report.
+    qputenv("XDG_DATA_HOME", QFile::encodeName(p->appData));
     s.paths = std::move(p);
     auto pr = std::make_unique<FakeProcesses>();
     processes = pr.get();
@@ -132,6 +155,7 @@ SuiteTest::~SuiteTest()
     platform::resetProgramEnded();
     // A test that entered its program folder must not leave the next one in a removed folder.
     QDir::setCurrent(startFolder_);
+    qputenv("XDG_DATA_HOME", startDataHome_);
 }
 
 QString SuiteTest::dataDir() const
@@ -200,7 +224,6 @@ void SuiteTest::useRealLauncher(const QString& arguments)
 {
     QFile::remove(programDir() + QStringLiteral("/startomo"));
     copyFromSuite(QStringLiteral("startomo"));
-    qputenv("XDG_DATA_HOME", QFile::encodeName(appDataDir()));
     platform::services().processes = std::make_unique<platform::RealProcesses>(QStringList{arguments});
     processes = nullptr;
 }
@@ -280,6 +303,33 @@ void SuiteTest::addProgram(const QString& name) const
     const QString path = programDir() + QLatin1Char('/') + name;
     writeBytes(path, "#!/bin/sh\nexit 0\n");
     QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::ExeOwner);
+}
+
+bool catchesSignal(qint64 pid, int signal)
+{
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly))
+        return false;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("SigCgt:"))
+            return line.mid(7).trimmed().toULongLong(nullptr, 16) & (1ULL << (signal - 1));
+    return false;
+}
+
+bool holdsInstanceLock(qint64 pid, const QString& program)
+{
+    const QString process = QStringLiteral("/proc/%1").arg(pid);
+    const QString lockName = QStringLiteral("tavoro-%1-").arg(program.toLower());
+    for (const QFileInfo& fd : QDir(process + QStringLiteral("/fd")).entryInfoList(QDir::Files | QDir::System)) {
+        const QString file = QFileInfo(fd.symLinkTarget()).fileName();
+        if (!file.startsWith(lockName) || !file.endsWith(QLatin1String(".lock")))
+            continue;
+        QFile info(process + QStringLiteral("/fdinfo/") + fd.fileName());
+        // The kernel lists the locks held on the descriptor's file.
+        if (info.open(QIODevice::ReadOnly) && info.readAll().contains("FLOCK"))
+            return true;
+    }
+    return false;
 }
 
 } // namespace testing_support

@@ -82,9 +82,11 @@ protected:
 
 private:
     const QString startFolder_ = QDir::currentPath();
+    const QByteArray startDataHome_ = qgetenv("XDG_DATA_HOME");
 };
 
-// The running processes whose argument vector names `program`: their ids and arguments.
+// The running copies of `program` (a path; a script counts by its interpreter's arguments):
+// their ids and arguments.
 std::vector<std::pair<int, QStringList>> processesOf(const QString& program);
 
 // The help window on the screen; nullptr when none is shown.
@@ -100,5 +102,22 @@ void clickMenuItem(platform::Form& form, QMenu* menu, QAction* item);
 void whenShown(const QString& formName, std::function<void(platform::Form&)> action);
 // Forgets every pending whenShown action.
 void clearWhenShown();
+
+// Whether the process has a handler for `signal` installed: from then on the signal ends it
+// as the program's own handling does, not by the default action.
+bool catchesSignal(qint64 pid, int signal);
+// Whether the process holds the single-instance lock of `program`: it has passed the check
+// that makes a second copy end, and stays.
+bool holdsInstanceLock(qint64 pid, const QString& program);
+
+// The control of that name (its objectName, as the layout names it) on a form or dialog;
+// nullptr, with a failure of the test, when it has none of that type.
+template <class Control>
+Control* control(const QObject& form, const QString& name)
+{
+    auto* found = form.findChild<Control*>(name);
+    EXPECT_NE(found, nullptr) << "no " << name.toStdString() << " on " << form.objectName().toStdString();
+    return found;
+}
 
 } // namespace testing_support

@@ -2,11 +2,8 @@
 
 #include "platform/real_services.h"
 
-#include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
-#include <QFileInfo>
-#include <QThread>
+#include <QTest>
 
 #include <csignal>
 #include <thread>
@@ -21,32 +18,22 @@ protected:
     {
         platform::services().processes = std::make_unique<platform::RealProcesses>(QStringList{});
         processes = nullptr;
-        qputenv("XDG_DATA_HOME", appDataDir().toLocal8Bit());
         for (const char* name : {"tastomat", "rateflor", "Fugolin", "lesolum"}) {
             const QString target = programDir() + "/" + name;
             QFile::copy(STANDIN_EXERCISE, target);
             QFile::setPermissions(target, QFile::permissions(target) | QFileDevice::ExeOwner);
         }
     }
-    ~EndToEndTest() override
-    {
-        qunsetenv("XDG_DATA_HOME");
-        qunsetenv("TAVORO_STANDIN_ABORT");
-    }
+    ~EndToEndTest() override { qunsetenv("TAVORO_STANDIN_ABORT"); }
 };
 
 // The process of `executable` that is running now, with its arguments; {0, {}} when none.
 std::pair<qint64, QStringList> runningCopy(const QString& executable)
 {
-    for (const QString& pid : QDir("/proc").entryList(QDir::Dirs)) {
-        if (QFileInfo("/proc/" + pid + "/exe").symLinkTarget() != executable)
-            continue;
-        QFile cmdline("/proc/" + pid + "/cmdline");
-        if (!cmdline.open(QIODevice::ReadOnly))
-            continue;
-        return {pid.toLongLong(), QString::fromLocal8Bit(cmdline.readAll()).split(QChar(0), Qt::SkipEmptyParts)};
-    }
-    return {0, {}};
+    const auto copies = testing_support::processesOf(executable);
+    if (copies.empty())
+        return {0, {}};
+    return {copies.front().first, copies.front().second};
 }
 
 } // namespace
@@ -94,16 +81,13 @@ TEST_F(EndToEndTest, StartsTheRealFreeWritingWithTheAssignmentSuffix)
     // The pupil writes and the session ends it; the set then goes on.
     QStringList arguments;
     std::thread pupil([&] {
-        QElapsedTimer waited;
-        waited.start();
-        while (waited.elapsed() < 20000) {
-            const auto [pid, args] = runningCopy(kritzlon);
-            if (pid != 0 && QFile::exists(appDataDir() + "/DA Ravezure/Plenaro/Tavoro/options3.ini")) {
-                arguments = args;
-                ::kill(static_cast<pid_t>(pid), SIGTERM);
-                return;
-            }
-            QThread::msleep(20);
+        std::pair<qint64, QStringList> copy;
+        if (QTest::qWaitFor([&] {
+                copy = runningCopy(kritzlon);
+                return copy.first != 0 && QFile::exists(appDataDir() + "/DA Ravezure/Plenaro/Tavoro/options3.ini");
+            }, 20000)) {
+            arguments = copy.second;
+            ::kill(static_cast<pid_t>(copy.first), SIGTERM);
         }
     });
     click("Command1");

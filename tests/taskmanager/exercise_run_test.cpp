@@ -2,11 +2,8 @@
 
 #include "platform/real_services.h"
 
-#include <QDir>
-#include <QElapsedTimer>
-#include <QFile>
 #include <QFileInfo>
-#include <QThread>
+#include <QTest>
 
 #include <csignal>
 #include <thread>
@@ -33,28 +30,17 @@ struct Seen {
 };
 
 // Waits for the program folder's `executable` to run, notes what it was given, then ends it as
-// a logout would, so the set goes on.
+// a logout would once it takes the signal as a running program does, so the set goes on.
 Seen watchAndEnd(const QString& executable)
 {
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < 20000) {
-        for (const QString& pid : QDir("/proc").entryList(QDir::Dirs)) {
-            if (QFileInfo("/proc/" + pid + "/exe").symLinkTarget() != executable)
-                continue;
-            QFile cmdline("/proc/" + pid + "/cmdline");
-            if (!cmdline.open(QIODevice::ReadOnly))
-                continue;
-            const QStringList argv = QString::fromLocal8Bit(cmdline.readAll()).split(QChar(0), Qt::SkipEmptyParts);
-            const Seen seen{argv.value(1), QFileInfo("/proc/" + pid + "/cwd").symLinkTarget()};
-            // Give it time to reach its first dialog, so the end is a running program's end.
-            QThread::msleep(300);
-            ::kill(pid.toInt(), SIGTERM);
-            return seen;
-        }
-        QThread::msleep(20);
-    }
-    return {};
+    std::vector<std::pair<int, QStringList>> found;
+    if (!QTest::qWaitFor([&] { return !(found = testing_support::processesOf(executable)).empty(); }, 20000))
+        return {};
+    const auto& [pid, argv] = found.front();
+    const Seen seen{argv.value(1), QFileInfo(QStringLiteral("/proc/%1/cwd").arg(pid)).symLinkTarget()};
+    EXPECT_TRUE(QTest::qWaitFor([pid = pid] { return testing_support::catchesSignal(pid, SIGTERM); }, 20000));
+    ::kill(pid, SIGTERM);
+    return seen;
 }
 
 class ExerciseRunTest : public TaskManagerTest, public ::testing::WithParamInterface<Exercise> {
@@ -63,10 +49,8 @@ protected:
     {
         platform::services().processes = std::make_unique<platform::RealProcesses>(QStringList{});
         processes = nullptr;
-        qputenv("XDG_DATA_HOME", appDataDir().toLocal8Bit());
         copyFromSuite(GetParam().executable);
     }
-    ~ExerciseRunTest() override { qunsetenv("XDG_DATA_HOME"); }
 };
 
 TEST_P(ExerciseRunTest, TheSetStartsTheRealProgramInItsFolderAndWaitsForIt)

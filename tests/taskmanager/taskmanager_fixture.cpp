@@ -1,7 +1,7 @@
 #include "taskmanager_fixture.h"
 
 #include "platform/files.h"
-
+#include "platform/services.h"
 
 TaskManagerTest::TaskManagerTest()
 {
@@ -34,6 +34,8 @@ void TaskManagerTest::writeOptions(int backdrop, int taskbarVisible, int fullScr
 
 taskmanager::Form1& TaskManagerTest::start()
 {
+    // What the program's start does before its window loads.
+    platform::enterProgramFolder();
     form = std::make_unique<taskmanager::Form1>(state);
     form->show();
     return *form;
@@ -41,20 +43,18 @@ taskmanager::Form1& TaskManagerTest::start()
 
 QPushButton* TaskManagerTest::button(const QString& name) const
 {
-    return form->findChild<QPushButton*>(name);
+    return testing_support::control<QPushButton>(*form, name);
 }
 
 void TaskManagerTest::click(const QString& name) const
 {
-    QPushButton* b = button(name);
-    EXPECT_NE(b, nullptr) << name.toStdString();
-    if (b)
+    if (QPushButton* b = button(name))
         QTest::mouseClick(b, Qt::LeftButton);
 }
 
 QAction* TaskManagerTest::menuItem(const QString& name) const
 {
-    return form->findChild<QAction*>(name);
+    return testing_support::control<QAction>(*form, name);
 }
 
 QStringList TaskManagerTest::blockRecord(const QString& title)

@@ -3,6 +3,7 @@
 #include "LetterWords.h"
 
 #include <QProcess>
+#include <QTest>
 
 namespace {
 
@@ -39,8 +40,11 @@ TEST_F(WordBuildingProcessTest, ASecondCopyEndsAtOnceButTheOtherWordBuildingProg
     ASSERT_TRUE(letters.waitForStarted());
     first.start(TAVORO_SUITE_DIR "/baudromsilben", {"Q"});
     ASSERT_TRUE(first.waitForStarted());
-    // Both wait at their level dialogs.
-    EXPECT_FALSE(first.waitForFinished(3000));
+    // Both have passed their single-instance check and wait at their level dialogs.
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        return testing_support::holdsInstanceLock(letters.processId(), "baudrom")
+               && testing_support::holdsInstanceLock(first.processId(), "baudromsilben");
+    }, 30000));
     second.start(TAVORO_SUITE_DIR "/baudromsilben", {"Q"});
     EXPECT_TRUE(second.waitForFinished(10000));
     EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
