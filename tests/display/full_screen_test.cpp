@@ -1,6 +1,5 @@
 #include "on_screen_launcher.h"
 
-#include <QElapsedTimer>
 #include <QTest>
 
 #include <csignal>
@@ -43,15 +42,9 @@ int inkRowsAtTheTop(const QImage& image)
 template <class Predicate>
 QImage grabWhen(const testing_support::PrivateXServer& server, qulonglong window, Predicate drawn)
 {
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < 30000) {
-        const QImage shown = server.grab(window);
-        if (!shown.isNull() && drawn(shown))
-            return shown;
-        QTest::qWait(50);
-    }
-    return {};
+    QImage shown;
+    const bool done = QTest::qWaitFor([&] { return !(shown = server.grab(window)).isNull() && drawn(shown); }, 30000);
+    return done ? shown : QImage();
 }
 
 } // namespace

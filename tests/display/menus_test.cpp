@@ -6,6 +6,7 @@
 
 #include "platform/files.h"
 #include "platform/forms/menubar.h"
+#include "platform/services.h"
 
 #include <QImage>
 #include <QMenuBar>
@@ -38,17 +39,6 @@ void expectWholeMenuBar(platform::Form& form)
         EXPECT_FALSE(overflow->isVisible());
 }
 
-// Opens a top-level menu with a click on its entry, as the teacher does.
-QMenu* openMenu(platform::Form& form, QMenu* menu)
-{
-    platform::MenuBar* bar = form.menuBar();
-    QMenuBar* row = bar->rowOf(menu->menuAction());
-    if (!row)
-        return nullptr;
-    QTest::mouseClick(row, Qt::LeftButton, {}, row->actionGeometry(menu->menuAction()).center());
-    return QTest::qWaitFor([&] { return menu->isVisible(); }, 5000) ? menu : nullptr;
-}
-
 class OnScreenMenus : public testing_support::SuiteTest {};
 
 } // namespace
@@ -60,18 +50,21 @@ TEST_F(OnScreenMenus, TheLaunchersF6ShowsTheWholeTeacherMenuAndOptionenOpensTheO
     writeFile(programDir() + "/Protokoll_2/Namen.ini", {"Anna"});
     LauncherState state;
     state.CommandLine = "/n=\"Anna\"";
+    // What the program's start does before its window loads.
+    platform::enterProgramFolder();
     Form1 launcher(state);
     launcher.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&launcher));
     const int before = launcher.height();
     QTest::keyClick(&launcher, Qt::Key_F6);
-    QTest::qWait(50);
-    EXPECT_GT(launcher.height(), before);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return launcher.height() > before; }, 5000));
     expectWholeMenuBar(launcher);
 
-    QMenu* menu = openMenu(launcher, launcher.dasmenu);
+    auto* menu = testing_support::control<QMenu>(launcher, "dasmenu");
     ASSERT_NE(menu, nullptr);
-    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(launcher.M_Optionen).center());
+    auto* options = testing_support::control<QAction>(launcher, "M_Optionen");
+    ASSERT_NE(options, nullptr);
+    ASSERT_NO_FATAL_FAILURE(testing_support::clickMenuItem(launcher, menu, options));
     ASSERT_TRUE(QTest::qWaitFor([] { return platform::findForm("Form2") && platform::findForm("Form2")->isVisible(); },
                                 5000));
     EXPECT_EQ(platform::findForm("Form2")->caption(), "Optionen");
@@ -83,15 +76,17 @@ TEST_F(OnScreenMenus, TheTaskManagersOptionenMenuStandsOnItsBar)
     writeFile(programDir() + "/options4.ini", {" 0 ", " 0 ", "-1 ", " 0 ", " 0 ", "-1 ", " 0 ", " 1 ", " 0 ", " 0 ", " 0 "});
     writeFile(programDir() + "/manager.ini", taskmanager::managerLines(taskmanager::ManagerSettings{}));
     taskmanager::TaskManagerState state;
+    // What the program's start does before its window loads.
+    platform::enterProgramFolder();
     taskmanager::Form1 manager(state);
     manager.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&manager));
     expectWholeMenuBar(manager);
 
-    auto* options = manager.findChild<QMenu*>("Einstell");
+    auto* options = testing_support::control<QMenu>(manager, "Einstell");
     ASSERT_NE(options, nullptr);
     EXPECT_EQ(options->title(), "Optionen");
-    ASSERT_NE(openMenu(manager, options), nullptr);
+    ASSERT_NO_FATAL_FAILURE(testing_support::openMenu(manager, options));
     EXPECT_EQ(options->actions().front()->text(), "Einstellungen");
     QTest::keyClick(options, Qt::Key_Escape);
 }

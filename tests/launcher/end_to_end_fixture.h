@@ -24,6 +24,7 @@ class EndToEndTest : public testing_support::SuiteTest {
 protected:
     EndToEndTest()
     {
+        exportDataFolder();
         QDir().mkpath(dataDir());
         // The backup equals the central file, so the user's own options are kept.
         QFile::copy(suite("options4.ini"), dataDir() + "/options4.bak");
@@ -56,8 +57,9 @@ protected:
     }
 
     // The launcher window with the real process service, started for Max, clicked on its exercise
-    // button `index`, which must read `caption`: the real `program` it starts, 0 when none runs.
-    qint64 startFromLauncher(std::size_t index, const QString& caption, const QString& program)
+    // button named `button`, which must read `caption`: the real `program` it starts, 0 when none
+    // runs.
+    qint64 startFromLauncher(const QString& button, const QString& caption, const QString& program)
     {
         paths->program = QStringLiteral(TAVORO_SUITE_DIR);
         platform::services().processes = std::make_unique<platform::RealProcesses>(QStringList{});
@@ -68,9 +70,11 @@ protected:
         state.CommandLine = "/n=\"Max\"";
         Form1 launcher(state);
         launcher.show();
-        PictureButton* button = launcher.exerciseButtons[index];
-        EXPECT_EQ(button->text(), caption);
-        QTest::mouseClick(button, Qt::LeftButton);
+        auto* exercise = testing_support::control<PictureButton>(launcher, button);
+        if (!exercise)
+            return 0;
+        EXPECT_EQ(exercise->text(), caption);
+        QTest::mouseClick(exercise, Qt::LeftButton);
         EXPECT_TRUE(platform::programEnded());
         EXPECT_TRUE(messages->shown.empty()) << messages->texts().join('|').toStdString();
         qint64 pid = 0;

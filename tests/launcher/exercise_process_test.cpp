@@ -10,6 +10,7 @@ namespace {
 // A launcher button and the real exercise it starts.
 struct ExerciseButton {
     int index;              // in the launcher's grid
+    const char* button;     // its name
     const char* caption;
     const char* executable;
     bool scratchFile;       // it makes a scratch file at start
@@ -21,16 +22,16 @@ struct ExerciseButton {
 std::vector<ExerciseButton> exercises(bool withScratchFile)
 {
     const ExerciseButton all[] = {
-        {1, "Tastomat", "tastomat", true, "QL Tastomat", "QL Tastomat ;   <F6> für Lehrermenü"},
-        {7, "Fugolin", "Fugolin", true, "QL Fugolin", "QL Fugolin ;   <F6> für Lehrermenü"},
-        {0, "Plattix", "plattix", true, "QL Plattix", "QL Plattix ;   <F6> für Lehrermenü"},
-        {3, "Baudrom: Buchstaben", "baudrom", false, "QL Baudrom 1",
+        {1, "Command2", "Tastomat", "tastomat", true, "QL Tastomat", "QL Tastomat ;   <F6> für Lehrermenü"},
+        {7, "Command6", "Fugolin", "Fugolin", true, "QL Fugolin", "QL Fugolin ;   <F6> für Lehrermenü"},
+        {0, "Command1", "Plattix", "plattix", true, "QL Plattix", "QL Plattix ;   <F6> für Lehrermenü"},
+        {3, "Command9", "Baudrom: Buchstaben", "baudrom", false, "QL Baudrom 1",
          "QL Baudrom 1 (Buchstaben) ;   <F6> für Lehrermenü"},
-        {4, "Baudrom: Silben", "baudromsilben", false, "QL Baudrom 2",
+        {4, "Command10", "Baudrom: Silben", "baudromsilben", false, "QL Baudrom 2",
          "QL Baudrom 2 (Silben) ;   <F6> für Lehrermenü"},
-        {5, "Lesolum", "lesolum", false, "QL Lesolum", "QL Lesolum ;   <F6> für Lehrermenü"},
-        {6, "Rateflor", "rateflor", false, "", "QL Rateflor ;   <F6> für Lehrermenü"},
-        {8, "Bogenblick", "bogenblick", false, "QL Bogenblick", "QL Bogenblick ;   <F6> für Lehrermenü"}};
+        {5, "Command4", "Lesolum", "lesolum", false, "QL Lesolum", "QL Lesolum ;   <F6> für Lehrermenü"},
+        {6, "Command7", "Rateflor", "rateflor", false, "", "QL Rateflor ;   <F6> für Lehrermenü"},
+        {8, "Command5", "Bogenblick", "bogenblick", false, "QL Bogenblick", "QL Bogenblick ;   <F6> für Lehrermenü"}};
     std::vector<ExerciseButton> found;
     for (const ExerciseButton& b : all)
         if (b.scratchFile || !withScratchFile)
@@ -55,7 +56,7 @@ class ExerciseStartTest : public EndToEndTest, public testing::WithParamInterfac
 TEST_P(ExerciseStartTest, TheButtonStartsTheExerciseWithThePupilsNameAndLog)
 {
     const ExerciseButton b = GetParam();
-    const qint64 pid = startFromLauncher(static_cast<std::size_t>(b.index), b.caption, b.executable);
+    const qint64 pid = startFromLauncher(b.button, b.caption, b.executable);
     ASSERT_NE(pid, 0);
     EXPECT_EQ(arguments(pid).mid(1), QStringList({"Q /p=\"" + dataDir() + "\" /n=\"Max\""}));
     const QString log = dataDir() + "/Protokoll_2/Max.txt";

@@ -8,7 +8,7 @@
 // which keeps its print-button setting in the pupil's data folder and runs only once.
 TEST_F(EndToEndTest, KritzlonStartsWithThePupilsNameAndRunsOnce)
 {
-    const qint64 pid = startFromLauncher(2, "Kritzlon", "Kritzlon");
+    const qint64 pid = startFromLauncher("Command3", "Kritzlon", "Kritzlon");
     ASSERT_NE(pid, 0);
     EXPECT_EQ(arguments(pid).mid(1), QStringList({"Q /p=\"" + dataDir() + "\" /n=\"Max\""}));
     EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(dataDir() + "/options3.ini"); }, 10000));

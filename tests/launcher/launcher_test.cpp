@@ -18,7 +18,7 @@ const QString kSecondLine = "\r\nWähle ein Programm aus:";
 
 QPushButton* button(Form1& f, const char* name)
 {
-    return f.findChild<QPushButton*>(name);
+    return testing_support::control<QPushButton>(f, name);
 }
 
 } // namespace

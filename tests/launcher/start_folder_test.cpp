@@ -40,7 +40,7 @@ TEST_F(EndToEndTest, AnExerciseStartedThroughTheLauncherFromAnotherFolderShowsAn
 
     // Teacher menu, "Anlauttabelle drucken", then "OK" in the print dialog.
     x.key(window, {"F6", "alt+m"});
-    QTest::qWait(500);
+    ASSERT_NE(x.waitForMenu(), 0u);
     x.key(0, {"a", "Return"});   // "&Alle Wörter" shares the "A": it only selects
     const qulonglong print = x.waitForWindow("Drucken", 60000);
     ASSERT_NE(print, 0u);

@@ -91,8 +91,8 @@ void answerLevelDialog(const QString& name, std::vector<int> buttons, std::funct
         answerLevelDialog(name, {buttons.begin() + 1, buttons.end()}, look);
         if (buttons.front() < 0)
             dialog.close();
-        else
-            QTest::mouseClick(dialog.Stufe[static_cast<std::size_t>(buttons.front())], Qt::LeftButton);
+        else if (auto* level = control<QPushButton>(dialog, QStringLiteral("Stufe%1").arg(buttons.front())))
+            QTest::mouseClick(level, Qt::LeftButton);
     });
 }
 

@@ -121,8 +121,6 @@ SuiteTest::SuiteTest()
     for (const QString& dir : {p->program, p->appData, p->temp})
         QDir().mkpath(dir);
     paths = p.get();
-    // A real program a test starts shares the data folder the fakes report.
-    qputenv("XDG_DATA_HOME", QFile::encodeName(p->appData));
     s.paths = std::move(p);
     auto pr = std::make_unique<FakeProcesses>();
     processes = pr.get();
@@ -220,10 +218,16 @@ void SuiteTest::startProgram(QProcess& process, const QString& name, const QStri
     process.start(programDir() + QLatin1Char('/') + name, arguments);
 }
 
+void SuiteTest::exportDataFolder() const
+{
+    qputenv("XDG_DATA_HOME", QFile::encodeName(appDataDir()));
+}
+
 void SuiteTest::useRealLauncher(const QString& arguments)
 {
     QFile::remove(programDir() + QStringLiteral("/startomo"));
     copyFromSuite(QStringLiteral("startomo"));
+    exportDataFolder();
     platform::services().processes = std::make_unique<platform::RealProcesses>(QStringList{arguments});
     processes = nullptr;
 }
@@ -289,12 +293,17 @@ void clickLink(QTextBrowser* browser, const QString& href)
     ADD_FAILURE() << "no link to " << href.toStdString();
 }
 
-void clickMenuItem(platform::Form& form, QMenu* menu, QAction* item)
+void openMenu(platform::Form& form, QMenu* menu)
 {
     QMenuBar* row = form.menuBar() ? form.menuBar()->rowOf(menu->menuAction()) : nullptr;
     ASSERT_NE(row, nullptr) << menu->title().toStdString() << " is not on the menu bar";
     QTest::mouseClick(row, Qt::LeftButton, {}, row->actionGeometry(menu->menuAction()).center());
     ASSERT_TRUE(QTest::qWaitFor([menu] { return menu->isVisible(); }, 5000)) << menu->title().toStdString();
+}
+
+void clickMenuItem(platform::Form& form, QMenu* menu, QAction* item)
+{
+    ASSERT_NO_FATAL_FAILURE(openMenu(form, menu));
     QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
 }
 

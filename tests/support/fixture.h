@@ -59,6 +59,9 @@ protected:
     // display. Its output goes to the test's, also that of the programs it starts.
     void startProgram(QProcess& process, const QString& name, const QStringList& arguments,
                       QProcessEnvironment env) const;
+    // Programs this process starts with its own environment (the real process service) use the
+    // test's application-data folder, as the fakes report it, until the test ends.
+    void exportDataFolder() const;
     // The real launcher in the program folder, kept to this test's data folder, and the real
     // process service with `arguments` as the program's own: what an exercise's end starts.
     void useRealLauncher(const QString& arguments);
@@ -95,7 +98,9 @@ platform::HelpWindow* shownHelpWindow();
 QString shownHelpTitle();
 // A click on the link to `href` in the browser, as a reader clicks it.
 void clickLink(QTextBrowser* browser, const QString& href);
-// Opens the top-level menu with a click on its entry in the form's menu bar, then clicks the item.
+// Opens the top-level menu with a click on its entry in the form's menu bar, as the teacher does.
+void openMenu(platform::Form& form, QMenu* menu);
+// Opens the top-level menu so, then clicks the item.
 void clickMenuItem(platform::Form& form, QMenu* menu, QAction* item);
 
 // Runs `action` inside the nested loop of the next form of that name that is shown, once.

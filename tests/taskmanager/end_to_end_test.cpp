@@ -18,6 +18,7 @@ protected:
     {
         platform::services().processes = std::make_unique<platform::RealProcesses>(QStringList{});
         processes = nullptr;
+        exportDataFolder();
         for (const char* name : {"tastomat", "rateflor", "Fugolin", "lesolum"}) {
             const QString target = programDir() + "/" + name;
             QFile::copy(STANDIN_EXERCISE, target);

@@ -49,6 +49,7 @@ protected:
     {
         platform::services().processes = std::make_unique<platform::RealProcesses>(QStringList{});
         processes = nullptr;
+        exportDataFolder();
         copyFromSuite(GetParam().executable);
     }
 };
