@@ -467,7 +467,8 @@ std::vector<Case> makeCases(int count, unsigned seed)
         c.program = &table[static_cast<std::size_t>(n) % table.size()];
         const FuzzProgram& p = *c.program;
         c.commandLine = p.commandLines[static_cast<int>(rng() % p.commandLines.size())];
-        const std::size_t pick = rng() % (p.inputs.size() + 1);
+        // A program's inputs take turns too, the command line last.
+        const std::size_t pick = static_cast<std::size_t>(n) / table.size() % (p.inputs.size() + 1);
         if (pick == p.inputs.size()) {
             c.commandLine = QString::fromUtf8(mutate(c.commandLine.toUtf8(), rng).replace('\0', ' '));
         } else {

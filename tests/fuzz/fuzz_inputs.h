@@ -88,7 +88,7 @@ struct Case {
     QString describe() const;
 };
 
-// The fixed cases, the programs taking turns.
+// The fixed cases, the programs and each program's inputs taking turns.
 std::vector<Case> makeCases(int count, unsigned seed);
 
 // The folders of one case.
