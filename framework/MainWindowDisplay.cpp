@@ -4,22 +4,29 @@
 
 #include "platform/services.h"
 
+MainWindowDisplayOptions displayOptions(const SuiteOptions& options)
+{
+    return {.fullScreen = options.fullScreen(),
+            .backdrop = options.startBackdrop(),
+            .taskbarVisible = options.taskbarVisible()};
+}
+
 void MainWindowDisplay::setUp(const MainWindowDisplayOptions& options, Placement placement)
 {
     platform::Display& display = *platform::services().display;
-    if (options.fullScreen == -1) {
+    if (options.fullScreen) {
         display.setLowResolution(true);
         resolutionChanged_ = true;
     }
     if (placement == Placement::Centre)
         owner_.centerOnScreen();
-    owner_.setMinimizeBox(options.backdrop != -1);
-    if (options.backdrop != -1)
+    owner_.setMinimizeBox(!options.backdrop);
+    if (!options.backdrop)
         return;
-    backdrop_ = std::make_unique<Hintergrund>(options.taskbarVisible != 0, owner_);
+    backdrop_ = std::make_unique<Hintergrund>(options.taskbarVisible, owner_);
     backdrop_->load();
     backdrop_->show();
-    if (options.taskbarVisible == 0)
+    if (!options.taskbarVisible)
         display.setTaskbarVisible(false);
 }
 

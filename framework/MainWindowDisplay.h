@@ -1,16 +1,20 @@
 #pragma once
 
 #include "framework/Hintergrund.h"
+#include "framework/SuiteOptions.h"
 
 #include <memory>
 
-// The display options of the launcher and the task manager as their options files hold them:
-// -1 for on. `taskbarVisible` 0 hides the taskbar and lets the backdrop cover the whole screen.
+// The display options of the launcher and the task manager. Without `taskbarVisible` the
+// backdrop hides the taskbar and covers the whole screen.
 struct MainWindowDisplayOptions {
-    int fullScreen = 0;
-    int backdrop = 0;
-    int taskbarVisible = 0;
+    bool fullScreen = false;
+    bool backdrop = false;
+    bool taskbarVisible = false;
 };
+
+// Suite options lines 2 to 4, which the task manager's options files hold too.
+MainWindowDisplayOptions displayOptions(const SuiteOptions& options);
 
 // The display around the launcher's or the task manager's main window: the 640 x 480 mode, the
 // black backdrop behind the window and the hidden taskbar as the options ask, and all of it

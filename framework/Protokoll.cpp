@@ -87,9 +87,7 @@ std::vector<QLabel*> Protokoll::addMarks(const QString& name, int left, const QS
 void Protokoll::Form_Load()
 {
     centerOnScreen();
-    const SuiteOptions& options = state_.options;
-    if (state_.launcherStarted() && options.HGrundStart == -1 && options.HGrund == 0
-        && options.TVis == 0)
+    if (state_.options.exerciseOnTop(state_.launcherStarted()))
         setTopmost(true);
 }
 

@@ -72,12 +72,6 @@ Qualitaet::Qualitaet(ExerciseState& state, QWidget* parent)
                          QStringLiteral("Abbrechen"), [this] { Command2_Click(); });
 }
 
-bool Qualitaet::topmostWanted() const
-{
-    const SuiteOptions& o = state_.options;
-    return state_.launcherStarted() && o.HGrundStart != 0 && o.HGrund == 0 && o.TVis == 0;
-}
-
 void Qualitaet::selectQuality(int quality)
 {
     clearOptions({Option1, Option2, Option3, Option4});
@@ -93,7 +87,7 @@ void Qualitaet::selectQuality(int quality)
 void Qualitaet::Form_Load()
 {
     centerOnScreen();
-    setTopmost(topmostWanted());
+    setTopmost(state_.options.exerciseOnTop(state_.launcherStarted()));
     // Cleared here, so closing by the close box counts as "Abbrechen" after an earlier "OK".
     state_.PrintOK = false;
     const platform::Printer& printer = exercisePrinter(state_);

@@ -47,7 +47,6 @@ protected:
     void Form_Load() override;
 
 private:
-    bool topmostWanted() const;
     void selectQuality(int quality);
 
     ExerciseState& state_;

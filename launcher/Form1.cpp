@@ -104,14 +104,11 @@ void Form1::Form_Load()
     }
     prepareDataFolder();
     LoadSuiteOptions(state_.options, state_.DataDir, OptionsReader::Launcher);
-    display_.setUp({.fullScreen = state_.options.Aufloesung,
-                    .backdrop = state_.options.HGrundStart,
-                    .taskbarVisible = state_.options.TVis},
-                   MainWindowDisplay::Placement::Centre);
+    display_.setUp(displayOptions(state_.options), MainWindowDisplay::Placement::Centre);
     Hilfe->setText(Launcher::greeting({}));
     state_.HelpFile = Launcher::helpFile(TRAVEK::AppPath(), state_.options);
-    CB_Name->setVisible(state_.options.ProtSave != 0);
-    if (state_.options.ProtSave != 0)
+    CB_Name->setVisible(state_.options.logging());
+    if (state_.options.logging())
         askForName();
 }
 
@@ -182,7 +179,7 @@ void Form1::startExercise(const QString& program)
         platform::msgBox(QString::fromUtf8(Launcher::kProgramMissing));
         return;
     }
-    if (state_.options.Aufloesung != 0)
+    if (state_.options.launcherStaysOpen())
         return;
     unload();
     platform::End();

@@ -7,7 +7,7 @@ namespace {
 
 int onOff(const QCheckBox* box)
 {
-    return box->isChecked() ? -1 : 0;
+    return box->isChecked() ? SuiteOptions::kOn : 0;
 }
 
 int state(const QCheckBox* box)
@@ -91,16 +91,17 @@ void Form2::Form_Load()
 
 void Form2::setBoxes(const SuiteOptions& o)
 {
-    ProtSave->setChecked(o.ProtSave != 0);
-    optEigeneBilder->setChecked(o.optEigeneBilder != 0);
-    Opt_AnlautKritzlon->setChecked(o.Opt_AnlautKritzlon != 0);
-    Opt_AnlautTastomat->setChecked(o.Opt_AnlautTastomat != 0);
-    FehlerWeiter->setChecked(o.FehlerWeiter == -1);
-    Proto->setChecked(o.Proto == -1);
-    Buchstaben->setChecked(o.Buchstaben == -1);
-    HGrund->setChecked(o.HGrund == -1);
-    TVis->setChecked(o.TVis == -1);
-    Aufloesung->setChecked(o.Aufloesung == -1);
+    ProtSave->setChecked(o.logging());
+    optEigeneBilder->setChecked(o.ownPictures());
+    Opt_AnlautKritzlon->setChecked(o.ownKeyPicturesKritzlon());
+    Opt_AnlautTastomat->setChecked(o.ownKeyPicturesTastomat());
+    FehlerWeiter->setChecked(o.skipUnsolved());
+    Proto->setChecked(o.blockResult());
+    Buchstaben->setChecked(o.capitalsOnly());
+    HGrund->setChecked(o.backdrop());
+    // The box shows the line as written, which the backdrops read as set when not 0.
+    TVis->setChecked(o.TVis == SuiteOptions::kOn);
+    Aufloesung->setChecked(o.fullScreen());
     TVis->setEnabled(HGrund->isChecked());
     ApplyDisplayInterlock();
 }

@@ -20,7 +20,7 @@ QString exerciseCommandLine(const QString& program, const SuiteOptions& options,
                             const QString& dataDir, const QString& pupilName)
 {
     QString line = program + QStringLiteral(" Q");
-    if (options.ProtSave != 0)
+    if (options.logging())
         line += QStringLiteral(" /p=\"%1\" /n=\"%2\"").arg(dataDir, pupilName);
     return line;
 }
@@ -35,7 +35,7 @@ QString greeting(const QString& pupilName)
 
 QString helpFile(const QString& appPath, const SuiteOptions& options)
 {
-    const bool top = options.HGrundStart == -1 && options.TVis == 0;
+    const bool top = options.startBackdrop() && !options.taskbarVisible();
     return appPath + (top ? QStringLiteral("/Ratgebix_Top.chm") : QStringLiteral("/Ratgebix.chm"));
 }
 

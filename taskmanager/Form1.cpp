@@ -59,7 +59,7 @@ void Form1::Form_Load()
     prepareFolders();
     display_.setUp(display, MainWindowDisplay::Placement::Keep);
     init();
-    if (state_.settings.logging == -1) {
+    if (state_.settings.loggingOn()) {
         show();
         askNameWhenLogging();
     }
@@ -135,7 +135,7 @@ void Form1::AktivSave()
 
 void Form1::Command1_Click()
 {
-    const bool logging = state_.settings.logging == -1;
+    const bool logging = state_.settings.loggingOn();
     if (logging && state_.PupilName.isEmpty())
         CB_Name_Click();
     if (logging && state_.PupilName.isEmpty())
@@ -151,8 +151,8 @@ void Form1::Command1_Click()
 
 void Form1::askNameWhenLogging()
 {
-    CB_Name->setVisible(state_.settings.logging == -1);
-    if (state_.settings.logging == -1 && state_.PupilName.isEmpty())
+    CB_Name->setVisible(state_.settings.loggingOn());
+    if (state_.settings.loggingOn() && state_.PupilName.isEmpty())
         CB_Name_Click();
 }
 
@@ -170,7 +170,7 @@ void Form1::Einstellungen_Click()
     }
     init();
     askNameWhenLogging();
-    if (state_.settings.logging != -1)
+    if (!state_.settings.loggingOn())
         state_.PupilName.clear();
 }
 
@@ -192,7 +192,7 @@ void Form1::NamenAnz_Click()
         Man_NamenAnzeigen list(QStringLiteral("NamenAnzeigen"), state_.logFolder(), {}, state_.PupilName);
         list.showModal();
     }
-    if (state_.settings.logging == -1)
+    if (state_.settings.loggingOn())
         askNameWhenLogging();
 }
 

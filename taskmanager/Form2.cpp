@@ -70,8 +70,8 @@ void Form2::Form_Load()
         const QSignalBlocker quiet(list);
         list->addItems(choices);
     }
-    ProtokollCheck->setChecked(state_.settings.logging == -1);
-    if (state_.settings.allowedErrors != -1) {
+    ProtokollCheck->setChecked(state_.settings.loggingOn());
+    if (state_.settings.repeatsForErrors()) {
         wiederholen->setChecked(true);
         MaxErrors->setText(QString::number(state_.settings.allowedErrors));
     }
@@ -145,10 +145,10 @@ bool Form2::eventFilter(QObject* watched, QEvent* event)
 bool Form2::Speichern_Click()
 {
     ManagerSettings& s = state_.settings;
-    s.logging = ProtokollCheck->isChecked() ? -1 : 0;
+    s.logging = ProtokollCheck->isChecked() ? ManagerSettings::kLoggingOn : 0;
     s.allowedErrors = wiederholen->isChecked()
                           ? toInt16(platform::parseNumber(MaxErrors->text()))
-                          : -1;
+                          : ManagerSettings::kNeverRepeat;
     if (const platform::FileError error = writeManagerFile(state_.managerFile(), s); error.failed()) {
         platform::msgBox(error.message);
         return false;

@@ -23,11 +23,19 @@ struct TaskSet {
 };
 
 struct ManagerSettings {
+    static constexpr int kLoggingOn = -1;
+    static constexpr int kNeverRepeat = -1;
+
     QString Programmpaket = QStringLiteral("TV");
     int activeSet = 1;
     std::array<TaskSet, kSetCount> sets;
-    int logging = 0;         // -1: results go to the pupil's task log
-    int allowedErrors = -1;  // -1: a program is never repeated for errors
+    int logging = 0;
+    int allowedErrors = kNeverRepeat;
+
+    // The results go to the pupil's task log.
+    bool loggingOn() const { return logging == kLoggingOn; }
+    // A program is repeated when the pupil made more than `allowedErrors` errors.
+    bool repeatsForErrors() const { return allowedErrors != kNeverRepeat; }
 };
 
 // Field input: leading blanks skipped, the field ends at a comma or the end of the line; a

@@ -14,7 +14,12 @@ MainWindowDisplayOptions displayOptionsOf(const QVector<qint64>& values, int lin
 {
     // A short file leaves the missing options at 0.
     auto line = [&](int n) { return n <= values.size() ? toInt16(values[n - 1]) : 0; };
-    return {.fullScreen = line(linesRead), .backdrop = line(linesRead - 2), .taskbarVisible = line(linesRead - 1)};
+    // The file's three lines are the suite options' lines 2 to 4.
+    SuiteOptions flags;
+    flags.HGrundStart = line(linesRead - 2);
+    flags.TVis = line(linesRead - 1);
+    flags.Aufloesung = line(linesRead);
+    return displayOptions(flags);
 }
 
 } // namespace

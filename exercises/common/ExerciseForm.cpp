@@ -116,7 +116,7 @@ void ExerciseForm::addLevelItems(std::function<void()> leicht, std::function<voi
 int ExerciseForm::askLevelOfferingOwnPictures(LevelDialog& dialog, const QStringList& captions,
                                               const QString& ownPicturesCaption)
 {
-    const bool own = state.options.optEigeneBilder != 0;
+    const bool own = state.options.ownPictures();
     WEigene->setVisible(own);
     return askLevel(dialog, captions, own ? ownPicturesCaption : QString());
 }
@@ -190,11 +190,11 @@ void ExerciseForm::placeWindow()
         exercise::windowPlacement(state.options, state.launcherStarted());
     if (placement.backdrop && config.backdropController) {
         HG = std::make_unique<BlackBack>();
-        HG->TaskVisible = state.options.TVis != 0;
+        HG->TaskVisible = state.options.taskbarVisible();
         HG->owner = name();
         HG->EnableBlack();
     } else if (placement.backdrop) {
-        auto* backdrop = new Hintergrund(state.options.TVis != 0, *this);
+        auto* backdrop = new Hintergrund(state.options.taskbarVisible(), *this);
         backdrop->show();
     }
     setMinimizeBox(placement.minimizeBox);
@@ -308,10 +308,10 @@ void ExerciseForm::M_Ende_Click()
 
 void ExerciseForm::Neues_Click()
 {
-    const bool skipAllowed = !state.TaskMode && state.options.FehlerWeiter == -1;
+    const bool skipAllowed = !state.TaskMode && state.options.skipUnsolved();
     if (!skipAllowed && !solved())
         return;
-    if (state.options.FehlerWeiter == -1 && !solved()) {
+    if (state.options.skipUnsolved() && !solved()) {
         state.TaskWrong = true;
         Proto().Richtig = false;
         Proto().Count();
@@ -325,7 +325,7 @@ void ExerciseForm::Neues_Click()
 
 void ExerciseForm::showBlockResultWhenDue(int blockSize)
 {
-    if (state.TasksDone >= blockSize && (state.options.Proto == -1 || state.TaskMode))
+    if (state.TasksDone >= blockSize && (state.options.blockResult() || state.TaskMode))
         showBlockResult(blockSize);
 }
 

@@ -29,17 +29,16 @@ QString findDataDir()
 WindowPlacement windowPlacement(const SuiteOptions& options, bool launcherStarted)
 {
     WindowPlacement placement;
-    const bool startedFullScreen = launcherStarted && options.HGrundStart == -1;
-    placement.backdrop = options.HGrund == -1;
+    const bool startedFullScreen = launcherStarted && options.startBackdrop();
+    placement.backdrop = options.backdrop();
     placement.minimizeBox = !placement.backdrop && !startedFullScreen;
-    placement.topmost = startedFullScreen && options.HGrund == 0 && options.TVis == 0;
+    placement.topmost = options.exerciseOnTop(launcherStarted);
     return placement;
 }
 
 QString helpFile(const SuiteOptions& options, bool launcherStarted)
 {
-    const bool top = ((launcherStarted && options.HGrundStart == -1) || options.HGrund == -1)
-                     && options.TVis == 0;
+    const bool top = ((launcherStarted && options.startBackdrop()) || options.backdrop()) && !options.taskbarVisible();
     const QString name = top ? QStringLiteral("Ratgebix_Top") : QStringLiteral("Ratgebix");
     const QString extension = WinXPTest::IsWinNT6() ? QStringLiteral(".chm") : QStringLiteral(".hlp");
     return TRAVEK::AppPath() + QLatin1Char('/') + name + extension;
@@ -47,7 +46,7 @@ QString helpFile(const SuiteOptions& options, bool launcherStarted)
 
 std::optional<LauncherStart> launcherReturn(const ExerciseState& state)
 {
-    if (!state.launcherStarted() || state.TaskMode || state.options.Aufloesung != 0)
+    if (!state.launcherStarted() || state.TaskMode || state.options.launcherStaysOpen())
         return std::nullopt;
     // Beside the task manager (an exercise of its set outside assignment mode, as free writing
     // always is) the launcher would only refuse, with a warning meant for the teacher.

@@ -155,14 +155,14 @@ void Form1::loadProgramSettings()
 
 void Form1::startExercise()
 {
-    text_ = FreeText(capitals());
+    text_ = FreeText(state.options.capitalsOnly());
     if (Druckknopf == 1)
         Dan_Click();
     else if (Druckknopf == 0)
         Daus_Click();
-    if (capitals())
+    if (state.options.capitalsOnly())
         showCapitalCaptions();
-    if (state.options.Opt_AnlautKritzlon != 0)
+    if (state.options.ownKeyPicturesKritzlon())
         loadOwnKeyPictures();
     weiter_Click();
 }

@@ -53,7 +53,6 @@ private:
     void addKeys();
     void addControls();
     void addMenus();
-    bool capitals() const { return state.options.Buchstaben == -1; }
     void showCapitalCaptions();
     void loadOwnKeyPictures();
     void clearCapitalBox();

@@ -26,7 +26,7 @@ constexpr TablePicture kTables[] = {{"Tabelle.gif", "TabelleGr.gif", 1.2, 2.6},
 
 void printTable(Form1& form, Printer& printer, const TablePicture& table)
 {
-    const bool capitals = form.state.options.Buchstaben == -1;
+    const bool capitals = form.state.options.capitalsOnly();
     platform::setPicture(form.Tabelle, QString::fromUtf8(capitals ? table.capitalsName : table.name));
     printer.paintPicture(form.Tabelle->pixmap().toImage(), table.x, table.y);
 }

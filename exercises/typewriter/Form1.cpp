@@ -109,7 +109,7 @@ void Form1::loadProgramSettings()
 {
     usedWords = std::make_unique<UsedWordFile>(state.TempFile);
     Schwer = helpModeFile().read(state.DataDir);
-    if (capitals())
+    if (state.options.capitalsOnly())
         showCapitalCaptions();
 }
 
@@ -126,7 +126,7 @@ void Form1::startExercise()
     else if (Schwer == 2)
         SSchwer_Click();
     WDiff = askLevel();
-    if (state.options.Opt_AnlautTastomat != 0)
+    if (state.options.ownKeyPicturesTastomat())
         loadOwnKeyPictures();
     applyLevel();
 }
@@ -262,7 +262,7 @@ void Form1::chooseWord()
 {
     const auto choose = [this] { WDiff == 10 ? GetOwnWord() : GetWord(); };
     choose();
-    if (state.options.Opt_AnlautTastomat == 0)
+    if (!state.options.ownKeyPicturesTastomat())
         return;
     for (int tries = 1; blocked() && tries < 2 * state.WordCount + 1; ++tries)
         choose();
@@ -276,7 +276,7 @@ void Form1::NextWord()
     state.TaskWrong = false;
     Timer1->setEnabled(false);
     chooseWord();
-    typing.startWord(typing.tiles, capitals());
+    typing.startWord(typing.tiles, state.options.capitalsOnly());
     Falsch->hide();
     Richtig->hide();
     showTyped();
@@ -294,7 +294,7 @@ void Form1::Worttaste_Click(int index)
 {
     const TypewriterKey& key = kTypewriterKeys.at(static_cast<std::size_t>(index));
     const TypingState::Press result =
-        typing.press(QString::fromUtf8(key.first), QString::fromUtf8(key.later), capitals());
+        typing.press(QString::fromUtf8(key.first), QString::fromUtf8(key.later), state.options.capitalsOnly());
     if (result == TypingState::Press::Ignored)
         return;
     showTyped();
@@ -324,7 +324,7 @@ void Form1::Loeschen_Click()
 
 void Form1::Command1_Click()
 {
-    const bool wrongPending = typing.fehler == -1;
+    const bool wrongPending = typing.fehler;
     const TypingState::Help result = typing.help(Schwer);
     if (result == TypingState::Help::Ignored)
         return;

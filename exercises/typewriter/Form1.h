@@ -74,7 +74,6 @@ private:
     void addKeys();
     void addControls();
     void addMenus();
-    bool capitals() const { return state.options.Buchstaben == -1; }
     void showCapitalCaptions();
     void loadOwnKeyPictures();
     int askLevel();

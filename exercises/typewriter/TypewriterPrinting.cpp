@@ -32,7 +32,7 @@ void printInitialSoundTable(Form1& form)
     const PrintFrame frame = frameOf(form);
     runPrint(frame, kTableOnly, Orientation::Landscape, [&form](Printer& printer) {
         form.Neues->setText(QStringLiteral("Drucken ..."));
-        const bool capitals = form.state.options.Buchstaben == -1;
+        const bool capitals = form.state.options.capitalsOnly();
         platform::setPicture(form.Tabelle, capitals ? QStringLiteral("TabelleGr.gif")
                                                     : QStringLiteral("Tabelle.gif"));
         printer.paintPicture(shownPicture(form.Tabelle), 1.5, 4.8);

@@ -14,7 +14,7 @@ void TypingState::restart()
 {
     AktNummer = 1;
     Aktuell = tiles.value(0);
-    fehler = 0;
+    fehler = false;
     Schrift.clear();
     Tipp = 0;
 }
@@ -28,7 +28,7 @@ void TypingState::advance()
 
 TypingState::Press TypingState::press(const QString& first, const QString& later, bool capitals)
 {
-    if (complete() || fehler == -1)
+    if (complete() || fehler)
         return Press::Ignored;
     TransferCode = AktNummer == 1 ? first : later;
     if (capitals)
@@ -36,20 +36,20 @@ TypingState::Press TypingState::press(const QString& first, const QString& later
     LastPressed = TransferCode;
     Schrift += TransferCode;
     if (TransferCode != Aktuell) {
-        fehler = -1;
+        fehler = true;
         return Press::Wrong;
     }
     advance();
-    fehler = 0;
+    fehler = false;
     return complete() ? Press::Solved : Press::Right;
 }
 
 bool TypingState::erase()
 {
-    if (fehler != -1)
+    if (!fehler)
         return false;
     Schrift.chop(LastPressed.size());
-    fehler = 0;
+    fehler = false;
     LastPressed.clear();
     return true;
 }

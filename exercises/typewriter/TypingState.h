@@ -30,7 +30,7 @@ public:
     QString Aktuell;
     QString TransferCode;
     QString LastPressed;
-    int fehler = 0;
+    bool fehler = false;        // a wrong key waits to be erased
     int Tipp = 0;
 
 private:

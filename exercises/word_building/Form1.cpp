@@ -74,11 +74,6 @@ void Form1::addMenus()
     WEigene->setVisible(false);
 }
 
-bool Form1::capitals() const
-{
-    return !variant.syllables && state.options.Buchstaben == -1;
-}
-
 void Form1::setSlotColour(QLabel* slot, const QColor& colour)
 {
     QPalette palette = slot->palette();
@@ -167,7 +162,7 @@ void Form1::getWord()
 {
     const WordBuildingLevel* level = variant.builtInLevel(Level);
     WelchesWort = Zufall.ZufallsZahl() + (level ? level->offset : 0);
-    task.start(variant.tiles(WelchesWort, capitals()));
+    task.start(variant.tiles(WelchesWort, state.options.capitalsOnly()));
     const std::array<int, 3> numbers = chooseGroupPictures(variant.group(WelchesWort), WelchesWort, Reihe);
     std::array<QString, 3> paths, tags;
     for (std::size_t k = 0; k < 3; ++k) {
@@ -180,7 +175,7 @@ void Form1::getWord()
 void Form1::getOwnWord()
 {
     OwnSource->Continue();
-    task.start(variant.ownTiles(*OwnSource, capitals()));
+    task.start(variant.ownTiles(*OwnSource, state.options.capitalsOnly()));
     const OwnPictureChoice choice = chooseOwnPictures(*OwnSource, *OwnDistractors, toCapitals(task.Wortname));
     PicturePath = choice.paths;
     showPictures(choice.paths, choice.tags);

@@ -54,7 +54,6 @@ protected:
 private:
     void addControls();
     void addMenus();
-    bool capitals() const;
     void builtInLevel(int level);
     void getWord();
     void getOwnWord();

@@ -103,12 +103,12 @@ bool Form1::findWordWithPicture()
 
 void Form1::layOut()
 {
-    const QStringList shown = capitals() ? toCapitals(Pieces) : Pieces;
+    const QStringList shown = state.options.capitalsOnly() ? toCapitals(Pieces) : Pieces;
     LayoutNumber = tile_layouts::pick(platform::services().clock->random());
     QStringList captions = tile_layouts::deal(shown.mid(0, tile_layouts::kTiles), LayoutNumber);
     captions.append(shown.value(tile_layouts::kTiles));
     PuzzleWord = PuzzleWord.trimmed();
-    board.start(shown, captions, capitals() ? toCapitals(PuzzleWord) : PuzzleWord, false);
+    board.start(shown, captions, state.options.capitalsOnly() ? toCapitals(PuzzleWord) : PuzzleWord, false);
 }
 
 void Form1::NewPuzzle()

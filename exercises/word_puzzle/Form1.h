@@ -27,7 +27,6 @@ protected:
 private:
     void addTiles();
     void addMenus();
-    bool capitals() const { return state.options.Buchstaben == -1; }
     bool findWordWithPicture();
     void layOut();
 };

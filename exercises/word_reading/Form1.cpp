@@ -113,7 +113,7 @@ void Form1::WFehler_Click()
 // disabled until it ends.
 void Form1::Weiter()
 {
-    set.newSet(state.options.Buchstaben == -1);
+    set.newSet(state.options.capitalsOnly());
     set.arrange(arrangement());
     showPictures();
     Richtig->hide();
