@@ -150,7 +150,7 @@ QString GetFolderPath(int folderId, bool create, bool verify)
 {
     if (folderId != kAppData)
         return {};
-    const QString path = platform::services().paths->appDataFolder();
+    QString path = platform::services().paths->appDataFolder();
     if (create)
         QDir().mkpath(path);
     if (verify && !QFileInfo(path).isDir())

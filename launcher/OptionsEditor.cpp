@@ -30,7 +30,7 @@ QStringList readLines(const QString& path, QString& error)
 
 } // namespace
 
-OptionsEditor::OptionsEditor(QString dataDir)
+OptionsEditor::OptionsEditor(const QString& dataDir)
     : path_(platform::resolveNoCase(dataDir, QStringLiteral("options4.ini")))
 {
 }

@@ -14,7 +14,7 @@ class OptionsEditor {
 public:
     enum class Opened { Ok, InUse, Failed };
 
-    explicit OptionsEditor(QString dataDir);
+    explicit OptionsEditor(const QString& dataDir);
     ~OptionsEditor();
 
     // Takes the lock and reads the file: lines 1 to 10 over `current` where present, so

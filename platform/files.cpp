@@ -292,7 +292,7 @@ FileError saveBytes(const QString& path, const QByteArray& bytes)
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return openForWriteError(file, path, false);
     if (file.write(bytes) != bytes.size()) {
-        const FileError error = writeError(errno, path, file);
+        FileError error = writeError(errno, path, file);
         file.cancelWriting();
         return error;
     }
@@ -310,7 +310,7 @@ FileError appendTextLines(const QString& path, const QStringList& lines)
     const qint64 before = file.size();
     const QByteArray bytes = joinLines(lines);
     if (file.write(bytes) != bytes.size()) {
-        const FileError error = writeError(errno, real, file);
+        FileError error = writeError(errno, real, file);
         // A line written in part is taken back: the file stays as it was.
         file.resize(before);
         return error;

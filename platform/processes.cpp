@@ -67,7 +67,7 @@ QString executableFor(const QString& programName)
     const QString name = withoutExe(QDir::fromNativeSeparators(programName));
     if (QDir::isAbsolutePath(name))
         return existingExecutable(name);
-    const QString inProgramFolder =
+    QString inProgramFolder =
         existingExecutable(services().paths->programFolder() + QLatin1Char('/') + name);
     if (!inProgramFolder.isEmpty())
         return inProgramFolder;

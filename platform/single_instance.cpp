@@ -38,10 +38,10 @@ constexpr int kAnswerMs = 1000;
 // The user's runtime folder; a private folder below the temp folder where there is none.
 QString runtimeFolder()
 {
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
     if (!runtime.isEmpty() && QFileInfo(runtime).isDir() && QFileInfo(runtime).isWritable())
         return runtime;
-    const QString own = QDir::tempPath() + QStringLiteral("/tavoro-%1").arg(::getuid());
+    QString own = QDir::tempPath() + QStringLiteral("/tavoro-%1").arg(::getuid());
     QDir().mkpath(own);
     QFile::setPermissions(own, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     return own;

@@ -91,7 +91,7 @@ QString encodeSetCode(const SetIndices& indices)
 SetIndices decodeSetCode(const QString& setCode)
 {
     SetIndices indices{};
-    for (int i = 0; i < kPositions; ++i)
+    for (qsizetype i = 0; i < kPositions; ++i)
         indices[i] = toInt16(platform::parseNumber(setCode.mid(2 * i, 2)));
     return indices;
 }

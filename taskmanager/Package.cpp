@@ -80,7 +80,7 @@ QString ProgInit(const QString& code, int index, const QString& appPath, QString
     if (index == 0)
         return QStringLiteral("A");
     const int number = index + packageInfo(code).offset;
-    const QString name = programFile(number);
+    QString name = programFile(number);
     if (code != QLatin1String("PL"))
         folder = appPath;
     else if (!bundleFolder(number).isEmpty())

@@ -46,6 +46,7 @@ std::vector<QPushButton*> Form1::addColumn(const QString& name, int left, int wi
                                            void (Form1::*onClick)(int))
 {
     std::vector<QPushButton*> column;
+    column.reserve(SyllableRiddle::kPositions);
     for (int i = 0; i < SyllableRiddle::kPositions; ++i) {
         column.push_back(addButton(QStringLiteral("%1(%2)").arg(name).arg(i + 1),
                                    {left, kTops[i], width, kButtonHeight}, QString(),

@@ -5,9 +5,9 @@
 #include "platform/forms/end.h"
 #include "platform/services.h"
 
-Man_NamenAnzeigen::Man_NamenAnzeigen(QString formName, QString folder, QString defaultList,
+Man_NamenAnzeigen::Man_NamenAnzeigen(const QString& formName, QString folder, QString defaultList,
                                      QString& pupilName)
-    : Form(std::move(formName)), folder_(std::move(folder)), defaultList_(std::move(defaultList)),
+    : Form(formName), folder_(std::move(folder)), defaultList_(std::move(defaultList)),
       pupilName_(pupilName)
 {
     setCaption(QStringLiteral("Namen löschen"));

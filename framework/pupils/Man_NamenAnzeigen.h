@@ -8,7 +8,7 @@
 class Man_NamenAnzeigen : public platform::Form {
 public:
     // `defaultList` is copied when `folder` has no name list; empty when the list must exist.
-    Man_NamenAnzeigen(QString formName, QString folder, QString defaultList, QString& pupilName);
+    Man_NamenAnzeigen(const QString& formName, QString folder, QString defaultList, QString& pupilName);
 
     QListWidget* List1;
     QPushButton* Command1;

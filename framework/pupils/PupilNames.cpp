@@ -115,7 +115,7 @@ QString nameFromCommandLine(const QString& commandLine)
 
 QString confirmedName(const QString& field)
 {
-    const QString name = field.isEmpty() ? QString::fromLatin1(kUnknown) : field;
+    QString name = field.isEmpty() ? QString::fromLatin1(kUnknown) : field;
     if (isValidPupilName(name))
         return name;
     platform::msgBox(QStringLiteral("Gib bitte nur Buchstaben oder Zahlen ein!"));

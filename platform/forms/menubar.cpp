@@ -51,6 +51,7 @@ MenuBar::OneRow MenuBar::placesOnOneRow(const std::vector<QAction*>& entries)
     const QSize oneRow = probe_->sizeHint();
     probe_->resize(oneRow);
     std::vector<QRect> places;
+    places.reserve(entries.size());
     for (QAction* entry : entries)
         places.push_back(probe_->actionGeometry(entry));
     for (QAction* entry : entries)

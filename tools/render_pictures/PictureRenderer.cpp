@@ -58,7 +58,7 @@ QImage PictureRenderer::render(const QString& picture, QSize size, const QColor&
 void PictureRenderer::paint(QPainter& painter, const QString& picture, const QRectF& box) const
 {
     const QStringList parts = picture.split(QStringLiteral(" | "));
-    const qreal width = box.width() / parts.size();
+    const qreal width = box.width() / static_cast<qreal>(parts.size());
     for (int i = 0; i < parts.size(); ++i)
         paintSingle(painter, parts[i].trimmed(), QRectF(box.x() + i * width, box.y(), width, box.height()));
 }
