@@ -85,8 +85,11 @@ qint64 scratchFileOwner(const QString& name)
 void RemoveOrphanedTempFiles()
 {
     const QDir folder(tempFolder());
+    constexpr qsizetype kSaveSuffix = 7;   // what an atomic rewrite adds to the scratch file's name
     for (const QString& entry : folder.entryList(QDir::Files)) {
-        const qint64 owner = scratchFileOwner(entry);
+        qint64 owner = scratchFileOwner(entry);
+        if (owner == 0 && platform::isSaveLeftover(entry, entry.chopped(qMin(entry.size(), kSaveSuffix))))
+            owner = scratchFileOwner(entry.chopped(kSaveSuffix));
         if (owner > 0 && !platform::processAlive(owner))
             platform::removeFile(folder.filePath(entry));
     }

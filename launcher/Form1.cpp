@@ -127,6 +127,9 @@ void Form1::endIfAnotherCopyRuns()
 void Form1::prepareDataFolder()
 {
     state_.DataDir = TRAVEK::MakeDataFolder({QStringLiteral("DA Ravezure"), QStringLiteral("Tavoro")});
+    platform::removeSaveLeftovers({state_.DataDir + QStringLiteral("/options4.ini"),
+                                   state_.DataDir + QStringLiteral("/options4.bak"),
+                                   logFolder() + QStringLiteral("/Namen.ini")});
     failWith(SyncWordLists(TRAVEK::AppPath(), state_.DataDir));
 }
 

@@ -62,6 +62,10 @@ platform::FileError SyncWordLists(const QString& appPath, const QString& dataDir
     FolderNames user(userFolder);
     FolderNames server(serverFolder);
     const QStringList files = QDir(centralFolder).entryList(QDir::Files, QDir::Name);
+    QStringList received;
+    for (const QString& name : files)
+        received << user.path(name) << server.path(name);
+    platform::removeSaveLeftovers(received);
     for (const QString& name : files) {
         if (name.toUpper() == QLatin1String("NEU"))
             continue;

@@ -7,9 +7,15 @@
 #include <QSaveFile>
 #include <QStringConverter>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
+#include <set>
+#include <string>
+#include <sys/stat.h>
 #include <sys/file.h>
 #include <unistd.h>
 
@@ -358,6 +364,73 @@ bool fileMissingOrEmpty(const QString& path)
 {
     const QFileInfo info(resolvePathNoCase(path));
     return !info.isFile() || info.size() == 0;
+}
+
+bool isSaveLeftover(const QString& entry, const QString& fileName)
+{
+    constexpr qsizetype kUnique = 6;
+    if (entry.size() != fileName.size() + 1 + kUnique || !entry.startsWith(fileName, Qt::CaseInsensitive)
+        || entry[fileName.size()] != QLatin1Char('.'))
+        return false;
+    const QStringView unique = QStringView(entry).last(kUnique);
+    return std::all_of(unique.begin(), unique.end(),
+                       [](QChar c) { return c.unicode() < 128 && c.isLetterOrNumber(); });
+}
+
+namespace {
+
+using FileId = std::pair<dev_t, ino_t>;
+
+// The files that the processes this user may look at hold open.
+std::set<FileId> filesHeldOpen()
+{
+    std::set<FileId> held;
+    DIR* processes = ::opendir("/proc");
+    if (!processes)
+        return held;
+    while (const dirent* process = ::readdir(processes)) {
+        if (process->d_name[0] < '0' || process->d_name[0] > '9')
+            continue;
+        const std::string fds = std::string("/proc/") + process->d_name + "/fd";
+        DIR* open = ::opendir(fds.c_str());
+        if (!open)
+            continue;
+        while (const dirent* fd = ::readdir(open)) {
+            struct stat st {};
+            if (fd->d_name[0] != '.' && ::fstatat(::dirfd(open), fd->d_name, &st, 0) == 0)
+                held.emplace(st.st_dev, st.st_ino);
+        }
+        ::closedir(open);
+    }
+    ::closedir(processes);
+    return held;
+}
+
+} // namespace
+
+void removeSaveLeftovers(const QStringList& files)
+{
+    QStringList leftovers;
+    for (const QString& file : files) {
+        const QFileInfo info(file);
+        for (const QString& entry : QDir(info.absolutePath()).entryList(QDir::Files | QDir::Hidden))
+            if (isSaveLeftover(entry, info.fileName()))
+                leftovers << info.absolutePath() + QLatin1Char('/') + entry;
+    }
+    if (leftovers.isEmpty())
+        return;
+    // A save in progress holds its file open while it writes and then closes it just before
+    // the rename: a file written to within the last minute may still be one.
+    constexpr time_t kFreshSeconds = 60;
+    const time_t now = ::time(nullptr);
+    const std::set<FileId> held = filesHeldOpen();
+    for (const QString& leftover : leftovers) {
+        struct stat st {};
+        const QByteArray name = QFile::encodeName(leftover);
+        if (::stat(name.constData(), &st) == 0 && st.st_mtime < now - kFreshSeconds
+            && !held.count({st.st_dev, st.st_ino}))
+            ::unlink(name.constData());
+    }
 }
 
 FileError makeFolder(const QString& path)

@@ -76,6 +76,15 @@ FileError copyResolvedFileKeepingTime(const QString& source, const QString& targ
 // A settings file that is not there, or is empty (as a full disk left it with older versions):
 // either way its values are missing.
 bool fileMissingOrEmpty(const QString& path);
+// The temporary file that an atomic rewrite of `fileName` makes beside it ("<name>.XXXXXX":
+// a dot and six letters or digits), named without regard to case; false for any other name.
+bool isSaveLeftover(const QString& entry, const QString& fileName);
+// Removes what rewrites of these files that a crash cut short left beside them: their temporary
+// files that no running process holds open and none wrote to in the last minute (a program
+// saving one right now keeps it). The old content of each file is whole; a start calls this for
+// the files it rewrites.
+void removeSaveLeftovers(const QStringList& files);
+
 // The folder, made when missing (its parent must be there); a folder that cannot be made says
 // why (no write rights, a read-only disk, no parent).
 FileError makeFolder(const QString& path);

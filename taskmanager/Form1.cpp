@@ -81,7 +81,19 @@ MainWindowDisplayOptions Form1::readPackage()
     state_.PackageDir = TRAVEK::MakeDataFolder(levels);
     if (code == QLatin1String("PL"))
         QDir().mkpath(state_.PackageDir + QStringLiteral("/Ornifant"));
+    removeSaveLeftovers(code, package);
     return loadPackageOptions(package, state_.PackageDir, state_.AppPath);
+}
+
+// What the task manager rewrites in its package folder.
+void Form1::removeSaveLeftovers(const QString& code, const PackageInfo& package) const
+{
+    QStringList files = assignmentResultsFiles(code, state_.PackageDir);
+    files << state_.managerFile() << state_.logFolder() + QStringLiteral("/Namen.ini");
+    for (const QString& options : {package.optionsFile, package.optionsBackup})
+        if (!options.isEmpty())
+            files << state_.PackageDir + QLatin1Char('/') + options;
+    platform::removeSaveLeftovers(files);
 }
 
 void Form1::prepareFolders()

@@ -44,6 +44,7 @@ private:
 
     // The package's folder and options; the display options of its options file.
     MainWindowDisplayOptions readPackage();
+    void removeSaveLeftovers(const QString& code, const PackageInfo& package) const;
     void prepareFolders();
     // With logging on: show "Name eingeben" and ask for a name when none is set.
     void askNameWhenLogging();

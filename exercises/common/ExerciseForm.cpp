@@ -163,6 +163,7 @@ void ExerciseForm::Form_Load()
     if (config.scratch == ExerciseConfig::ScratchFile::AtStart)
         state.TempFile = TRAVEK::TempFileName();
     state.DataDir = exercise::findDataDir();
+    exercise::removeSaveLeftovers(state.DataDir);
     LoadSuiteOptions(state.options, state.DataDir, OptionsReader::Program);
     state.LoggingOn = state.options.ProtSave;
     state.CommandLine = platform::services().processes->ownArguments();

@@ -26,6 +26,14 @@ QString findDataDir()
     return TRAVEK::MakeDataFolder(levels << QStringLiteral("Tavoro"));
 }
 
+void removeSaveLeftovers(const QString& dataDir)
+{
+    QStringList settings;
+    for (const char* name : {"options4.ini", "options4.bak", "options2.ini", "options3.ini"})
+        settings << dataDir + QLatin1Char('/') + QLatin1String(name);
+    platform::removeSaveLeftovers(settings);
+}
+
 WindowPlacement windowPlacement(const SuiteOptions& options, bool launcherStarted)
 {
     WindowPlacement placement;

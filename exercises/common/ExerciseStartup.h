@@ -13,6 +13,8 @@ namespace exercise {
 // $XDG_DATA_HOME/DA Ravezure[/Plenaro]/Tavoro, each missing level created; "Plenaro" only
 // when the program folder holds no launcher.
 QString findDataDir();
+// What crashed rewrites left beside the suite options and the exercises' own settings files.
+void removeSaveLeftovers(const QString& dataDir);
 
 // How the main window sits on the desktop.
 struct WindowPlacement {

@@ -257,3 +257,21 @@ TEST_F(LauncherTest, TheFullScreenLayoutScalesTheWindowBuiltBeforeTheSwitch)
     EXPECT_EQ(f.Hilfe->geometry().width(), qRound(8415 * 2.25 / 15));
     EXPECT_DOUBLE_EQ(f.Hilfe->font().pointSizeF(), font * 2.25);
 }
+
+// A crash in the middle of a rewrite (kill -9, power cut) left the temporary files of the
+// launcher's files beside them: its next start removes them and leaves the files themselves.
+TEST_F(LauncherTest, AStartRemovesWhatRewritesCutShortLeftBesideItsFiles)
+{
+    writeFile(programDir() + "/Listen/Tiere.txt", {"Hund"});
+    QStringList leftovers;
+    for (const QString file : {"/options4.ini", "/options4.bak", "/Protokoll_2/Namen.ini", "/Listen/Tiere.txt",
+                               "/Listen/Server/Tiere.txt"}) {
+        writeFile(dataDir() + file, {" 0 "});
+        leftovers << writeSaveLeftover(dataDir() + file);
+    }
+    start();
+    for (const QString& leftover : leftovers)
+        EXPECT_FALSE(QFileInfo::exists(leftover)) << leftover.toStdString();
+    EXPECT_TRUE(QFileInfo::exists(logFolder() + "/Namen.ini"));
+    EXPECT_TRUE(messages->shown.empty()) << messages->texts().join('|').toStdString();
+}

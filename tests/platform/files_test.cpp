@@ -4,6 +4,8 @@
 
 #include "platform/files.h"
 
+#include <QDateTime>
+#include <QDir>
 #include <QFileInfo>
 #include <QFile>
 
@@ -182,4 +184,38 @@ TEST_F(FilesTest, AReadOnlyFolderRefusesEveryWriteAndSaysWhy)
     EXPECT_EQ(makeFolder(missing + "/Protokoll_2").message, "Der Ordner " + missing
                                                                 + "/Protokoll_2 kann nicht angelegt werden, weil es den Ordner "
                                                                 + missing + " nicht gibt.");
+}
+
+// What an atomic rewrite cut short by a crash leaves: "<file>.XXXXXX" beside the file. Only those
+// of the files named go, and only when no process holds them and none wrote to them lately.
+TEST_F(FilesTest, SaveLeftoversOfTheNamedFilesGoUnlessASaveMayStillBeWritingThem)
+{
+    const QString folder = root.path() + "/daten";
+    const QDateTime yesterday = QDateTime::currentDateTime().addDays(-1);
+    const struct {
+        const char* name;
+        bool old;
+        bool kept;
+    } cases[] = {{"options4.ini", true, true},         {"options4.ini.AbC123", true, false},
+                 {"OPTIONS4.INI.xyz789", true, false}, {"options4.ini.AbC12", true, true},
+                 {"options4.ini.AbC12!", true, true},  {"options4.ini.AbC1234", true, true},
+                 {"Namen.ini.AbC123", true, true},     {"options4.ini.Fresh1", false, true},
+                 {"options4.ini.Held12", true, true}};
+    for (const auto& c : cases) {
+        QFile file(folder + "/" + c.name);
+        ASSERT_TRUE(QDir().mkpath(folder) && file.open(QIODevice::WriteOnly));
+        file.write(" 1 \r\n");
+        file.flush();
+        if (c.old) {
+            ASSERT_TRUE(file.setFileTime(yesterday, QFileDevice::FileModificationTime));
+        }
+    }
+    QFile held(folder + "/options4.ini.Held12");
+    ASSERT_TRUE(held.open(QIODevice::ReadOnly));
+    removeSaveLeftovers({folder + "/options4.ini", folder + "/fehlt/Namen.ini"});
+    for (const auto& c : cases)
+        EXPECT_EQ(QFileInfo::exists(folder + "/" + c.name), c.kept) << c.name;
+    held.close();
+    removeSaveLeftovers({folder + "/options4.ini"});
+    EXPECT_FALSE(QFileInfo::exists(held.fileName()));
 }

@@ -62,7 +62,10 @@ TEST_F(TravekTest, OnlyScratchFilesOfEndedProcessesAreRemoved)
                  {QString("QLS%1-AbC12.tmp").arg(ended), true},
                  {QString("QLS-%1-AbC123.tmp").arg(ended), true},
                  {QString("QLS%1x-AbC123.tmp").arg(ended), true},
-                 {QString("QLS%1-AbC123.txt").arg(ended), true}};
+                 {QString("QLS%1-AbC123.txt").arg(ended), true},
+                 // What a rewrite of a scratch file cut short leaves belongs to its owner too.
+                 {QString("QLS%1-AbC123.tmp.XyZ789").arg(ended), false},
+                 {QString("QLS%1-AbC123.tmp.XyZ789").arg(::getppid()), true}};
     for (const auto& c : cases)
         writeBytes(paths->temp + "/" + c.name, "");
     TRAVEK::RemoveOrphanedTempFiles();

@@ -10,6 +10,7 @@
 #include "platform/real_services.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -182,6 +183,16 @@ void SuiteTest::writeBytes(const QString& path, const QByteArray& bytes)
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
     file.write(bytes);
+}
+
+QString SuiteTest::writeSaveLeftover(const QString& file)
+{
+    const QString path = file + QStringLiteral(".Xy12Zq");
+    writeBytes(path, " 1 \r\n");
+    QFile leftover(path);
+    if (leftover.open(QIODevice::ReadWrite))
+        leftover.setFileTime(QDateTime::currentDateTime().addDays(-1), QFileDevice::FileModificationTime);
+    return path;
 }
 
 void SuiteTest::writePicture(const QString& path)

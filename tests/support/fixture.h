@@ -50,6 +50,8 @@ protected:
     static QByteArray readBytes(const QString& path);
     // A small plain bitmap, folders created on the way.
     static void writePicture(const QString& path);
+    // What a rewrite of `file` killed before its rename left beside it a day ago; its path.
+    static QString writeSaveLeftover(const QString& file);
     // Copies one file of the built program folder into the test's program folder.
     void copyFromSuite(const QString& name) const;
     // A small executable stand-in for a suite program in the program folder.

@@ -291,3 +291,16 @@ TEST_F(TaskManagerTest, BundleAbortInAnyResultsFileStopsTheSet)
     click("Command1");
     EXPECT_EQ(processes->commandLines(), QStringList({"rateflor.exe Q02A"}));
 }
+
+// A crash in the middle of a rewrite left the temporary files of the task manager's files beside
+// them: its next start removes them.
+TEST_F(TaskManagerTest, AStartRemovesWhatRewritesCutShortLeftBesideItsFiles)
+{
+    QStringList leftovers;
+    for (const QString file : {"/manager.ini", "/options4.ini", "/options4.bak", "/Protokoll/Namen.ini", "/Protokoll.txt"})
+        leftovers << writeSaveLeftover(packageDir() + file);
+    start();
+    for (const QString& leftover : leftovers)
+        EXPECT_FALSE(QFileInfo::exists(leftover)) << leftover.toStdString();
+    EXPECT_TRUE(QFileInfo::exists(packageDir() + "/manager.ini"));
+}
