@@ -23,12 +23,16 @@ constexpr int kBackspace = 8;
 
 ExerciseConfig freeWritingConfig()
 {
-    ExerciseConfig config{QStringLiteral("Kritzlon"), QStringLiteral("QL Kritzlon"), QStringLiteral("Kritzlon"),
-                          3, 6825, 7095, ExerciseConfig::ScratchFile::None};
-    config.assignments = false;
-    config.resultsLog = false;
-    config.tasks = false;
-    return config;
+    return {.program = QStringLiteral("Kritzlon"),
+            .appTitle = QStringLiteral("QL Kritzlon"),
+            .logTitle = QStringLiteral("Kritzlon"),
+            .helpMapId = 3,
+            .smallHeight = 6825,
+            .largeHeight = 7095,
+            .scratch = ExerciseConfig::ScratchFile::None,
+            .assignments = false,
+            .resultsLog = false,
+            .tasks = false};
 }
 
 // Spelled "Zeitpunkt" here, unlike the suite's kSettingsLockedMessage: both are intended.

@@ -19,8 +19,13 @@ namespace {
 
 ExerciseConfig syllablePuzzleConfig()
 {
-    return {QStringLiteral("Fugolin"), QStringLiteral("QL Fugolin"), QStringLiteral("Fugolin"),
-            8, 5790, 6060, ExerciseConfig::ScratchFile::AfterHelpFile};
+    return {.program = QStringLiteral("Fugolin"),
+            .appTitle = QStringLiteral("QL Fugolin"),
+            .logTitle = QStringLiteral("Fugolin"),
+            .helpMapId = 8,
+            .smallHeight = 5790,
+            .largeHeight = 6060,
+            .scratch = ExerciseConfig::ScratchFile::AfterHelpFile};
 }
 
 constexpr int kClientWidth = 9030;
@@ -50,10 +55,10 @@ const Geometry kList{2505,
 
 Form1::Form1(ExerciseState& s)
     : TilePuzzleForm(s, syllablePuzzleConfig(),
-                     {{SyllableWords::kThree, SyllableWords::kLonger, SyllableWords::kAll},
-                      100,
-                      QStringLiteral("EigeneBilder/Fugolin"),
-                      true})
+                     {.sizes = {SyllableWords::kThree, SyllableWords::kLonger, SyllableWords::kAll},
+                      .ownPicturesLevel = 100,
+                      .ownPicturesFolder = QStringLiteral("EigeneBilder/Fugolin"),
+                      .ownPicturesInSyllables = true})
 {
     setCaption(QStringLiteral("QL Fugolin ;   <F6> für Lehrermenü"));
     setGeometryTwips(0, 0, kClientWidth + 2 * kBorderTwips, config.smallHeight);

@@ -30,8 +30,13 @@ namespace {
 
 ExerciseConfig typewriterConfig()
 {
-    return {QStringLiteral("tastomat"), QStringLiteral("QL Tastomat"), QStringLiteral("Tastomat"),
-            2, 6825, 7095, ExerciseConfig::ScratchFile::AtStart};
+    return {.program = QStringLiteral("tastomat"),
+            .appTitle = QStringLiteral("QL Tastomat"),
+            .logTitle = QStringLiteral("Tastomat"),
+            .helpMapId = 2,
+            .smallHeight = 6825,
+            .largeHeight = 7095,
+            .scratch = ExerciseConfig::ScratchFile::AtStart};
 }
 
 // "options2.ini": the help mode, 1 with help (also for an empty file), 2 without.

@@ -59,9 +59,24 @@ LetterWords::LetterWords() : words_(readWordTable(QStringLiteral("baudrom")))
     caption = QStringLiteral("QL Baudrom 1 (Buchstaben) ;   <F6> für Lehrermenü");
     slotCount = 8;
     designLefts = {390};
-    levels = {{{1, QStringLiteral("WLeicht"), QStringLiteral("&Leichte Wörter"), QStringLiteral("kurze Wörter"), kShort, 0},
-               {2, QStringLiteral("WSchwer"), QStringLiteral("&Schwere Wörter"), QStringLiteral("längere Wörter"), kAll - kShort, kShort},
-               {0, QStringLiteral("WAlle"), QStringLiteral("&Alle Wörter"), QStringLiteral("alle Wörter"), kAll, 0}}};
+    levels = {{{.level = 1,
+                .menuName = QStringLiteral("WLeicht"),
+                .menuCaption = QStringLiteral("&Leichte Wörter"),
+                .dialogCaption = QStringLiteral("kurze Wörter"),
+                .pool = kShort,
+                .offset = 0},
+               {.level = 2,
+                .menuName = QStringLiteral("WSchwer"),
+                .menuCaption = QStringLiteral("&Schwere Wörter"),
+                .dialogCaption = QStringLiteral("längere Wörter"),
+                .pool = kAll - kShort,
+                .offset = kShort},
+               {.level = 0,
+                .menuName = QStringLiteral("WAlle"),
+                .menuCaption = QStringLiteral("&Alle Wörter"),
+                .dialogCaption = QStringLiteral("alle Wörter"),
+                .pool = kAll,
+                .offset = 0}}};
     ownMenuCaption = QStringLiteral("Wörter aus eigenen &Bildern");
     ownDialogCaption = QStringLiteral("Wörter mit eigenen Bildern");
     ownFolder = QStringLiteral("EigeneBilder/Baudrom/Buchstaben");

@@ -44,11 +44,24 @@ SyllableBuildingWords::SyllableBuildingWords()
     caption = QStringLiteral("QL Baudrom 2 (Silben) ;   <F6> für Lehrermenü");
     slotCount = 6;
     designLefts = {390, 1470, 2550, 3630, 4710, 5880};
-    levels = {{{1, QStringLiteral("WLeicht"), QStringLiteral("&Dreisilbige Wörter"),
-                QStringLiteral("Wörter mit drei Silben"), SyllableWords::kThree, SyllableWords::kLonger},
-               {2, QStringLiteral("WSchwer"), QStringLiteral("&Vier- und mehrsilbige Wörter"),
-                QStringLiteral("Wörter mit vier oder mehr Silben"), SyllableWords::kLonger, 0},
-               {0, QStringLiteral("WAlle"), QStringLiteral("&Alle Wörter"), QStringLiteral("alle Wörter"), SyllableWords::kAll, 0}}};
+    levels = {{{.level = 1,
+                .menuName = QStringLiteral("WLeicht"),
+                .menuCaption = QStringLiteral("&Dreisilbige Wörter"),
+                .dialogCaption = QStringLiteral("Wörter mit drei Silben"),
+                .pool = SyllableWords::kThree,
+                .offset = SyllableWords::kLonger},
+               {.level = 2,
+                .menuName = QStringLiteral("WSchwer"),
+                .menuCaption = QStringLiteral("&Vier- und mehrsilbige Wörter"),
+                .dialogCaption = QStringLiteral("Wörter mit vier oder mehr Silben"),
+                .pool = SyllableWords::kLonger,
+                .offset = 0},
+               {.level = 0,
+                .menuName = QStringLiteral("WAlle"),
+                .menuCaption = QStringLiteral("&Alle Wörter"),
+                .dialogCaption = QStringLiteral("alle Wörter"),
+                .pool = SyllableWords::kAll,
+                .offset = 0}}};
     ownMenuCaption = QStringLiteral("Wörter mit eigenen &Bildern");
     ownDialogCaption = QStringLiteral("Wörter mit eigenen Bildern");
     ownFolder = QStringLiteral("EigeneBilder/Baudrom/Silben");

@@ -15,8 +15,13 @@ namespace {
 
 ExerciseConfig wordPuzzleConfig()
 {
-    return {QStringLiteral("plattix"), QStringLiteral("QL Plattix"), QStringLiteral("Plattix"),
-            1, 5790, 6060, ExerciseConfig::ScratchFile::AfterHelpFile};
+    return {.program = QStringLiteral("plattix"),
+            .appTitle = QStringLiteral("QL Plattix"),
+            .logTitle = QStringLiteral("Plattix"),
+            .helpMapId = 1,
+            .smallHeight = 5790,
+            .largeHeight = 6060,
+            .scratch = ExerciseConfig::ScratchFile::AfterHelpFile};
 }
 
 constexpr int kClientWidth = 9030;
@@ -28,10 +33,10 @@ constexpr std::array<QPoint, PuzzleWords::kPieces> kTilePlaces{
 
 Form1::Form1(ExerciseState& s)
     : TilePuzzleForm(s, wordPuzzleConfig(),
-                     {{PuzzleWords::kEasy, PuzzleWords::kHarder, PuzzleWords::kAll},
-                      10,
-                      QStringLiteral("EigeneBilder/Plattix"),
-                      false})
+                     {.sizes = {PuzzleWords::kEasy, PuzzleWords::kHarder, PuzzleWords::kAll},
+                      .ownPicturesLevel = 10,
+                      .ownPicturesFolder = QStringLiteral("EigeneBilder/Plattix"),
+                      .ownPicturesInSyllables = false})
 {
     setCaption(QStringLiteral("QL Plattix ;   <F6> für Lehrermenü"));
     setGeometryTwips(0, 0, kClientWidth + 2 * kBorderTwips, config.smallHeight);
