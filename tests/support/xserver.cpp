@@ -1,10 +1,9 @@
 #include "xserver.h"
 
-#include <QElapsedTimer>
 #include <QProcess>
 #include <QSet>
 #include <QRegularExpression>
-#include <QThread>
+#include <QTest>
 
 #include <csignal>
 #include <poll.h>
@@ -74,15 +73,10 @@ bool PrivateXServer::startWindowManager()
         windowManager_ = -1;
         return false;
     }
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < 10000) {
-        if (run(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")})
-                .contains(QLatin1String("window id")))
-            return true;
-        QThread::msleep(50);
-    }
-    return false;
+    return QTest::qWaitFor([this] {
+        return run(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")})
+            .contains(QLatin1String("window id"));
+    }, 10000);
 }
 
 PrivateXServer::~PrivateXServer()
@@ -141,14 +135,8 @@ PrivateXServer::Kind PrivateXServer::kind(qulonglong window) const
 
 qulonglong PrivateXServer::waitForWindow(const QString& title, int ms, Kind wanted) const
 {
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < ms) {
-        if (const qulonglong window = findWindow(title, wanted))
-            return window;
-        QThread::msleep(50);
-    }
-    return 0;
+    qulonglong window = 0;
+    return QTest::qWaitFor([&] { return (window = findWindow(title, wanted)) != 0; }, ms) ? window : 0;
 }
 
 qulonglong PrivateXServer::findWindow(const QString& title, Kind wanted) const
@@ -168,18 +156,17 @@ qulonglong PrivateXServer::findWindow(const QString& title, Kind wanted) const
 
 qulonglong PrivateXServer::waitForMenu(int ms) const
 {
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < ms) {
+    qulonglong menu = 0;
+    const auto open = [&] {
         const QStringList found = xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
                                            QStringLiteral("--class"), QStringLiteral(".")})
                                       .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         for (const QString& id : found)
-            if (kind(id.toULongLong()) == Kind::Menu)
-                return id.toULongLong();
-        QThread::msleep(50);
-    }
-    return 0;
+            if (kind(menu = id.toULongLong()) == Kind::Menu)
+                return true;
+        return false;
+    };
+    return QTest::qWaitFor(open, ms) ? menu : 0;
 }
 
 void PrivateXServer::click(qulonglong window, QPoint pixel) const
@@ -196,11 +183,7 @@ bool PrivateXServer::clickActivating(qulonglong window, QPoint pixel) const
     spy.setProcessEnvironment(environment());
     spy.start(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("-spy"), QStringLiteral("_NET_ACTIVE_WINDOW")});
     const auto nextLine = [&spy] {
-        QElapsedTimer timer;
-        timer.start();
-        while (!spy.canReadLine() && timer.elapsed() < 10000)
-            spy.waitForReadyRead(100);
-        return !spy.readLine().isEmpty();
+        return QTest::qWaitFor([&spy] { return spy.canReadLine(); }, 10000) && !spy.readLine().isEmpty();
     };
     const bool changed = nextLine() && (click(window, pixel), nextLine());
     spy.kill();
