@@ -7,6 +7,7 @@
 #include "SuiteOptions.h"
 
 #include <QTest>
+#include <QTextEdit>
 #include <QToolButton>
 
 #include <memory>
@@ -16,9 +17,17 @@
 class FreeWritingTest : public testing_support::ExerciseTest<Form1> {
 protected:
     static void click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
-    void pressKey(int index) const { click(form->Worttaste[static_cast<std::size_t>(index)]); }
+    void pressKey(int index) const
+    {
+        if (auto* key = control<QAbstractButton>(QStringLiteral("Worttaste(%1)").arg(index)))
+            click(key);
+    }
     // Types on the real keyboard while `control` (the window when none) has the focus.
     void type(const QString& text, QWidget* control = nullptr) const;
-    QString text() const { return form->Schrift->toPlainText(); }
+    QString text() const
+    {
+        const auto* written = control<QTextEdit>(QStringLiteral("Schrift"));
+        return written ? written->toPlainText() : QString();
+    }
     QString printButtonFile() const { return dataDir() + "/options3.ini"; }
 };

@@ -65,6 +65,13 @@ protected:
         return *form;
     }
 
+    // The window's control of that name, as the layout names it ("Worttaste(3)", "Bild(2)").
+    template <class Control>
+    Control* control(const QString& name) const
+    {
+        return testing_support::control<Control>(*form, name);
+    }
+
     void stop()
     {
         if (form && form->loaded())

@@ -32,30 +32,40 @@ void TypewriterTest::click(QAbstractButton* button) const
 
 void TypewriterTest::pressKey(int index) const
 {
-    click(form->Worttaste[static_cast<std::size_t>(index)]);
+    if (auto* key = control<QAbstractButton>(QStringLiteral("Worttaste(%1)").arg(index)))
+        click(key);
+}
+
+QString TypewriterTest::written() const
+{
+    const auto* line = control<QLabel>(QStringLiteral("Schrift"));
+    return line ? line->text() : QString();
 }
 
 void TypewriterTest::typeWord(const QString& word) const
 {
-    while (form->Schrift->text() != word) {
-        const QString written = form->Schrift->text();
-        if (!word.startsWith(written)) {
-            ADD_FAILURE() << "\"" << written.toStdString() << "\" does not lead to " << word.toStdString();
+    const auto* wrong = control<QLabel>(QStringLiteral("Falsch"));
+    if (!wrong)
+        return;
+    while (written() != word) {
+        const QString before = written();
+        if (!word.startsWith(before)) {
+            ADD_FAILURE() << "\"" << before.toStdString() << "\" does not lead to " << word.toStdString();
             return;
         }
-        const int key = keyFor(nextSound(word.mid(written.size())));
+        const int key = keyFor(nextSound(word.mid(before.size())));
         if (key < 0) {
-            ADD_FAILURE() << "no key goes on with " << word.mid(written.size()).toStdString();
+            ADD_FAILURE() << "no key goes on with " << word.mid(before.size()).toStdString();
             return;
         }
         pressKey(key);
-        if (form->Schrift->text() == written || !form->Falsch->isHidden())
+        if (written() == before || !wrong->isHidden())
             return;
     }
 }
 
 int TypewriterTest::wrongKey() const
 {
-    const QString rest = form->typing.Wortname.mid(form->Schrift->text().size());
+    const QString rest = form->typing.Wortname.mid(written().size());
     return keyFor(nextSound(rest)) == 0 ? 1 : 0;
 }

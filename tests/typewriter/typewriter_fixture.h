@@ -28,6 +28,8 @@ protected:
     static QString nextSound(const QString& rest);
     void click(QAbstractButton* button) const;
     void pressKey(int index) const;
+    // What the child has written so far.
+    QString written() const;
     // Types `word` from where the child stands, sound by sound as the keys show them. Stops at
     // a key judged wrong.
     void typeWord(const QString& word) const;

@@ -26,13 +26,18 @@ protected:
     Form1& start(const QString& arguments = "Q", int levelButton = 2);
 
     static void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
-    void clickSlot(int i) const { click(form->Karte.at(static_cast<std::size_t>(i - 1))); }
+    void clickSlot(int i) const { clickNamed(QStringLiteral("Karte(%1)").arg(i)); }
     // Opens every slot in turn, so the pictures show.
     void revealAll() const;
     // The picture that is right, and one that is not.
     int rightPicture() const;
     int wrongPicture() const;
-    void pick(int k) const { click(form->Bild.at(static_cast<std::size_t>(k - 1))); }
+    void pick(int k) const { clickNamed(QStringLiteral("Bild(%1)").arg(k)); }
+    void clickNamed(const QString& name) const
+    {
+        if (auto* target = control<QWidget>(name))
+            click(target);
+    }
     // Opens every slot and picks the right picture, a wrong one first when `wrongFirst` is set.
     void solve(bool wrongFirst = false) const;
     // Solves `count` tasks, each ended with "Weiter", task `wrongTask` after a wrong pick; when the

@@ -32,7 +32,7 @@ protected:
     Form1& startForAnna();
     QString annasLog() const { return appDataDir() + "/Protokoll_2/Anna.txt"; }
 
-    QPushButton* picture(int k) const { return form->Bild[static_cast<std::size_t>(k)]; }
+    QPushButton* picture(int k) const { return control<QPushButton>(QStringLiteral("Bild(%1)").arg(k)); }
     QStringList tags() const;
     // The picture button of `word`, or of some other word.
     QPushButton* pictureOf(const QString& word) const;
