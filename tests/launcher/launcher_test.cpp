@@ -162,7 +162,7 @@ TEST_F(LauncherTest, ASecondCopyEndsAndCallsTheFirstToTheFront)
     Form1& f = start();
     EXPECT_TRUE(platform::programEnded());
     EXPECT_EQ(f.caption(), "-<[Zweite Instanz]>-");
-    EXPECT_TRUE(QTest::qWaitFor([&] { return activated; }, 2000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return activated; }, 10000));
 }
 
 TEST_F(LauncherTest, F6ShowsAndHidesTheTeacherMenuKeepingTheClientArea)

@@ -5,8 +5,7 @@
 #include "platform/forms/form.h"
 #include "platform/single_instance.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
+#include <QTest>
 #include <QFileInfo>
 
 #include <sys/wait.h>
@@ -101,10 +100,7 @@ TEST_F(TravekTest, ASecondCopyAsksTheFirstToComeToTheFront)
     ASSERT_FALSE(first.anotherRunning());
     platform::SingleInstance second("tastomat");
     EXPECT_TRUE(second.anotherRunning());
-    QElapsedTimer t;
-    t.start();
-    while (activations == 0 && t.elapsed() < 3000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return activations > 0; }, 10000));
     EXPECT_EQ(activations, 1);
     platform::SingleInstance other("startomo");
     EXPECT_FALSE(other.anotherRunning());
