@@ -40,12 +40,7 @@ protected:
     // Started as the launcher starts it, from a folder that is not the program folder.
     void start(QProcess& tastomat, const QProcessEnvironment& env) const
     {
-        QProcessEnvironment e = env;
-        e.insert("XDG_DATA_HOME", appDataDir());
-        e.insert("TMPDIR", paths->temp);
-        tastomat.setProcessEnvironment(e);
-        tastomat.setWorkingDirectory(root.path());
-        tastomat.start(programDir() + "/tastomat", {QString("Q /p=\"%1\" /n=\"Max\"").arg(dataDir())});
+        startProgram(tastomat, "tastomat", {QString("Q /p=\"%1\" /n=\"Max\"").arg(dataDir())}, env);
     }
 
     QStringList scratchFiles() const { return QDir(paths->temp).entryList({"QLS*"}, QDir::Files); }
