@@ -6,7 +6,9 @@
 int main(int argc, char** argv)
 {
     platform::Application app(argc, argv);
+    // Also the window class on X, which the desktop entry names as its StartupWMClass.
     app.setApplicationName(QStringLiteral("Startomo"));
+    app.setDesktopFileName(QStringLiteral("tavoro-startomo"));
     platform::startProgram(argc, argv);
     LauncherState state;
     state.CommandLine = platform::services().processes->ownArguments();

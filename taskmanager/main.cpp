@@ -7,7 +7,9 @@
 int main(int argc, char** argv)
 {
     platform::Application app(argc, argv);
+    // Also the window class on X, which the desktop entry names as its StartupWMClass.
     app.setApplicationName(QStringLiteral("QL Pensumo"));
+    app.setDesktopFileName(QStringLiteral("tavoro-pensumo"));
     platform::startProgram(argc, argv);
     platform::SingleInstance instance(QStringLiteral("Pensumo"));
     if (instance.anotherRunning())

@@ -5,8 +5,8 @@
 // HOW TO ADD A PROGRAM OR AN INPUT: add a row or an input to `programs()` in fuzz_inputs.cpp:
 // the executable's name, the command lines it is started with (`{data}` stands for the case's
 // data folder), and every file it reads, each with a valid content that the cases damage and
-// the clicks or keys that make the program read it. Add a new executable to the foreach list in
-// this folder's CMakeLists.txt. Nothing else: a fixed number of cases is spread over the rows,
+// the clicks or keys that make the program read it. A new executable also goes into TAVORO_PROGRAMS
+// in the top CMakeLists.txt. Nothing else: a fixed number of cases is spread over the rows,
 // with a fixed seed, so the run time stays the same as rows are added.
 //
 // A case starts the real program on its own copy of the program folder and its own data, temp,

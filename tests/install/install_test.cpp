@@ -11,8 +11,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
 
@@ -229,6 +231,68 @@ TEST_F(InstallTest, TheDesktopEntriesStartTheProgramsWithoutAPath)
     }
 }
 
+// A desktop finds the menu entry of a window by its window class: each entry's StartupWMClass is
+// the class of the windows its program shows on X.
+TEST_F(InstallTest, TheDesktopEntriesNameTheirProgramsWindowClass)
+{
+    struct Row {
+        const char* entry;
+        const char* firstWindow;   // the title of the first window the program shows
+    };
+    PrivateXServer x;
+    ASSERT_TRUE(x.running());
+    for (const Row& row :
+         {Row{"tavoro-startomo.desktop", "QL Ornifant"}, Row{"tavoro-pensumo.desktop", "QL Pensumo"}}) {
+        const QString entry = applicationsFolder() + "/" + row.entry;
+        const QStringList wmClass =
+            platform::readTextFile(entry, true).lines.filter(QRegularExpression("^StartupWMClass="));
+        ASSERT_EQ(wmClass.size(), 1) << row.entry;
+        const QStringList exec = execArguments(entry);
+        QProcess program;
+        program.setProcessEnvironment(pupilEnvironment(root_->path() + "/home-class-" + row.entry, x.environment()));
+        program.setWorkingDirectory("/");
+        program.start(exec.first(), exec.mid(1));
+        const qulonglong window = x.waitForWindow(row.firstWindow);
+        ASSERT_NE(window, 0u) << row.entry;
+        EXPECT_EQ(("StartupWMClass=" + x.windowClass(window)).toStdString(), wmClass.first().toStdString())
+            << row.entry;
+        program.kill();
+        program.waitForFinished();
+    }
+}
+
+// Software centres list the suite from its AppStream file: it passes the validator, names the
+// installed desktop entries, and its newest release is this version.
+TEST_F(InstallTest, TheAppStreamFileIsValidAndNamesTheEntriesAndThisRelease)
+{
+    const QString metainfo = prefix() + "/" TAVORO_INSTALL_DATADIR "/metainfo/de.ravezure.tavoro.metainfo.xml";
+    ASSERT_TRUE(QFileInfo(metainfo).isFile());
+    QProcess validate;
+    validate.setProcessChannelMode(QProcess::ForwardedChannels);
+    validate.start("appstreamcli", {"validate", "--no-net", "--pedantic", metainfo});
+    ASSERT_TRUE(validate.waitForFinished(60000));
+    EXPECT_EQ(validate.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(validate.exitCode(), 0);
+
+    QFile file(metainfo);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QStringList launchables;
+    QStringList releases;
+    for (QXmlStreamReader xml(&file); !xml.atEnd();) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == u"launchable")
+            launchables << xml.readElementText();
+        else if (xml.name() == u"release")
+            releases << xml.attributes().value("version").toString();
+    }
+    EXPECT_EQ(launchables.join(' ').toStdString(), "tavoro-startomo.desktop tavoro-pensumo.desktop");
+    for (const QString& entry : launchables)
+        EXPECT_TRUE(QFileInfo(applicationsFolder() + "/" + entry).isFile()) << entry.toStdString();
+    ASSERT_FALSE(releases.isEmpty());
+    EXPECT_EQ(releases.first().toStdString(), TAVORO_VERSION);
+}
+
 // A pupil, not the admin who installed the suite, starts it from its menu entry, enters the name,
 // starts the typewriter, prints the initial-sound table, works a whole block and ends: back in
 // the launcher, the block is in the pupil's log.
@@ -253,7 +317,7 @@ TEST_F(InstallTest, APupilPrintsTheTableAndWorksABlockAsAnotherUser)
     chownTree(home, uid, gid);
     const ProgramsOfTheInstall cleanup{programFolder()};
 
-    const QStringList exec = execArguments(prefix() + "/share/applications/tavoro-startomo.desktop");
+    const QStringList exec = execArguments(applicationsFolder() + "/tavoro-startomo.desktop");
     QProcess startomo;
     startAsPupil(startomo, exec.first(), exec.mid(1), env, uid, gid);
 

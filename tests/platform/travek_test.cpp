@@ -28,7 +28,10 @@ TEST_F(TravekTest, AboutBoxNamesProductAndVersion)
     TRAVEK::ShowInfo();
     ASSERT_EQ(messages->shown.size(), 1u);
     EXPECT_EQ(messages->shown[0].title, "Info über QL Tavoro");
-    EXPECT_TRUE(messages->shown[0].text.startsWith("QL Tavoro Version 1.00.0000\r\n"));
+    EXPECT_EQ(messages->shown[0].text,
+              "QL Tavoro Version 1.00.0000\r\nFreie Lernsoftware für die Grundschule unter der GNU GPL, Version 3 "
+              "oder später (Datei LICENSE im Programmordner), ohne jede Gewährleistung. Bilder: Noto Color Emoji, "
+              "SIL Open Font License.");
     EXPECT_EQ(messages->shown[0].icon, platform::MessageIcon::Information);
 }
 

@@ -264,6 +264,18 @@ qint64 PrivateXServer::processOf(qulonglong window) const
     return xdotool({QStringLiteral("getwindowpid"), QString::number(window)}).toLongLong();
 }
 
+QString PrivateXServer::windowClass(qulonglong window) const
+{
+    // WM_CLASS(STRING) = "instance", "class"
+    const QString property = run(QStringLiteral("xprop"), {QStringLiteral("-id"), QString::number(window),
+                                                           QStringLiteral("WM_CLASS")});
+    static const QRegularExpression quoted(QStringLiteral("\"([^\"]*)\""));
+    QString last;
+    for (const QRegularExpressionMatch& value : quoted.globalMatch(property))
+        last = value.captured(1);
+    return last;
+}
+
 QList<qulonglong> PrivateXServer::visibleWindows() const
 {
     QList<qulonglong> windows;

@@ -73,6 +73,9 @@ public:
     qulonglong focusWindow() const;
     // The process that shows the window, 0 when it names none.
     qint64 processOf(qulonglong window) const;
+    // The class part of the window's WM_CLASS, which desktops match with a desktop entry's
+    // StartupWMClass; empty when it has none.
+    QString windowClass(qulonglong window) const;
     // Every visible window with a title.
     QList<qulonglong> visibleWindows() const;
     // Whether the window is shown and no other visible window lies over any part of it: all of it
