@@ -336,7 +336,7 @@ TEST_F(InstallTest, APupilPrintsTheTableAndWorksABlockAsAnotherUser)
 
     // Teacher menu, "Anlauttabelle drucken", "OK": no printer, so a PDF with the table in it.
     x.key(window, {"F6", "alt+m"});
-    QTest::qWait(500);
+    ASSERT_NE(x.waitForMenu(), 0u);
     x.key(0, {"a", "Return"});
     const qulonglong print = x.waitForWindow("Drucken");
     ASSERT_NE(print, 0u);
