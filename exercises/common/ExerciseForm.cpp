@@ -1,5 +1,6 @@
 #include "ExerciseForm.h"
 
+#include "Answers.h"
 #include "ExerciseCommandLine.h"
 #include "ExerciseStartup.h"
 #include "LevelChoice.h"
@@ -312,16 +313,18 @@ void ExerciseForm::Neues_Click()
     const bool skipAllowed = !state.TaskMode && state.options.skipUnsolved();
     if (!skipAllowed && !solved())
         return;
-    if (state.options.skipUnsolved() && !solved()) {
-        state.TaskWrong = true;
-        Proto().Richtig = false;
-        Proto().Count();
-    }
-    if (state.TaskWrong)
-        ++state.WrongFirst;
-    ++state.TasksDone;
+    if (state.options.skipUnsolved() && !solved())
+        exercise::recordAnswer(state, Proto(), false);
+    exercise::countTask(state, state.TaskWrong);
     showBlockResultWhenDue(kBlockSize);
     nextTask();
+}
+
+void ExerciseForm::markAnswer(bool right)
+{
+    Richtig->setVisible(right);
+    Falsch->setVisible(!right);
+    exercise::recordAnswer(state, Proto(), right);
 }
 
 void ExerciseForm::showBlockResultWhenDue(int blockSize)
@@ -345,11 +348,8 @@ void ExerciseForm::showBlockResult(int blockSize)
 
 void ExerciseForm::WFehler_Click()
 {
-    if (!solved()) {
-        state.TaskWrong = true;
-        Proto().Richtig = false;
-        Proto().Count();
-    }
+    if (!solved())
+        exercise::recordAnswer(state, Proto(), false);
     Richtig->show();
     Neues_Click();
 }

@@ -130,6 +130,9 @@ protected:
     void Form_KeyDown(int& keyCode, int shift) override;
 
     bool solved() const { return Richtig && !Richtig->isHidden(); }
+    // The pupil's answer to the current task: its mark, right or wrong, in place of the other,
+    // and the answer recorded (Answers.h).
+    void markAnswer(bool right);
 
     // The block result dialog, once `blockSize` tasks are done and suite option 6 or an
     // assignment asks for it.

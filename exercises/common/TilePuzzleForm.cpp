@@ -147,16 +147,8 @@ void TilePuzzleForm::Bezeichnung_Click(int tile)
     if (result == TileBoard::Click::Ignored)
         return;
     showTiles();
-    if (result == TileBoard::Click::Wrong) {
-        Falsch->show();
-        Proto().Richtig = false;
-        Proto().Count();
-        state.TaskWrong = true;
-    } else if (result == TileBoard::Click::Solved) {
-        Richtig->show();
-        Proto().Richtig = true;
-        Proto().Count();
-    }
+    if (result == TileBoard::Click::Wrong || result == TileBoard::Click::Solved)
+        markAnswer(result == TileBoard::Click::Solved);
 }
 
 void TilePuzzleForm::Loeschen_Click()

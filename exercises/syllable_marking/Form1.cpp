@@ -1,5 +1,6 @@
 #include "Form1.h"
 
+#include "Answers.h"
 #include "SyllableWords.h"
 
 #include "GetOwnWords.h"
@@ -307,10 +308,8 @@ void Form1::finishMarking()
     Befehl->setText(QStringLiteral("Schreibe das Wort!"));
     Befehl->show();
     Anzeige->setText(Getippt);
-    if (!checkText()) {
-        Proto().Richtig = false;
-        Proto().Count();
-    }
+    if (!checkText())
+        exercise::recordAnswer(state, Proto(), false);
     Tippen = true;
     Nochmal->show();
     Loeschen->show();
@@ -337,11 +336,8 @@ void Form1::Form_KeyPress(int& keyAscii)
             Anzeige->setText(text.chopped(1));
         keyAscii = 0;
     }
-    if (!checkText()) {
-        state.TaskWrong = true;
-        Proto().Richtig = false;
-        Proto().Count();
-    }
+    if (!checkText())
+        exercise::recordAnswer(state, Proto(), false);
     if (Anzeige->text() == word.word())
         writeDone();
 }
@@ -350,11 +346,8 @@ void Form1::writeDone()
 {
     Nochmal->hide();
     Loeschen->hide();
-    Richtig->show();
-    Falsch->hide();
     Tippen = false;
-    Proto().Richtig = true;
-    Proto().Count();
+    markAnswer(true);
 }
 
 void Form1::Loeschen_Click()

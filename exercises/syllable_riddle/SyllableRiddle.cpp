@@ -1,5 +1,6 @@
 #include "SyllableRiddle.h"
 
+#include "Answers.h"
 #include "ExerciseState.h"
 #include "ProtokollClass.h"
 #include "SyllableSplit.h"
@@ -135,7 +136,6 @@ bool SyllableRiddle::Silbe1_Click(int index)
     }
     clicked.tag.clear();
     proto_().NeueAufgabe = true;
-    proto_().Richtig = true;
     return true;
 }
 
@@ -149,7 +149,6 @@ SyllableRiddle::Click SyllableRiddle::Silbe2_Click(int index)
     if (!isPicture(joined)) {
         state_.TaskWrong = true;
         falschShown = true;
-        proto_().Richtig = false;
         return Click::Wrong;
     }
     for (int i = 0; i < kPositions; ++i)
@@ -164,27 +163,24 @@ SyllableRiddle::Click SyllableRiddle::Bild_Click(int index)
 {
     if (chosenSecond.isEmpty() || !Bild[index].enabled)
         return Click::Ignored;
-    Click result = Click::Wrong;
     if (Bild[index].tag == chosenFirst + chosenSecond) {
         for (int i = 0; i < kPositions; ++i)
             Bild[i].enabled = i == index;
         chosenFirst.clear();
         chosenSecond.clear();
-        if (state_.TaskWrong)
-            ++state_.WrongFirst;
+        // The word was right at the first try unless its second syllable or its picture was
+        // missed first.
+        exercise::recordAnswer(state_, proto_(), !state_.TaskWrong);
+        exercise::countTask(state_, state_.TaskWrong);
         state_.TaskWrong = false;
-        ++state_.TasksDone;
         richtigShown = true;
         // The right mark is not left under a wrong mark of an earlier picture.
         falschShown = false;
-        result = Click::Accepted;
-    } else {
-        state_.TaskWrong = true;
-        falschShown = true;
-        proto_().Richtig = false;
+        return Click::Accepted;
     }
-    proto_().Count();
-    return result;
+    falschShown = true;
+    exercise::recordAnswer(state_, proto_(), false);
+    return Click::Wrong;
 }
 
 void SyllableRiddle::pauseOver()

@@ -303,19 +303,11 @@ void Form1::Worttaste_Click(int index)
     if (result == TypingState::Press::Ignored)
         return;
     showTyped();
-    if (result == TypingState::Press::Wrong) {
-        Falsch->show();
-        state.TaskWrong = true;
-        Proto().Richtig = false;
-        Proto().Count();
+    if (result == TypingState::Press::Right)
         return;
-    }
-    if (result != TypingState::Press::Solved)
-        return;
-    Richtig->show();
-    Proto().Richtig = true;
-    Proto().Count();
-    if (typing.Tipp == 1 && Schwer == 1)
+    const bool wordDone = result == TypingState::Press::Solved;
+    markAnswer(wordDone);
+    if (wordDone && typing.Tipp == 1 && Schwer == 1)
         Timer1->setEnabled(true);
 }
 

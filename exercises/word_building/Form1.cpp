@@ -230,10 +230,5 @@ void Form1::Bild_Click(int Index)
     const QString tag = platform::tag(Bild.at(static_cast<std::size_t>(Index - 1)));
     const bool right = Level == 10 ? tag == toCapitals(task.Wortname)
                                    : variant.isRight(tag, WelchesWort, task.Wortname);
-    Richtig->setVisible(right);
-    Falsch->setVisible(!right);
-    if (!right)
-        state.TaskWrong = true;
-    Proto().Richtig = right;
-    Proto().Count();
+    markAnswer(right);
 }

@@ -1,5 +1,7 @@
 #include "Form1.h"
 
+#include "Answers.h"
+
 #include "ProtokollClass.h"
 
 #include "platform/forms/timer.h"
@@ -161,14 +163,9 @@ void Form1::Bild_Click(int index)
     if (click.answer == ReadingSet::Answer::Ignored)
         return;
     const bool right = click.answer == ReadingSet::Answer::Right;
-    Richtig->setVisible(right);
-    Falsch->setVisible(!right);
-    Proto().Richtig = right;
-    Proto().Count();
+    markAnswer(right);
     if (right) {
-        if (click.wrongFirst)
-            ++state.WrongFirst;
-        ++state.TasksDone;
+        exercise::countTask(state, click.wrongFirst);
         if (!set.finished()) {
             Proto().Aufgabe = set.currentWord();
             Proto().NeueAufgabe = true;

@@ -1,0 +1,23 @@
+#include "Answers.h"
+
+#include "ExerciseState.h"
+#include "ProtokollClass.h"
+
+namespace exercise {
+
+void recordAnswer(ExerciseState& state, ProtokollClass& log, bool right)
+{
+    if (!right)
+        state.TaskWrong = true;
+    log.Richtig = right;
+    log.Count();
+}
+
+void countTask(ExerciseState& state, bool wrongFirst)
+{
+    if (wrongFirst)
+        ++state.WrongFirst;
+    ++state.TasksDone;
+}
+
+} // namespace exercise

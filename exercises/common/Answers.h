@@ -1,0 +1,16 @@
+#pragma once
+
+struct ExerciseState;
+class ProtokollClass;
+
+// How every exercise records the pupil's answers: the results log keeps the first answer to
+// each task, and the block counts the tasks that were not right at the first try.
+namespace exercise {
+
+// An answer to the current task. A wrong one (also a skip or the teacher's "Weiter trotz
+// Fehler") makes the task one that was not right at the first try.
+void recordAnswer(ExerciseState& state, ProtokollClass& log, bool right);
+// A task finished: counted, and among the wrong ones when it was `wrongFirst`.
+void countTask(ExerciseState& state, bool wrongFirst);
+
+} // namespace exercise
