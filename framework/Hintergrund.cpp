@@ -40,8 +40,7 @@ void Hintergrund::place()
 {
     const platform::Display& display = *platform::services().display;
     const QRect area = taskbarVisible_ ? display.workArea() : display.screen();
-    setGeometryTwips(0, 0, platform::pixelsToTwips(area.width()) + 2 * kBorderTwips,
-                     platform::pixelsToTwips(area.height()) + kCaptionTwips + kBorderTwips);
+    setClientSizeTwips(platform::pixelsToTwips(area.width()), platform::pixelsToTwips(area.height()));
     setFixedSize(area.size());
     move(area.topLeft());
 }

@@ -22,7 +22,7 @@ const QString kEmptyHint = QStringLiteral(
 ListAuswahl::ListAuswahl(ExerciseState& state) : Form(QStringLiteral("ListAuswahl")), state_(state)
 {
     setCaption(QStringLiteral("Auswahl einer Wortliste durch Klick (Erstellen einer Wortliste mit F6)"));
-    setGeometryTwips(0, 0, 6030 + 2 * kBorderTwips, 5865 + kCaptionTwips + kBorderTwips);
+    setClientSizeTwips(6030, 5865);
     Label1 = addLabel(QStringLiteral("Label1"), {315, 75, 5415, 840}, kChoose);
     Label1->setWordWrap(true);
     platform::setControlFont(Label1, QStringLiteral("Arial"), 15.75, true);

@@ -41,7 +41,7 @@ Protokoll::Protokoll(ExerciseState& state, platform::Form& mainWindow)
     : Form(QStringLiteral("Protokoll")), state_(state), mainWindow_(mainWindow)
 {
     setCaption(QStringLiteral("Protokoll"));
-    setGeometryTwips(0, 0, 6495 + 2 * kBorderTwips, 6705 + kCaptionTwips + kBorderTwips);
+    setClientSizeTwips(6495, 6705);
     LangProtokoll = addPicture(QStringLiteral("LangProtokoll"), {0, 120, 6495, 5295});
     Anzeige = bigLabel(addLabel(QStringLiteral("Anzeige"), {0, 120, 6495, 615},
                                 QStringLiteral("von 10 Aufgaben"), LangProtokoll));

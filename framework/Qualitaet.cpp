@@ -37,8 +37,7 @@ Qualitaet::Qualitaet(ExerciseState& state, QWidget* parent)
     : Form(QStringLiteral("Qualität"), parent), state_(state)
 {
     setCaption(QStringLiteral("Drucken"));
-    setWidthTwips(kClientWidth + 2 * kBorderTwips);
-    setHeightTwips(kClientHeight + kCaptionTwips + kBorderTwips);
+    setClientSizeTwips(kClientWidth, kClientHeight);
 
     Frame1 = addFrame(QStringLiteral("Frame1"), {240, 240, 2055, 2055}, QStringLiteral("Druckqualität:"));
     Option2 = addOptionButton(QStringLiteral("Option2"), {240, 360, 1695, 375},

@@ -11,8 +11,7 @@ constexpr int kButtonSpacing = 840;
 
 LevelDialog::LevelDialog(const Layout& layout) : Form(QString::fromLatin1(layout.name))
 {
-    setGeometryTwips(0, 0, kClientWidth + 2 * kBorderTwips,
-                     layout.clientHeight + kCaptionTwips + kBorderTwips);
+    setClientSizeTwips(kClientWidth, layout.clientHeight);
     QLabel* label = addLabel(QStringLiteral("Label1"), {layout.labelLeft, layout.labelTop, 6495, 615},
                              QStringLiteral("Du kannst wählen:"));
     platform::setControlFont(label, QStringLiteral("Arial"), 27.75, true);

@@ -39,7 +39,7 @@ Form1::Form1(LauncherState& state)
     : Form(QStringLiteral("Form1")), state_(state)
 {
     setCaption(QString::fromUtf8(kCaption));
-    setGeometryTwips(0, 0, kClientWidth + 2 * kBorderTwips, kClientHeight + kCaptionTwips + kBorderTwips);
+    setClientSizeTwips(kClientWidth, kClientHeight);
     Hilfe = addLabel(QStringLiteral("Hilfe"), QRect(300, 120, 8415, 735),
                      QStringLiteral("Hallo! Wähle aus, was du üben möchtest:"));
     platform::setControlFont(Hilfe, QStringLiteral("Arial"), 14, true);
@@ -95,7 +95,7 @@ void Form1::buildMenu()
 void Form1::Form_Load()
 {
     setMenuVisible(dasmenu, false);
-    setHeightTwips(kClientHeight + kCaptionTwips + kBorderTwips);
+    setClientSizeTwips(kClientWidth, kClientHeight);
     endIfAnotherCopyRuns();
     if (platform::services().processes->isRunning(QStringLiteral("Pensumo.exe"))) {
         platform::msgBox(QString::fromUtf8(Launcher::kTaskManagerRunning));

@@ -27,7 +27,7 @@ Form2::Form2(LauncherState& state) : Form(QStringLiteral("Form2")), state_(state
 {
     setCaption(QStringLiteral("Optionen"));
     platform::setControlFont(this, QStringLiteral("MS Sans Serif"), 8);
-    setGeometryTwips(0, 0, 9015 + 2 * kBorderTwips, 4950 + kCaptionTwips + kBorderTwips);
+    setClientSizeTwips(9015, 4950);
     QGroupBox* general = addFrame(QStringLiteral("Frame1"), QRect(360, 240, 3975, 2295), {});
     Buchstaben = addCheckBox(QStringLiteral("Buchstaben"), QRect(120, 360, 3800, 375),
                              QStringLiteral("Nur Großbuchstaben"), {}, general);

@@ -26,7 +26,7 @@ Man_Namen::Man_Namen(QString folder, QString defaultList, QString& pupilName)
       defaultList_(std::move(defaultList)), pupilName_(pupilName)
 {
     setCaption(QStringLiteral("QL Ornifant"));
-    setGeometryTwips(0, 0, 8580 + 2 * kBorderTwips, 5370 + kCaptionTwips + kBorderTwips);
+    setClientSizeTwips(8580, 5370);
     Label2 = addLabel(QStringLiteral("Label2"), QRect(870, 240, 6135, 855));
     platform::setControlFont(Label2, QStringLiteral("Arial"), 12);
     Text1 = addTextBox(QStringLiteral("Text1"), QRect(1590, 1200, 4695, 480));

@@ -34,7 +34,7 @@ Form1::Form1(TaskManagerState& state) : platform::Form(QStringLiteral("Form1")),
                 [this] { Anzeigen_Click(); });
     addMenuItem(Einstell, QStringLiteral("NamenAnz"), QStringLiteral("Namen anzeigen und löschen"),
                 [this] { NamenAnz_Click(); });
-    setGeometryTwips(0, 0, 3465 + 2 * kBorderTwips, 3585 + kCaptionTwips + kBorderTwips + kMenuBarTwips);
+    setClientSizeTwips(3465, 3585);
 
     Command1 = addButton(QStringLiteral("Command1"), QRect(405, 240, 2655, 1215), QStringLiteral("Los geht's"),
                          [this] { Command1_Click(); });

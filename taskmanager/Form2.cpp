@@ -17,7 +17,7 @@ Form2::Form2(TaskManagerState& state) : platform::Form(QStringLiteral("Form2")),
 {
     setCaption(QStringLiteral("Pensumo - Einstellungen"));
     platform::setControlFont(this, QStringLiteral("Arial"), 8);
-    setGeometryTwips(0, 0, 6900 + 2 * kBorderTwips, 6405 + kCaptionTwips + kBorderTwips);
+    setClientSizeTwips(6900, 6405);
     QLabel* Label5 = addLabel(QStringLiteral("Label5"), QRect(120, 120, 6735, 495),
                               QStringLiteral("Achtung! Der Pensumo ist nicht lauffähig, wenn das Programm in "
                                              "einem Netzwerk zentral auf einem Server gespeichert ist"));

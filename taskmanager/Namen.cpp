@@ -10,7 +10,7 @@ Namen::Namen(QString folder, QString& pupilName)
     : platform::Form(QStringLiteral("Namen")), folder_(std::move(folder)), pupilName_(pupilName)
 {
     setCaption(QStringLiteral("Namen eingeben"));
-    setGeometryTwips(0, 0, 5430 + 2 * kBorderTwips, 5070 + kCaptionTwips + kBorderTwips);
+    setClientSizeTwips(5430, 5070);
     Label1 = addLabel(QStringLiteral("Label1"), QRect(120, 120, 5055, 495), QStringLiteral("Gib deinen Namen ein:"));
     platform::setControlFont(Label1, QStringLiteral("Arial"), 12);
     Text1 = addTextBox(QStringLiteral("Text1"), QRect(240, 840, 4935, 615));

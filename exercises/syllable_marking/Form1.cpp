@@ -52,7 +52,7 @@ void sleep(int ms)
 Form1::Form1(ExerciseState& s) : ExerciseForm(s, syllableMarkingConfig())
 {
     setCaption(QStringLiteral("QL Bogenblick ;   <F6> für Lehrermenü"));
-    setGeometryTwips(0, 0, kClientWidth + 2 * kBorderTwips, kClientHeight + kCaptionTwips + kBorderTwips);
+    setClientSizeTwips(kClientWidth, kClientHeight);
     addControls();
     addMenus();
 }

@@ -28,7 +28,6 @@ ExerciseConfig syllablePuzzleConfig()
             .scratch = ExerciseConfig::ScratchFile::AfterHelpFile};
 }
 
-constexpr int kClientWidth = 9030;
 constexpr int kTileHeight = 615;
 
 // Tile and mark places of the two modes.
@@ -61,7 +60,7 @@ Form1::Form1(ExerciseState& s)
                       .ownPicturesInSyllables = true})
 {
     setCaption(QStringLiteral("QL Fugolin ;   <F6> für Lehrermenü"));
-    setGeometryTwips(0, 0, kClientWidth + 2 * kBorderTwips, config.smallHeight);
+    setGeometryTwips(0, 0, 9150, config.smallHeight);
     addTiles();
     addPuzzleControls({{240, 600, 1525, 1525}, {360, 3000, 6135, 1095}, {480, 120, 5160, 795}, 32.25,
                        {kBuiltIn.markLeft, kBuiltIn.markTop, 1710, 1710}});

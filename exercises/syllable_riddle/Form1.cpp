@@ -35,7 +35,7 @@ Form1::Form1(ExerciseState& s)
     : ExerciseForm(s, kConfig), riddle(s, [this]() -> ProtokollClass& { return Proto(); })
 {
     setCaption(QStringLiteral("QL Rateflor ;   <F6> für Lehrermenü"));
-    setGeometryTwips(0, 0, 9375 + 2 * kBorderTwips, 6330 + kCaptionTwips + kBorderTwips);
+    setClientSizeTwips(9375, 6330);
     addControls();
     addMenus();
 }

@@ -24,7 +24,6 @@ ExerciseConfig wordPuzzleConfig()
             .scratch = ExerciseConfig::ScratchFile::AfterHelpFile};
 }
 
-constexpr int kClientWidth = 9030;
 constexpr std::array<QPoint, PuzzleWords::kPieces> kTilePlaces{
     {{2040, 360}, {3000, 1320}, {3960, 240}, {4560, 1560}, {5880, 720}, {7440, 240}, {7320, 1320},
      {1560, 1920}}};
@@ -39,7 +38,7 @@ Form1::Form1(ExerciseState& s)
                       .ownPicturesInSyllables = false})
 {
     setCaption(QStringLiteral("QL Plattix ;   <F6> für Lehrermenü"));
-    setGeometryTwips(0, 0, kClientWidth + 2 * kBorderTwips, config.smallHeight);
+    setGeometryTwips(0, 0, 9150, config.smallHeight);
     addTiles();
     addPuzzleControls({{240, 360, 1525, 1525}, {480, 2760, 6135, 1335}, {480, 120, 5160, 1035}, 44.25,
                        {7080, 2280, 1710, 1710}});

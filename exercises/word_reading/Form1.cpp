@@ -32,7 +32,7 @@ void setButtonPicture(QPushButton* button, const QString& path)
 Form1::Form1(ExerciseState& s) : ExerciseForm(s, readingConfig())
 {
     setCaption(QStringLiteral("QL Lesolum ;   <F6> für Lehrermenü"));
-    setGeometryTwips(0, 0, 9375 + 2 * kBorderTwips, 5940 + kCaptionTwips + kBorderTwips);
+    setClientSizeTwips(9375, 5940);
     addControls();
     addMenus();
 }

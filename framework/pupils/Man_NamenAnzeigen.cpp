@@ -11,7 +11,7 @@ Man_NamenAnzeigen::Man_NamenAnzeigen(const QString& formName, QString folder, QS
       pupilName_(pupilName)
 {
     setCaption(QStringLiteral("Namen löschen"));
-    setGeometryTwips(0, 0, 5430 + 2 * kBorderTwips, 4380 + kCaptionTwips + kBorderTwips);
+    setClientSizeTwips(5430, 4380);
     List1 = addListBox(QStringLiteral("List1"), QRect(240, 240, 4935, 3105), {});
     Command1 = addButton(QStringLiteral("Command1"), QRect(240, 3600, 2295, 495),
                          QStringLiteral("Name löschen"), [this] { Command1_Click(); });

@@ -11,7 +11,7 @@ Man_Protokolle::Man_Protokolle(Setup setup)
     : Form(setup.formName), setup_(std::move(setup))
 {
     setCaption(QStringLiteral("Protokolle anzeigen"));
-    setGeometryTwips(0, 0, setup_.clientWidth + 2 * kBorderTwips, 5880 + kCaptionTwips + kBorderTwips);
+    setClientSizeTwips(setup_.clientWidth, 5880);
     File1 = addListBox(QStringLiteral("File1"), QRect(240, 240, 2055, 3600), [this] { File1_Click(); });
     Text1 = addMultiLineTextBox(QStringLiteral("Text1"), QRect(2520, 240, setup_.textWidth, 5295));
     Text1->setReadOnly(true);

@@ -238,6 +238,13 @@ void Form::setGeometryTwips(int left, int top, int width, int height)
     moveTwips(left, top);
 }
 
+void Form::setClientSizeTwips(int width, int height)
+{
+    widthTwips_ = width + 2 * kBorderTwips;
+    heightTwips_ = height + kCaptionTwips + kBorderTwips + (menuBarVisible() ? kMenuBarTwips : 0);
+    applySize();
+}
+
 void Form::setWidthTwips(int width)
 {
     widthTwips_ = width;

@@ -54,6 +54,9 @@ public:
     bool isModal() const { return modalLoop_ != nullptr; }
 
     void setGeometryTwips(int left, int top, int width, int height);
+    // Width and Height for a client area of `width` x `height` twips below the menu bar as it
+    // shows now: the inverse of scaleWidthTwips() and scaleHeightTwips().
+    void setClientSizeTwips(int width, int height);
     void setWidthTwips(int width);
     void setHeightTwips(int height);
     void moveTwips(int left, int top);

@@ -112,6 +112,19 @@ TEST_F(FormsTest, TheMenuBarShowsWhileAnyTopLevelEntryIsVisible)
     EXPECT_FALSE(form.menuBarVisible());
 }
 
+TEST_F(FormsTest, AClientSizeLeavesRoomForCaptionBorderAndAShownMenuBar)
+{
+    ProbeForm form;
+    form.setClientSizeTwips(3000, 2000);
+    EXPECT_EQ(form.widthTwips(), 3120);
+    EXPECT_EQ(form.heightTwips(), 2405);
+    Form::setMenuVisible(form.menu, true);
+    form.setClientSizeTwips(3000, 2000);
+    EXPECT_EQ(form.heightTwips(), 2675);
+    EXPECT_EQ(form.scaleWidthTwips(), 3000);
+    EXPECT_EQ(form.scaleHeightTwips(), 2000);
+}
+
 TEST_F(FormsTest, ANarrowWindowsMenuBarWrapsIntoRowsAndTheWindowGrowsByThem)
 {
     Form form("Narrow");
