@@ -5,6 +5,10 @@
 #include <QString>
 #include <QStringList>
 
+// Where the words of a word list come from: none (built-in words), the teacher's own lists or
+// the further lists of the program folder.
+enum class WordListSource { None = 0, OwnLists = 1, MoreLists = 2 };
+
 // The program-wide values of one exercise run, owned by the program's main() and passed by
 // reference to the forms and classes that use them.
 struct ExerciseState {
@@ -26,7 +30,7 @@ struct ExerciseState {
 
     // Word sources
     int WordCount = 0;
-    int ListSource = 0;
+    WordListSource ListSource = WordListSource::None;
     QStringList Liste;          // the chosen word list's words
     int ListCount = 0;
 

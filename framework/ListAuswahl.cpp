@@ -43,7 +43,7 @@ void ListAuswahl::Form_Load()
     const QString ownLists = state_.DataDir + QStringLiteral("/Listen");
     if (!platform::folderExists(ownLists))
         QDir().mkdir(ownLists);
-    if (state_.ListSource == 1) {
+    if (state_.ListSource == WordListSource::OwnLists) {
         folder_ = ownLists;
     } else {
         folder_ = TRAVEK::AppPath() + QStringLiteral("/WeitereListen");
@@ -117,7 +117,7 @@ void ListAuswahl::Command2_Click()
 
 void ListAuswahl::Form_KeyDown(int& keyCode, int)
 {
-    if (keyCode != platform::kKeyF6 || state_.ListSource != 1)
+    if (keyCode != platform::kKeyF6 || state_.ListSource != WordListSource::OwnLists)
         return;
     TRAVEK::RunAndWait(TRAVEK::AppPath() + QStringLiteral("/Kartello.exe"));
     Label1->setText(kChoose);

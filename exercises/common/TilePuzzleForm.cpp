@@ -86,14 +86,22 @@ void TilePuzzleForm::loadProgramSettings()
 void TilePuzzleForm::Vorne()
 {
     usedWords->reset();
-    if (Level >= 1 && Level <= static_cast<int>(sets_.sizes.size()))
-        state.WordCount = sets_.sizes[static_cast<std::size_t>(Level - 1)];
-    // Own pictures start their order over too, so printing them all gives each picture once.
-    if (Level == sets_.ownPicturesLevel && OwnPictures)
-        OwnPictures->Reset();
+    switch (Level) {
+    case PuzzleLevel::Easy: state.WordCount = sets_.easyWords; break;
+    case PuzzleLevel::Harder: state.WordCount = sets_.harderWords; break;
+    case PuzzleLevel::All: state.WordCount = sets_.allWords; break;
+    case PuzzleLevel::OwnPictures:
+        // Own pictures start their order over too, so printing them all gives each picture once.
+        if (OwnPictures)
+            OwnPictures->Reset();
+        break;
+    case PuzzleLevel::None:
+    case PuzzleLevel::OwnLists:
+    case PuzzleLevel::MoreLists: break;
+    }
 }
 
-void TilePuzzleForm::builtInLevel(QAction* item, int level)
+void TilePuzzleForm::builtInLevel(QAction* item, PuzzleLevel level)
 {
     Level = level;
     Vorne();
@@ -103,17 +111,17 @@ void TilePuzzleForm::builtInLevel(QAction* item, int level)
 
 void TilePuzzleForm::Leicht_Click()
 {
-    builtInLevel(Leicht, 1);
+    builtInLevel(Leicht, PuzzleLevel::Easy);
 }
 
 void TilePuzzleForm::schwere_Click()
 {
-    builtInLevel(schwere, 2);
+    builtInLevel(schwere, PuzzleLevel::Harder);
 }
 
 void TilePuzzleForm::alle_Click()
 {
-    builtInLevel(alle, 3);
+    builtInLevel(alle, PuzzleLevel::All);
 }
 
 void TilePuzzleForm::WEigene_Click()
@@ -127,7 +135,7 @@ void TilePuzzleForm::WEigene_Click()
         fallBackToBuiltInWords(OwnPicturesShortage::None, [this] { alle_Click(); });
         return;
     }
-    Level = sets_.ownPicturesLevel;
+    Level = PuzzleLevel::OwnPictures;
     nextTask();
 }
 

@@ -13,10 +13,14 @@
 class GetOwnWords;
 class UsedWordFile;
 
+// The word sets of both puzzles, `None` until one is chosen. The word puzzle has no lists.
+enum class PuzzleLevel { None, Easy, Harder, All, OwnLists, MoreLists, OwnPictures };
+
 // The word sets of a puzzle beyond what its menu shows.
 struct PuzzleWordSets {
-    std::array<int, 3> sizes;       // words of level 1 (easy), 2 (harder) and 3 (all built-in words)
-    int ownPicturesLevel;           // the level number of the teacher's own pictures
+    int easyWords;
+    int harderWords;
+    int allWords;                   // every built-in word
     QString ownPicturesFolder;
     bool ownPicturesInSyllables;    // own picture names cut into syllables, else into letter groups
 };
@@ -31,9 +35,7 @@ public:
     TilePuzzleForm(ExerciseState& state, ExerciseConfig config, PuzzleWordSets sets);
     ~TilePuzzleForm() override;
 
-    // 1 easy words, 2 harder words, 3 all built-in words, or a set of the program's own
-    // (the own pictures among them); 0 until one is chosen.
-    int Level = 0;
+    PuzzleLevel Level = PuzzleLevel::None;
     int WordNumber = 0;
     int LayoutNumber = 0;
     std::unique_ptr<GetOwnWords> OwnPictures;
@@ -85,7 +87,7 @@ protected:
     virtual QString taskWord() const = 0;
 
 private:
-    void builtInLevel(QAction* item, int level);
+    void builtInLevel(QAction* item, PuzzleLevel level);
 
     const PuzzleWordSets sets_;
 };

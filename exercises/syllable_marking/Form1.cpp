@@ -107,12 +107,12 @@ void Form1::startExercise()
 {
     Zufall.setAnzahl(SyllableWords::kLonger);
     Modus = askModus();
-    while (Modus == 10 || Modus == 11) {
+    while (Modus == MarkingLevel::OwnLists || Modus == MarkingLevel::MoreLists) {
         Tippen = false;
         Anzeige->clear();
         show();
         useListLayout(true);
-        if (Modus == 10)
+        if (Modus == MarkingLevel::OwnLists)
             WDateiauswahl_Click();
         else
             WMehr_Click();
@@ -124,20 +124,22 @@ void Form1::startExercise()
     Anzeige->clear();
     show();
     useListLayout(false);
-    state.ListSource = 0;
+    state.ListSource = WordListSource::None;
     // One set, one presentation: an own-pictures set without pictures falls back to all words.
-    static const std::map<int, void (Form1::*)()> handlers{
-        {100, &Form1::WEigene_Click}, {0, &Form1::WAlle_Click}, {1, &Form1::WLeicht_Click},
-        {2, &Form1::WSchwer_Click}};
+    static const std::map<MarkingLevel, void (Form1::*)()> handlers{
+        {MarkingLevel::OwnPictures, &Form1::WEigene_Click}, {MarkingLevel::All, &Form1::WAlle_Click},
+        {MarkingLevel::Three, &Form1::WLeicht_Click}, {MarkingLevel::Longer, &Form1::WSchwer_Click}};
     const auto handler = handlers.find(Modus);
     if (handler != handlers.end())
         (this->*handler->second)();
 }
 
-int Form1::askModus()
+MarkingLevel Form1::askModus()
 {
     const int chosen = askSyllableLevel();
-    static const std::map<int, int> modes{{0, 1}, {1, 2}, {2, 0}, {3, 11}, {4, 10}, {5, 100}};
+    static const std::map<int, MarkingLevel> modes{
+        {0, MarkingLevel::Three},     {1, MarkingLevel::Longer},   {2, MarkingLevel::All},
+        {3, MarkingLevel::MoreLists}, {4, MarkingLevel::OwnLists}, {5, MarkingLevel::OwnPictures}};
     const auto mode = modes.find(chosen);
     return mode == modes.end() ? Modus : mode->second;
 }
@@ -158,7 +160,7 @@ void Form1::useListLayout(bool lists)
 void Form1::WAlle_Click()
 {
     checkLevel(WAlle);
-    Modus = 0;
+    Modus = MarkingLevel::All;
     Zufall.setAnzahl(SyllableWords::kAll);
     Weiter();
 }
@@ -166,7 +168,7 @@ void Form1::WAlle_Click()
 void Form1::WLeicht_Click()
 {
     checkLevel(WLeicht);
-    Modus = 1;
+    Modus = MarkingLevel::Three;
     Zufall.setAnzahl(SyllableWords::kThree);
     Weiter();
 }
@@ -174,7 +176,7 @@ void Form1::WLeicht_Click()
 void Form1::WSchwer_Click()
 {
     checkLevel(WSchwer);
-    Modus = 2;
+    Modus = MarkingLevel::Longer;
     Zufall.setAnzahl(SyllableWords::kLonger);
     Weiter();
 }
@@ -186,7 +188,7 @@ void Form1::WEigene_Click()
     OwnWords->setSilben(true);
     OwnWords->setPfad(QStringLiteral("EigeneBilder/Bogenblick"));
     Zufall.setAnzahl(OwnWords->Anzahl());
-    Modus = 100;
+    Modus = MarkingLevel::OwnPictures;
     if (OwnWords->Anzahl() == 0) {
         fallBackToBuiltInWords(OwnPicturesShortage::None, [this] { WAlle_Click(); });
         return;
@@ -197,14 +199,14 @@ void Form1::WEigene_Click()
 void Form1::WDateiauswahl_Click()
 {
     checkLevel(WDateiauswahl);
-    state.ListSource = 1;
+    state.ListSource = WordListSource::OwnLists;
     StartListe();
 }
 
 void Form1::WMehr_Click()
 {
     checkLevel(WMehr);
-    state.ListSource = 2;
+    state.ListSource = WordListSource::MoreLists;
     StartListe();
 }
 
@@ -243,7 +245,7 @@ void Form1::Weiter()
 
 void Form1::drawWord()
 {
-    if (Modus == 100) {
+    if (Modus == MarkingLevel::OwnPictures) {
         OwnWords->Continue();
         word = SyllableWord(OwnWords->Wortname());
         platform::setPicture(Bild, OwnWords->Bildpfad());
@@ -251,11 +253,11 @@ void Form1::drawWord()
     }
     const int n = Zufall.ZufallsZahl();
     WelchesWort = n;
-    if (state.ListSource != 0) {
+    if (state.ListSource != WordListSource::None) {
         word = SyllableWord(state.Liste.value(n - 1));
         return;
     }
-    if (Modus == 1)
+    if (Modus == MarkingLevel::Three)
         WelchesWort = n + SyllableWords::kLonger;
     word = SyllableWord(syllableWords().word(WelchesWort));
     platform::setPicture(Bild, SyllableWords::picture(WelchesWort));
@@ -272,7 +274,7 @@ void Form1::present()
         sleep(1500);
         Anzeige->setText(Anzeige->text() + QLatin1Char(' ') + syllables.at(k));
     }
-    if (state.ListSource == 0) {
+    if (state.ListSource == WordListSource::None) {
         sleep(2000);
         Bild->show();
     }

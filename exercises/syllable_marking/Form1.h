@@ -17,9 +17,8 @@ public:
     explicit Form1(ExerciseState& state);
     ~Form1() override;
 
-    // Word sets: 0 all 49 words, 1 three syllables, 2 four or more, 100 own pictures; 10 own
-    // word lists and 11 further lists come from the level dialog and work through ListSource.
-    int Modus = 0;
+    // The word lists come from the level dialog and work through ListSource.
+    MarkingLevel Modus = MarkingLevel::All;
     int WelchesWort = 0;
     SyllableWord word;
     // The boundary the next click must hit (1..5), SyllableWord::kMarked when all are marked,
@@ -61,7 +60,7 @@ protected:
 private:
     void addControls();
     void addMenus();
-    int askModus();
+    MarkingLevel askModus();
     void useListLayout(bool lists);
     void drawWord();
     void present();

@@ -3,6 +3,9 @@
 #include <QString>
 #include <QStringList>
 
+// Syllable recognition's word sets.
+enum class MarkingLevel { All = 0, Three = 1, Longer = 2, OwnLists = 10, MoreLists = 11, OwnPictures = 100 };
+
 // A word cut into its syllables for marking: at most six, so that five boundaries mark it whole.
 // Syllables after the fifth are joined into the sixth; the written word stays the whole word.
 class SyllableWord {

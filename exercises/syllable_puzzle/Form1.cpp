@@ -54,8 +54,9 @@ const Geometry kList{2505,
 
 Form1::Form1(ExerciseState& s)
     : TilePuzzleForm(s, syllablePuzzleConfig(),
-                     {.sizes = {SyllableWords::kThree, SyllableWords::kLonger, SyllableWords::kAll},
-                      .ownPicturesLevel = 100,
+                     {.easyWords = SyllableWords::kThree,
+                      .harderWords = SyllableWords::kLonger,
+                      .allWords = SyllableWords::kAll,
                       .ownPicturesFolder = QStringLiteral("EigeneBilder/Fugolin"),
                       .ownPicturesInSyllables = true})
 {
@@ -95,14 +96,16 @@ void Form1::startExercise()
 {
     for (;;) {
         Level = askLevel();
-        state.ListSource = 0;
+        state.ListSource = WordListSource::None;
         ReArrange();
         switch (Level) {
-        case 1: Leicht_Click(); break;
-        case 2: schwere_Click(); break;
-        case 3: alle_Click(); break;
-        case 100: WEigene_Click(); break;
-        default: break;
+        case PuzzleLevel::Easy: Leicht_Click(); break;
+        case PuzzleLevel::Harder: schwere_Click(); break;
+        case PuzzleLevel::All: alle_Click(); break;
+        case PuzzleLevel::OwnPictures: WEigene_Click(); break;
+        case PuzzleLevel::None:
+        case PuzzleLevel::OwnLists:
+        case PuzzleLevel::MoreLists: break;
         }
         if (!listMode()) {
             showBuiltInMode();
@@ -115,17 +118,19 @@ void Form1::startExercise()
 }
 
 // The level dialog; a dialog closed without a button keeps the level as it was.
-int Form1::askLevel()
+PuzzleLevel Form1::askLevel()
 {
     const int chosen = askSyllableLevel();
-    static const std::map<int, int> levels{{0, 1}, {1, 2}, {2, 3}, {3, 11}, {4, 10}, {5, 100}};
+    static const std::map<int, PuzzleLevel> levels{
+        {0, PuzzleLevel::Easy},      {1, PuzzleLevel::Harder},   {2, PuzzleLevel::All},
+        {3, PuzzleLevel::MoreLists}, {4, PuzzleLevel::OwnLists}, {5, PuzzleLevel::OwnPictures}};
     const auto level = levels.find(chosen);
     return level == levels.end() ? Level : level->second;
 }
 
 void Form1::showBuiltInMode()
 {
-    state.ListSource = 0;
+    state.ListSource = WordListSource::None;
     for (QAction* item : {alle, Leicht, schwere, WEigene, Drucken})
         item->setEnabled(true);
     WDateiauswahl->setEnabled(false);
@@ -137,7 +142,7 @@ void Form1::showBuiltInMode()
 
 void Form1::showListMode()
 {
-    state.ListSource = Level == 10 ? 1 : 2;
+    state.ListSource = Level == PuzzleLevel::OwnLists ? WordListSource::OwnLists : WordListSource::MoreLists;
     for (QAction* item : {alle, Leicht, schwere, WEigene, Drucken})
         item->setEnabled(false);
     WDateiauswahl->setEnabled(true);
@@ -146,7 +151,7 @@ void Form1::showListMode()
     Picture1->setFixedWidth(platform::twipsToPixels(8295));
     Bezeichnung8->setFixedWidth(platform::twipsToPixels(7560));
     ReArrange();
-    if (state.ListSource == 1)
+    if (state.ListSource == WordListSource::OwnLists)
         WDateiauswahl_Click();
     else
         WMehr_Click();
@@ -154,7 +159,7 @@ void Form1::showListMode()
 
 void Form1::ReArrange()
 {
-    const Geometry& g = state.ListSource == 0 ? kBuiltIn : kList;
+    const Geometry& g = state.ListSource == WordListSource::None ? kBuiltIn : kList;
     for (std::size_t i = 0; i < Bezeichnung.size(); ++i)
         Bezeichnung[i]->setGeometry(platform::twipsRect(g.lefts[i], g.tops[i], g.tileWidth, kTileHeight));
     for (QLabel* mark : {Richtig, Falsch})
@@ -173,14 +178,14 @@ void Form1::StartListe()
 
 void Form1::WDateiauswahl_Click()
 {
-    state.ListSource = 1;
+    state.ListSource = WordListSource::OwnLists;
     checkLevel(WDateiauswahl);
     StartListe();
 }
 
 void Form1::WMehr_Click()
 {
-    state.ListSource = 2;
+    state.ListSource = WordListSource::MoreLists;
     checkLevel(WMehr);
     StartListe();
 }
@@ -203,16 +208,16 @@ void Form1::NextWord()
 
 void Form1::chooseWord()
 {
-    if (Level == 100) {
+    if (Level == PuzzleLevel::OwnPictures) {
         OwnPictures->Continue();
         Wortname = OwnPictures->Wortname();
         platform::setPicture(Bild1, OwnPictures->Bildpfad());
         return;
     }
     WordNumber = usedWords->PickWordIndex(state.WordCount);
-    if (Level == 1)
+    if (Level == PuzzleLevel::Easy)
         WordNumber += SyllableWords::kLonger;
-    if (state.ListSource != 0) {
+    if (state.ListSource != WordListSource::None) {
         Wortname = state.Liste.value(WordNumber - 1);
         return;
     }
@@ -224,7 +229,7 @@ void Form1::dealTiles()
 {
     Syllables = syllableSlots(Wortname);
     Wortname = Syllables.join(QString());
-    if (state.ListSource == 0 && Level != 100)
+    if (state.ListSource == WordListSource::None && Level != PuzzleLevel::OwnPictures)
         SilbenZusatz(WordNumber);
     LayoutNumber = tile_layouts::pick(platform::services().clock->random());
     board.start(Syllables, tile_layouts::deal(Syllables, LayoutNumber), Wortname, true);

@@ -5,7 +5,7 @@
 
 // The syllable puzzle: the child builds the word of a picture from syllables scattered on
 // seven tiles, among syllables of another word. Beyond the built-in levels its word sets are
-// 10 own word lists, 11 further word lists and 100 own pictures.
+// the teacher's own word lists, further word lists and the own pictures.
 class Form1 : public TilePuzzleForm {
     Q_OBJECT
 public:
@@ -34,8 +34,8 @@ protected:
 private:
     void addMenus();
     void addTiles();
-    int askLevel();
-    bool listMode() const { return Level == 10 || Level == 11; }
+    PuzzleLevel askLevel();
+    bool listMode() const { return Level == PuzzleLevel::OwnLists || Level == PuzzleLevel::MoreLists; }
     void showBuiltInMode();
     void showListMode();
     void chooseWord();

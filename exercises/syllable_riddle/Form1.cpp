@@ -87,7 +87,7 @@ void Form1::startExercise()
     WAlle_Click();
 }
 
-void Form1::chooseLevel(QAction* item, int level)
+void Form1::chooseLevel(QAction* item, SyllableRiddle::Level level)
 {
     checkLevel(item);
     stopTimers();
@@ -97,17 +97,17 @@ void Form1::chooseLevel(QAction* item, int level)
 
 void Form1::WAlle_Click()
 {
-    chooseLevel(WAlle, 0);
+    chooseLevel(WAlle, SyllableRiddle::Level::All);
 }
 
 void Form1::WLeicht_Click()
 {
-    chooseLevel(WLeicht, 1);
+    chooseLevel(WLeicht, SyllableRiddle::Level::Easy);
 }
 
 void Form1::WSchwer_Click()
 {
-    chooseLevel(WSchwer, 2);
+    chooseLevel(WSchwer, SyllableRiddle::Level::Hard);
 }
 
 void Form1::WFehler_Click()

@@ -49,7 +49,7 @@ private:
                                         void (Form1::*onClick)(int));
     void addControls();
     void addMenus();
-    void chooseLevel(QAction* item, int level);
+    void chooseLevel(QAction* item, SyllableRiddle::Level level);
     void stopTimers();
     void showTurn();
     void showBoard();

@@ -39,7 +39,7 @@ SyllableRiddle::SyllableRiddle(ExerciseState& state, std::function<ProtokollClas
     RFolge.setAnzahl(kPositions);
 }
 
-void SyllableRiddle::setLevel(int newLevel)
+void SyllableRiddle::setLevel(Level newLevel)
 {
     level = newLevel;
     Zufall.setAnzahl(kTableWords);

@@ -32,6 +32,8 @@ public:
         bool enabled = true;
     };
     enum class Click { Ignored, Accepted, Wrong };
+    // Kept, though the table is the same for all three.
+    enum class Level { All = 0, Easy = 1, Hard = 2 };
 
     // The built-in words in table order (entry n - 1 is word n).
     static const std::vector<Word>& table();
@@ -46,8 +48,7 @@ public:
     QString chosenSecond;
     bool richtigShown = false;
     bool falschShown = false;
-    // 0 all words, 1 easy words, 2 hard words: kept, the table is the same for all three.
-    int level = 0;
+    Level level = Level::All;
 
     // The four words of the turn and, per row (first syllables, second syllables, pictures),
     // which of them (1..4) stands at each position.
@@ -57,7 +58,7 @@ public:
     // A new turn.
     void Weiter();
     // A level menu: a new cycle through the table and a new turn.
-    void setLevel(int newLevel);
+    void setLevel(Level newLevel);
     bool Silbe1_Click(int index);
     Click Silbe2_Click(int index);
     // Accepted: the picture of the joined word.

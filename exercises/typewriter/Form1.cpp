@@ -136,15 +136,18 @@ void Form1::startExercise()
     applyLevel();
 }
 
-int Form1::askLevel()
+TypewriterLevel Form1::askLevel()
 {
     SStufe dialog;
     const int chosen = askLevelOfferingOwnPictures(
         dialog, {QStringLiteral("kurze Wörter"), QStringLiteral("längere Wörter"), QStringLiteral("alle Wörter")},
         QStringLiteral("Wörter mit eigenen Bildern"));
-    static const std::map<int, int> levels{{0, 1}, {1, 2}, {2, 0}, {3, 10}};
+    static const std::map<int, TypewriterLevel> levels{{0, TypewriterLevel::Short},
+                                                       {1, TypewriterLevel::Longer},
+                                                       {2, TypewriterLevel::All},
+                                                       {3, TypewriterLevel::OwnPictures}};
     const auto level = levels.find(chosen);
-    return level == levels.end() ? 0 : level->second;
+    return level == levels.end() ? TypewriterLevel::All : level->second;
 }
 
 void Form1::loadOwnKeyPictures()
@@ -161,10 +164,10 @@ void Form1::loadOwnKeyPictures()
 void Form1::applyLevel()
 {
     switch (WDiff) {
-    case 1: WLeicht_Click(); break;
-    case 2: WSchwer_Click(); break;
-    case 10: WEigene_Click(); break;
-    default: WAlle_Click(); break;
+    case TypewriterLevel::Short: WLeicht_Click(); break;
+    case TypewriterLevel::Longer: WSchwer_Click(); break;
+    case TypewriterLevel::OwnPictures: WEigene_Click(); break;
+    case TypewriterLevel::All: WAlle_Click(); break;
     }
 }
 
@@ -188,7 +191,7 @@ void Form1::setHelpMode(int schwer)
     helpModeFile().save(state.DataDir, Schwer);
 }
 
-void Form1::builtInLevel(QAction* item, int level)
+void Form1::builtInLevel(QAction* item, TypewriterLevel level)
 {
     checkLevel(item);
     WDiff = level;
@@ -198,17 +201,17 @@ void Form1::builtInLevel(QAction* item, int level)
 
 void Form1::WAlle_Click()
 {
-    builtInLevel(WAlle, 0);
+    builtInLevel(WAlle, TypewriterLevel::All);
 }
 
 void Form1::WLeicht_Click()
 {
-    builtInLevel(WLeicht, 1);
+    builtInLevel(WLeicht, TypewriterLevel::Short);
 }
 
 void Form1::WSchwer_Click()
 {
-    builtInLevel(WSchwer, 2);
+    builtInLevel(WSchwer, TypewriterLevel::Longer);
 }
 
 void Form1::WEigene_Click()
@@ -223,14 +226,15 @@ void Form1::WEigene_Click()
         fallBackToBuiltInWords(OwnPicturesShortage::None, [this] { WAlle_Click(); });
         return;
     }
-    WDiff = 10;
+    WDiff = TypewriterLevel::OwnPictures;
     NextWord();
 }
 
 void Form1::ResetUsedWords()
 {
-    static const std::map<int, int> sizes{{0, TypewriterWords::kAll}, {1, TypewriterWords::kShort},
-                                          {2, TypewriterWords::kLonger}};
+    static const std::map<TypewriterLevel, int> sizes{{TypewriterLevel::All, TypewriterWords::kAll},
+                                                      {TypewriterLevel::Short, TypewriterWords::kShort},
+                                                      {TypewriterLevel::Longer, TypewriterWords::kLonger}};
     if (const auto size = sizes.find(WDiff); size != sizes.end())
         state.WordCount = size->second;
     usedWords->reset();
@@ -239,7 +243,7 @@ void Form1::ResetUsedWords()
 void Form1::GetWord()
 {
     int n = usedWords->PickWordIndex(state.WordCount);
-    if (WDiff == 2)
+    if (WDiff == TypewriterLevel::Longer)
         n += TypewriterWords::kShort;
     typing.tiles = words.tiles(n);
     typing.Wortname = typing.tiles.join(QString());
@@ -265,7 +269,7 @@ bool Form1::blocked() const
 
 void Form1::chooseWord()
 {
-    const auto choose = [this] { WDiff == 10 ? GetOwnWord() : GetWord(); };
+    const auto choose = [this] { WDiff == TypewriterLevel::OwnPictures ? GetOwnWord() : GetWord(); };
     choose();
     if (!state.options.ownKeyPicturesTastomat())
         return;

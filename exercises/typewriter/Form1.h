@@ -23,8 +23,7 @@ public:
     explicit Form1(ExerciseState& state);
     ~Form1() override;
 
-    // Level: 0 all words, 1 short words, 2 longer words, 10 own pictures.
-    int WDiff = 0;
+    TypewriterLevel WDiff = TypewriterLevel::All;
     // Help mode: 1 with help, 2 without.
     int Schwer = 0;
     QString DateiName;
@@ -76,9 +75,9 @@ private:
     void addMenus();
     void showCapitalCaptions();
     void loadOwnKeyPictures();
-    int askLevel();
+    TypewriterLevel askLevel();
     void applyLevel();
-    void builtInLevel(QAction* item, int level);
+    void builtInLevel(QAction* item, TypewriterLevel level);
     void setHelpMode(int schwer);
     bool blocked() const;
     void chooseWord();

@@ -6,6 +6,9 @@
 // A word cut into the tiles the keys type; always eight entries, empty after the word's end.
 QStringList splitTiles(const QString& word);
 
+// The word typewriter's levels.
+enum class TypewriterLevel { All = 0, Short = 1, Longer = 2, OwnPictures = 10 };
+
 // The 94 built-in words: 1-73 short words, 74-94 longer words.
 class TypewriterWords {
 public:

@@ -64,7 +64,7 @@ void Form1::addMenus()
     const std::array<std::function<void()>, 3> handlers{[this] { WLeicht_Click(); }, [this] { WSchwer_Click(); },
                                                         [this] { WAlle_Click(); }};
     for (std::size_t i = 0; i < 3; ++i) {
-        const WordBuildingLevel& level = variant.levels.at(i);
+        const BuiltInLevel& level = variant.levels.at(i);
         items.at(i) = addLevelItem(level.menuName, level.menuCaption, handlers.at(i));
     }
     WLeicht = items[0];
@@ -84,22 +84,22 @@ void Form1::setSlotColour(QLabel* slot, const QColor& colour)
 void Form1::startExercise()
 {
     QStringList captions;
-    for (const WordBuildingLevel& level : variant.levels)
+    for (const BuiltInLevel& level : variant.levels)
         captions << level.dialogCaption;
     SStufe dialog;
     const int button = askLevelOfferingOwnPictures(dialog, captions, variant.ownDialogCaption);
     switch (variant.levelOfButton(button)) {
-    case 1: WLeicht_Click(); break;
-    case 2: WSchwer_Click(); break;
-    case 10: WEigene_Click(); break;
-    default: WAlle_Click(); break;
+    case WordBuildingLevel::Short: WLeicht_Click(); break;
+    case WordBuildingLevel::Longer: WSchwer_Click(); break;
+    case WordBuildingLevel::OwnPictures: WEigene_Click(); break;
+    case WordBuildingLevel::All: WAlle_Click(); break;
     }
 }
 
-void Form1::builtInLevel(int level)
+void Form1::builtInLevel(WordBuildingLevel level)
 {
-    const WordBuildingLevel* chosen = variant.builtInLevel(level);
-    checkLevel(level == 1 ? WLeicht : level == 2 ? WSchwer : WAlle);
+    const BuiltInLevel* chosen = variant.builtInLevel(level);
+    checkLevel(level == WordBuildingLevel::Short ? WLeicht : level == WordBuildingLevel::Longer ? WSchwer : WAlle);
     Level = level;
     Zufall.setAnzahl(chosen->pool);
     Weiter();
@@ -107,17 +107,17 @@ void Form1::builtInLevel(int level)
 
 void Form1::WAlle_Click()
 {
-    builtInLevel(0);
+    builtInLevel(WordBuildingLevel::All);
 }
 
 void Form1::WLeicht_Click()
 {
-    builtInLevel(1);
+    builtInLevel(WordBuildingLevel::Short);
 }
 
 void Form1::WSchwer_Click()
 {
-    builtInLevel(2);
+    builtInLevel(WordBuildingLevel::Longer);
 }
 
 void Form1::WEigene_Click()
@@ -134,7 +134,7 @@ void Form1::WEigene_Click()
         fallBackToBuiltInWords(OwnPicturesShortage::TooFew, [this] { WAlle_Click(); });
         return;
     }
-    Level = 10;
+    Level = WordBuildingLevel::OwnPictures;
     Weiter();
 }
 
@@ -144,7 +144,7 @@ void Form1::Weiter()
         slot->setText(QString());
         setSlotColour(slot, kHidden);
     }
-    if (Level == 10)
+    if (Level == WordBuildingLevel::OwnPictures)
         getOwnWord();
     else
         getWord();
@@ -160,7 +160,7 @@ void Form1::Weiter()
 
 void Form1::getWord()
 {
-    const WordBuildingLevel* level = variant.builtInLevel(Level);
+    const BuiltInLevel* level = variant.builtInLevel(Level);
     WelchesWort = Zufall.ZufallsZahl() + (level ? level->offset : 0);
     task.start(variant.tiles(WelchesWort, state.options.capitalsOnly()));
     const std::array<int, 3> numbers = chooseGroupPictures(variant.group(WelchesWort), WelchesWort, Reihe);
@@ -228,7 +228,7 @@ void Form1::Karte_Click(int Index)
 void Form1::Bild_Click(int Index)
 {
     const QString tag = platform::tag(Bild.at(static_cast<std::size_t>(Index - 1)));
-    const bool right = Level == 10 ? tag == toCapitals(task.Wortname)
-                                   : variant.isRight(tag, WelchesWort, task.Wortname);
+    const bool right = Level == WordBuildingLevel::OwnPictures ? tag == toCapitals(task.Wortname)
+                                                               : variant.isRight(tag, WelchesWort, task.Wortname);
     markAnswer(right);
 }

@@ -24,8 +24,7 @@ public:
 
     const WordBuildingVariant& variant;
 
-    // Level: 0 all words, 1 short (three-syllable) words, 2 longer words, 10 own pictures.
-    int Level = 0;
+    WordBuildingLevel Level = WordBuildingLevel::All;
     int WelchesWort = 0;
     SlotTask task;
     Zufall_Array Zufall;
@@ -54,7 +53,7 @@ protected:
 private:
     void addControls();
     void addMenus();
-    void builtInLevel(int level);
+    void builtInLevel(WordBuildingLevel level);
     void getWord();
     void getOwnWord();
     void showSlots();

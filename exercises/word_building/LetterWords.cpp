@@ -59,19 +59,19 @@ LetterWords::LetterWords() : words_(readWordTable(QStringLiteral("baudrom")))
     caption = QStringLiteral("QL Baudrom 1 (Buchstaben) ;   <F6> für Lehrermenü");
     slotCount = 8;
     designLefts = {390};
-    levels = {{{.level = 1,
+    levels = {{{.level = WordBuildingLevel::Short,
                 .menuName = QStringLiteral("WLeicht"),
                 .menuCaption = QStringLiteral("&Leichte Wörter"),
                 .dialogCaption = QStringLiteral("kurze Wörter"),
                 .pool = kShort,
                 .offset = 0},
-               {.level = 2,
+               {.level = WordBuildingLevel::Longer,
                 .menuName = QStringLiteral("WSchwer"),
                 .menuCaption = QStringLiteral("&Schwere Wörter"),
                 .dialogCaption = QStringLiteral("längere Wörter"),
                 .pool = kAll - kShort,
                 .offset = kShort},
-               {.level = 0,
+               {.level = WordBuildingLevel::All,
                 .menuName = QStringLiteral("WAlle"),
                 .menuCaption = QStringLiteral("&Alle Wörter"),
                 .dialogCaption = QStringLiteral("alle Wörter"),

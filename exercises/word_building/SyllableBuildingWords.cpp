@@ -44,19 +44,19 @@ SyllableBuildingWords::SyllableBuildingWords()
     caption = QStringLiteral("QL Baudrom 2 (Silben) ;   <F6> für Lehrermenü");
     slotCount = 6;
     designLefts = {390, 1470, 2550, 3630, 4710, 5880};
-    levels = {{{.level = 1,
+    levels = {{{.level = WordBuildingLevel::Short,
                 .menuName = QStringLiteral("WLeicht"),
                 .menuCaption = QStringLiteral("&Dreisilbige Wörter"),
                 .dialogCaption = QStringLiteral("Wörter mit drei Silben"),
                 .pool = SyllableWords::kThree,
                 .offset = SyllableWords::kLonger},
-               {.level = 2,
+               {.level = WordBuildingLevel::Longer,
                 .menuName = QStringLiteral("WSchwer"),
                 .menuCaption = QStringLiteral("&Vier- und mehrsilbige Wörter"),
                 .dialogCaption = QStringLiteral("Wörter mit vier oder mehr Silben"),
                 .pool = SyllableWords::kLonger,
                 .offset = 0},
-               {.level = 0,
+               {.level = WordBuildingLevel::All,
                 .menuName = QStringLiteral("WAlle"),
                 .menuCaption = QStringLiteral("&Alle Wörter"),
                 .dialogCaption = QStringLiteral("alle Wörter"),

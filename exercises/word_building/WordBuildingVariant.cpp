@@ -1,17 +1,17 @@
 #include "WordBuildingVariant.h"
 
-int WordBuildingVariant::levelOfButton(int button) const
+WordBuildingLevel WordBuildingVariant::levelOfButton(int button) const
 {
     if (button == 3)
-        return 10;
+        return WordBuildingLevel::OwnPictures;
     if (button < 0 || button > 2)
-        return 0;
+        return WordBuildingLevel::All;
     return levels.at(static_cast<std::size_t>(button)).level;
 }
 
-const WordBuildingLevel* WordBuildingVariant::builtInLevel(int level) const
+const BuiltInLevel* WordBuildingVariant::builtInLevel(WordBuildingLevel level) const
 {
-    for (const WordBuildingLevel& l : levels)
+    for (const BuiltInLevel& l : levels)
         if (l.level == level)
             return &l;
     return nullptr;

@@ -11,9 +11,12 @@
 
 class GetOwnWords;
 
+// Word building's levels.
+enum class WordBuildingLevel { All = 0, Short = 1, Longer = 2, OwnPictures = 10 };
+
 // A built-in level: its menu item, level dialog button, pool and first word number.
-struct WordBuildingLevel {
-    int level;                  // 1 short, 2 longer, 0 all
+struct BuiltInLevel {
+    WordBuildingLevel level;
     QString menuName;
     QString menuCaption;
     QString dialogCaption;
@@ -30,7 +33,7 @@ public:
     QString caption;
     int slotCount = 0;
     std::vector<int> designLefts;           // slot lefts as the layout draws them, twips
-    std::array<WordBuildingLevel, 3> levels; // level dialog buttons 0..2
+    std::array<BuiltInLevel, 3> levels;     // level dialog buttons 0..2
     QString ownMenuCaption;
     QString ownDialogCaption;
     QString ownFolder;
@@ -50,9 +53,9 @@ public:
     // Whether a built-in picture's key names word n, whose word is `wortname`.
     virtual bool isRight(const QString& tag, int n, const QString& wortname) const = 0;
 
-    // The level of a level dialog button (0..3); 0 for any other answer.
-    int levelOfButton(int button) const;
-    const WordBuildingLevel* builtInLevel(int level) const;
+    // The level of a level dialog button (0..3); all words for any other answer.
+    WordBuildingLevel levelOfButton(int button) const;
+    const BuiltInLevel* builtInLevel(WordBuildingLevel level) const;
 };
 
 // The initial-sound key of a word in capitals: its first letter, or a listed grapheme it begins with.

@@ -32,8 +32,9 @@ constexpr std::array<QPoint, PuzzleWords::kPieces> kTilePlaces{
 
 Form1::Form1(ExerciseState& s)
     : TilePuzzleForm(s, wordPuzzleConfig(),
-                     {.sizes = {PuzzleWords::kEasy, PuzzleWords::kHarder, PuzzleWords::kAll},
-                      .ownPicturesLevel = 10,
+                     {.easyWords = PuzzleWords::kEasy,
+                      .harderWords = PuzzleWords::kHarder,
+                      .allWords = PuzzleWords::kAll,
                       .ownPicturesFolder = QStringLiteral("EigeneBilder/Plattix"),
                       .ownPicturesInSyllables = false})
 {
@@ -72,7 +73,7 @@ void Form1::startExercise()
 void Form1::getWord()
 {
     WordNumber = usedWords->PickWordIndex(state.WordCount);
-    if (Level == 2)
+    if (Level == PuzzleLevel::Harder)
         WordNumber += PuzzleWords::kEasy;
     if (WordNumber >= 1 && WordNumber <= PuzzleWords::kAll)
         Pieces = words.pieces(WordNumber);
@@ -94,7 +95,7 @@ bool Form1::findWordWithPicture()
 {
     const int tries = 2 * state.WordCount + 1;
     for (int i = 0; i < tries; ++i) {
-        Level == 10 ? GetOwnWord() : getWord();
+        Level == PuzzleLevel::OwnPictures ? GetOwnWord() : getWord();
         layOut();
         const QPixmap picture = platform::loadPicture(PictureFile);
         if (!picture.isNull()) {
@@ -121,7 +122,7 @@ void Form1::NewPuzzle()
     Falsch->hide();
     state.TaskWrong = false;
     if (!findWordWithPicture()) {
-        if (Level == 10) {
+        if (Level == PuzzleLevel::OwnPictures) {
             fallBackToBuiltInWords(OwnPicturesShortage::None, [this] { alle_Click(); });
             return;
         }

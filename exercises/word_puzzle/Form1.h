@@ -3,8 +3,8 @@
 #include "PuzzleWords.h"
 #include "TilePuzzleForm.h"
 
-// The word puzzle: the child builds the word of a picture from its letters and letter groups
-// on eight tiles. The own pictures are level 10.
+// The word puzzle: the child builds the word of a picture, built in or one of the teacher's own,
+// from its letters and letter groups on eight tiles.
 class Form1 : public TilePuzzleForm {
     Q_OBJECT
 public:

@@ -83,17 +83,17 @@ void Form1::builtInLevel(QAction* item, ReadingSet::Level level)
 
 void Form1::WAlle_Click()
 {
-    builtInLevel(WAlle, ReadingSet::All);
+    builtInLevel(WAlle, ReadingSet::Level::All);
 }
 
 void Form1::WLeicht_Click()
 {
-    builtInLevel(WLeicht, ReadingSet::Easy);
+    builtInLevel(WLeicht, ReadingSet::Level::Easy);
 }
 
 void Form1::WSchwer_Click()
 {
-    builtInLevel(WSchwer, ReadingSet::Hard);
+    builtInLevel(WSchwer, ReadingSet::Level::Hard);
 }
 
 void Form1::WEigene_Click()

@@ -15,7 +15,7 @@ QString ReadingSet::builtInWord(int n)
 void ReadingSet::useBuiltInWords(Level level)
 {
     level_ = level;
-    const int size = level == Easy ? kEasyWords : level == Hard ? kAllWords - kEasyWords : kAllWords;
+    const int size = level == Level::Easy ? kEasyWords : level == Level::Hard ? kAllWords - kEasyWords : kAllWords;
     drawer_.setAnzahl(size);
 }
 
@@ -27,13 +27,13 @@ bool ReadingSet::useOwnPictures(const QString& folder)
         return false;
     ownPictures_ = std::move(pictures);
     pageOffset_ = 0;
-    level_ = Own;
+    level_ = Level::Own;
     return true;
 }
 
 void ReadingSet::newSet(bool capitals)
 {
-    if (level_ == Own) {
+    if (level_ == Level::Own) {
         // Only full pages of ten: a set never shows a picture twice.
         pageOffset_ += kWords;
         if (ownPictures_->Anzahl() < pageOffset_) {
@@ -54,13 +54,13 @@ void ReadingSet::drawWord(int i)
 {
     QString& word = words_[static_cast<std::size_t>(i - 1)];
     QString& picture = pictures_[static_cast<std::size_t>(i - 1)];
-    if (level_ == Own) {
+    if (level_ == Level::Own) {
         ownPictures_->Continue();
         word = ownPictures_->Wortname();
         picture = ownPictures_->Bildpfad();
         return;
     }
-    const int n = drawer_.ZufallsZahl() + (level_ == Hard ? kEasyWords : 0);
+    const int n = drawer_.ZufallsZahl() + (level_ == Level::Hard ? kEasyWords : 0);
     word = builtInWord(n);
     picture = word + QStringLiteral(".bmp");
 }

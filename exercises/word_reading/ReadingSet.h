@@ -17,7 +17,7 @@ public:
     static constexpr int kWords = 10;
     static constexpr int kEasyWords = 70;
     static constexpr int kAllWords = 100;
-    enum Level { All = 0, Easy = 1, Hard = 2, Own = 10 };
+    enum class Level { All = 0, Easy = 1, Hard = 2, Own = 10 };
 
     enum class Answer { Ignored, Wrong, Right };
     struct Click {
@@ -32,7 +32,7 @@ public:
     // Word n (1 to 100) of the built-in table.
     static QString builtInWord(int n);
 
-    int level() const { return level_; }
+    Level level() const { return level_; }
     // All, Easy or Hard: a new pass over that part of the table.
     void useBuiltInWords(Level level);
     // The pictures of `folder`; false, changing nothing, when it holds fewer than ten.
@@ -65,7 +65,7 @@ public:
 private:
     void drawWord(int i);
 
-    int level_ = All;
+    Level level_ = Level::All;
     Zufall_Array drawer_;
     std::unique_ptr<GetOwnWords> ownPictures_;
     int pageOffset_ = 0;

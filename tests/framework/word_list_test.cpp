@@ -17,7 +17,7 @@ protected:
     {
         state.DataDir = dataDir();
         QDir().mkpath(dataDir());
-        state.ListSource = 1;
+        state.ListSource = WordListSource::OwnLists;
     }
     QString ownLists() const { return dataDir() + QStringLiteral("/Listen"); }
 
@@ -118,7 +118,7 @@ TEST_F(WordListTest, EmptyOwnListsShowTheHintAndF6StartsTheEditor)
 
 TEST_F(WordListTest, FurtherListsComeFromTheProgramFolderWithoutF6)
 {
-    state.ListSource = 2;
+    state.ListSource = WordListSource::MoreLists;
     writeFile(programDir() + QStringLiteral("/WeitereListen/Obst"), {QStringLiteral("Apfel")});
     run([](ListAuswahl& dialog) {
         EXPECT_EQ(dialog.caption(), QStringLiteral("Auswahl einer Wortliste durch Klick"));

@@ -147,7 +147,7 @@ TEST_F(WordListFuzz, DamagedWordListsReadAsAtMostAHundredWords)
     std::mt19937 rng(kSeed);
     ExerciseState state;
     state.DataDir = dataDir();
-    state.ListSource = 1;
+    state.ListSource = WordListSource::OwnLists;
     const QByteArray sample = "Hund\r\nKat-ze\r\n  Maus \r\nK\xe4se\r\n";
     for (int n = 0; n < 100; ++n) {
         writeBytes(dataDir() + "/Listen/Liste", fuzz::mutate(sample, rng));

@@ -297,7 +297,7 @@ TEST_F(SyllableMarkingTest, ListDialogLeftWithoutAListAtStartAsksForTheLevelAgai
     };
     Form1& f = start("Q", OwnLists);
     EXPECT_EQ(levelDialogs, 2);
-    EXPECT_EQ(f.Modus, 1);
+    EXPECT_EQ(f.Modus, MarkingLevel::Three);
     EXPECT_FALSE(f.Anzeige->text().isEmpty());
 }
 
@@ -332,7 +332,7 @@ TEST_F(SyllableMarkingTest, NoOwnPicturesGiveTheMessageAndOnePresentationOfAllWo
     Form1& f = start("Q", OwnPictures);
     EXPECT_EQ(messages->texts(), QStringList{"Es gibt keine eigenen Bilder! Ich verwende meine Bilder."});
     EXPECT_EQ(presentations, 1);
-    EXPECT_EQ(f.Modus, 0);
+    EXPECT_EQ(f.Modus, MarkingLevel::All);
     EXPECT_TRUE(f.WAlle->isChecked());
     EXPECT_FALSE(f.WEigene->isChecked());
 }

@@ -311,7 +311,7 @@ TEST_F(FugolinTest, TeacherMenuInItsOrderWithTheCheckedWordSet)
 TEST_F(FugolinTest, ClosedLevelDialogLeavesTheWindowWithoutWords)
 {
     Form1& f = start("Q", Closed);
-    EXPECT_EQ(f.Level, 0);
+    EXPECT_EQ(f.Level, PuzzleLevel::None);
     EXPECT_EQ(state.WordCount, 0);
     EXPECT_EQ(tileTexts(), QStringList(7, ""));
     EXPECT_TRUE(f.Bild1->pixmap().isNull());
@@ -329,8 +329,8 @@ TEST_F(FugolinTest, WordListsShowNoPictureNoDistractorsAndWholeLongWords)
     });
     clock->randoms = {draw(1, 2), layout(1), draw(2, 2), layout(8)};
     Form1& f = start("Q", OwnLists);
-    EXPECT_EQ(f.Level, 10);
-    EXPECT_EQ(state.ListSource, 1);
+    EXPECT_EQ(f.Level, PuzzleLevel::OwnLists);
+    EXPECT_EQ(state.ListSource, WordListSource::OwnLists);
     EXPECT_TRUE(f.WDateiauswahl->isChecked());
     EXPECT_TRUE(f.Bild1->isHidden());
     EXPECT_EQ(f.Picture1->width(), platform::twipsToPixels(8295));
@@ -364,8 +364,8 @@ TEST_F(FugolinTest, ZurueckInTheListDialogBringsTheLevelDialogBack)
     });
     Form1& f = start("Q", More, {All});
     EXPECT_EQ(levelDialogs, 2);
-    EXPECT_EQ(f.Level, 3);
-    EXPECT_EQ(state.ListSource, 0);
+    EXPECT_EQ(f.Level, PuzzleLevel::All);
+    EXPECT_EQ(state.ListSource, WordListSource::None);
     EXPECT_FALSE(f.Bild1->isHidden());
     EXPECT_TRUE(f.Drucken->isEnabled());
     EXPECT_FALSE(f.WMehr->isEnabled());
@@ -391,7 +391,7 @@ TEST_F(FugolinTest, OwnPicturesGiveTheirSyllables)
     EXPECT_EQ(height, 5490 + 405 + 840);
     EXPECT_TRUE(f.WEigene->isVisible());
     EXPECT_TRUE(f.WEigene->isChecked());
-    EXPECT_EQ(f.Level, 100);
+    EXPECT_EQ(f.Level, PuzzleLevel::OwnPictures);
     QStringList texts = tileTexts();
     texts.removeAll("");
     texts.sort();
@@ -409,7 +409,7 @@ TEST_F(FugolinTest, NoOwnPicturesFallBackToAllWords)
     QDir().mkpath(programDir() + "/EigeneBilder/Fugolin");
     Form1& f = start("Q", OwnPictures);
     EXPECT_EQ(messages->texts(), QStringList{"Es gibt keine eigenen Bilder! Ich verwende meine Bilder."});
-    EXPECT_EQ(f.Level, 3);
+    EXPECT_EQ(f.Level, PuzzleLevel::All);
     EXPECT_EQ(state.WordCount, 49);
     EXPECT_TRUE(f.alle->isChecked());
 }

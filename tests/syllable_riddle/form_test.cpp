@@ -348,9 +348,10 @@ TEST_F(RiddleFormTest, LevelMenusCheckThemselvesAndStartANewCycle)
     Form1& f = start("Q");
     struct Case {
         QAction* item;
-        int level;
+        SyllableRiddle::Level level;
     };
-    for (const Case c : {Case{f.WLeicht, 1}, Case{f.WSchwer, 2}, Case{f.WAlle, 0}}) {
+    for (const Case c : {Case{f.WLeicht, SyllableRiddle::Level::Easy}, Case{f.WSchwer, SyllableRiddle::Level::Hard},
+                         Case{f.WAlle, SyllableRiddle::Level::All}}) {
         newCycle();
         scriptWords({48, 3, 4, 20});
         c.item->trigger();

@@ -65,7 +65,7 @@ TEST_F(RiddleTest, TurnsPlaceFourDifferentWordsApartInEveryColumn)
     int turns = 0;
     for (const std::uint32_t seed : {1u, 2u, 3u}) {
         scriptRandom(seed, 40000);
-        riddle.setLevel(0);
+        riddle.setLevel(SyllableRiddle::Level::All);
         for (int turn = 0; turn < 400; ++turn, ++turns) {
             riddle.Weiter();
             const QStringList words = turnWords();
@@ -135,7 +135,7 @@ TEST_F(RiddleTest, AClashInTheLastPlaceIsRetriedUpToFourAttempts)
                 clock->randoms.push_back(r);
         for (const double r : cleanAttempt())
             clock->randoms.push_back(r);
-        riddle.setLevel(0);
+        riddle.setLevel(SyllableRiddle::Level::All);
         EXPECT_EQ(riddle.grid, c.grid) << c.clashing << " clashing attempts";
         // The fourth attempt is kept: the draws of a fifth stay unused.
         EXPECT_EQ(clock->randoms.size(), c.clashing == 4 ? cleanAttempt().size() : 0u);
@@ -146,7 +146,7 @@ TEST_F(RiddleTest, TheLastTwoWordsOfACycleGiveWayToAFreshCycle)
 {
     // Every draw takes the lowest number left: the turns walk through the table in order.
     clock->randoms.assign(20000, 0.0);
-    riddle.setLevel(0);
+    riddle.setLevel(SyllableRiddle::Level::All);
     QStringList seen = turnWords();
     for (int turn = 2; turn <= 14; ++turn) {
         riddle.Weiter();
@@ -164,11 +164,11 @@ TEST_F(RiddleTest, TheLastTwoWordsOfACycleGiveWayToAFreshCycle)
 TEST_F(RiddleTest, ALevelMenuStartsANewCycle)
 {
     clock->randoms.assign(20000, 0.0);
-    riddle.setLevel(0);
+    riddle.setLevel(SyllableRiddle::Level::All);
     riddle.Weiter();
     EXPECT_EQ(turnWords(), (QStringList{"Papa", "Schale", "Mofa", "Sofa"}));
-    riddle.setLevel(2);
-    EXPECT_EQ(riddle.level, 2);
+    riddle.setLevel(SyllableRiddle::Level::Hard);
+    EXPECT_EQ(riddle.level, SyllableRiddle::Level::Hard);
     EXPECT_EQ(turnWords(), (QStringList{"Lupe", "Foto", "Maler", "Mama"}));
 }
 

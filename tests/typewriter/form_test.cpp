@@ -307,7 +307,7 @@ TEST_F(TypewriterTest, LevelsDrawFromTheirPartOfTheTable)
     for (int n = TypewriterWords::kShort + 1; n <= TypewriterWords::kAll; ++n)
         longer << words.word(n);
     Form1& f = start("Q", Longer);
-    EXPECT_EQ(f.WDiff, 2);
+    EXPECT_EQ(f.WDiff, TypewriterLevel::Longer);
     EXPECT_EQ(state.WordCount, 21);
     EXPECT_TRUE(f.WSchwer->isChecked());
     QStringList seen;
@@ -350,7 +350,7 @@ TEST_F(TypewriterTest, OwnPicturesLevelUsesEigeneBilderLeavingOutWordsNoKeyTypes
     EXPECT_TRUE(fourButtons);
     EXPECT_TRUE(f.WEigene->isVisible());
     EXPECT_TRUE(f.WEigene->isChecked());
-    EXPECT_EQ(f.WDiff, 10);
+    EXPECT_EQ(f.WDiff, TypewriterLevel::OwnPictures);
     EXPECT_EQ(state.WordCount, 3);
     QStringList seen;
     for (int i = 0; i < 6; ++i) {
@@ -375,7 +375,7 @@ TEST_F(TypewriterTest, NoOwnPicturesFallsBackToAllWords)
         Form1& f = start("Q", Own);
         EXPECT_EQ(messages->texts(),
                   QStringList{"Es gibt keine eigenen Bilder! Ich verwende meine Bilder."});
-        EXPECT_EQ(f.WDiff, 0);
+        EXPECT_EQ(f.WDiff, TypewriterLevel::All);
         EXPECT_EQ(state.WordCount, 94);
     }
 }

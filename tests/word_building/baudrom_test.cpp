@@ -229,11 +229,12 @@ TEST_F(BaudromTest, EachLevelDrawsItsWordsOncePerPassAndStartsOver)
 {
     struct Case {
         int button;
-        int level;
+        WordBuildingLevel level;
         QAction* Form1::*item;
         int first, last;
     };
-    for (const Case c : {Case{0, 1, &Form1::WLeicht, 1, 70}, Case{1, 2, &Form1::WSchwer, 71, 100}}) {
+    for (const Case c : {Case{0, WordBuildingLevel::Short, &Form1::WLeicht, 1, 70},
+                         Case{1, WordBuildingLevel::Longer, &Form1::WSchwer, 71, 100}}) {
         Form1& f = start("Q", c.button);
         EXPECT_EQ(f.Level, c.level);
         EXPECT_TRUE((f.*c.item)->isChecked());
@@ -277,14 +278,14 @@ TEST_F(BaudromTest, OwnPictures)
     addOwnPictures({"Hund", "Katze"});
     Form1& f = start("Q", 3);
     EXPECT_EQ(messages->texts(), QStringList{"Es gibt zu wenige eigene Bilder! Ich verwende meine Bilder."});
-    EXPECT_EQ(f.Level, 0);
+    EXPECT_EQ(f.Level, WordBuildingLevel::All);
     EXPECT_TRUE(f.WAlle->isChecked());
     EXPECT_FALSE(f.WEigene->isChecked());
     EXPECT_TRUE(f.WEigene->isVisible());
 
     addOwnPictures({"Hund", "Katze", "Schaf"});
     start("Q", 3);
-    EXPECT_EQ(form->Level, 10);
+    EXPECT_EQ(form->Level, WordBuildingLevel::OwnPictures);
     EXPECT_TRUE(form->WEigene->isChecked());
     for (int task = 1; task <= 9; ++task) {
         const QString ownFile = form->OwnSource->Bildpfad();

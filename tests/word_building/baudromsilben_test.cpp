@@ -158,11 +158,11 @@ TEST_F(BaudromSilbenTest, OwnPictures)
     addOwnPictures({"Hund", "Kat-ze"});
     start("Q", 3);
     EXPECT_EQ(messages->texts(), QStringList{"Es gibt zu wenige eigene Bilder! Ich verwende meine Bilder."});
-    EXPECT_EQ(form->Level, 0);
+    EXPECT_EQ(form->Level, WordBuildingLevel::All);
 
     addOwnPictures({"Ba-na-ne", "Hund", "Kat-ze"});
     start("Q", 3);
-    ASSERT_EQ(form->Level, 10);
+    ASSERT_EQ(form->Level, WordBuildingLevel::OwnPictures);
     bool sawHund = false;
     for (int task = 1; task <= 6; ++task) {
         const QString ownFile = form->OwnSource->Bildpfad();
@@ -203,7 +203,7 @@ TEST_F(BaudromSilbenTest, AnOwnPictureNameBeginningWithAHyphenStillGivesItsSylla
     options.optEigeneBilder = 1;
     addOwnPictures({"-Ba-na-ne", "Hund", "Kat-ze"});
     start("Q", 3);
-    ASSERT_EQ(form->Level, 10);
+    ASSERT_EQ(form->Level, WordBuildingLevel::OwnPictures);
     const auto isBanane = [](const QString& path) { return path.endsWith("/-Ba-na-ne.bmp"); };
     for (int task = 1; task <= 3 && !isBanane(form->OwnSource->Bildpfad()); ++task)
         form->WFehler->trigger();

@@ -273,7 +273,7 @@ TEST_F(PlattixTest, OwnPicturesGiveLetterPiecesAndEmptyTiles)
     clock->randoms = {0.0, layout(1), 0.0, layout(1)};
     Form1& f = start("Q", OwnPictures);
     EXPECT_EQ(buttons, 4);
-    EXPECT_EQ(f.Level, 10);
+    EXPECT_EQ(f.Level, PuzzleLevel::OwnPictures);
     EXPECT_TRUE(f.WEigene->isChecked());
     QStringList pieces[2];
     QString names[2];
@@ -305,7 +305,7 @@ TEST_F(PlattixTest, NoOwnPicturesOrOption8OffGiveAllWords)
     QDir().mkpath(programDir() + "/EigeneBilder/Plattix");
     Form1& f = start("Q", OwnPictures);
     EXPECT_EQ(messages->texts(), QStringList{"Es gibt keine eigenen Bilder! Ich verwende meine Bilder."});
-    EXPECT_EQ(f.Level, 3);
+    EXPECT_EQ(f.Level, PuzzleLevel::All);
     EXPECT_EQ(state.WordCount, 82);
     EXPECT_TRUE(f.alle->isChecked());
 
@@ -347,18 +347,18 @@ TEST_F(PlattixTest, WordsWithoutAPictureThatLoadsAreSkippedWithinABound)
     writeOptions();
     writePicture(programDir() + "/EigeneBilder/Plattix/Hut.bmp");
     Form1& own = start("Q", OwnPictures);
-    EXPECT_EQ(own.Level, 10);
+    EXPECT_EQ(own.Level, PuzzleLevel::OwnPictures);
     QFile::remove(programDir() + "/EigeneBilder/Plattix/Hut.bmp");
     buildWord("Hut");
     click(own.Weiter);
     EXPECT_EQ(messages->texts(), QStringList{"Es gibt keine eigenen Bilder! Ich verwende meine Bilder."});
-    EXPECT_EQ(own.Level, 3);
+    EXPECT_EQ(own.Level, PuzzleLevel::All);
 }
 
 TEST_F(PlattixTest, ClosedLevelDialogGivesAllWords)
 {
     Form1& f = start("Q", Closed);
-    EXPECT_EQ(f.Level, 3);
+    EXPECT_EQ(f.Level, PuzzleLevel::All);
     EXPECT_EQ(state.WordCount, 82);
     EXPECT_TRUE(f.alle->isChecked());
 }

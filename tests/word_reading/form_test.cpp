@@ -250,13 +250,13 @@ TEST_F(ReadingTest, OwnPicturesNeedTenAndGoThroughWholePages)
     Form1& f = start("Q", Own);
     EXPECT_TRUE(fourButtons);
     EXPECT_EQ(messages->texts(), QStringList{"Es gibt zu wenige eigene Bilder! Ich verwende meine Bilder."});
-    EXPECT_EQ(f.set.level(), 0);
+    EXPECT_EQ(f.set.level(), ReadingSet::Level::All);
     EXPECT_TRUE(f.WAlle->isChecked());
     EXPECT_FALSE(f.WEigene->isChecked());
 
     writePictures(names.mid(9) << "Bildy");
     f.WEigene->trigger();
-    EXPECT_EQ(f.set.level(), 10);
+    EXPECT_EQ(f.set.level(), ReadingSet::Level::Own);
     EXPECT_TRUE(f.WEigene->isChecked());
     QStringList seen;
     for (int set = 0; set < 2; ++set) {
@@ -343,7 +343,7 @@ TEST_F(ReadingTest, TeacherMenuLevelsHelpAndF6)
                                      "Wörter mit eigenen Bildern"}));
     // The own-pictures button makes the dialog one button row higher.
     EXPECT_EQ(height, 3765 + 840);
-    EXPECT_EQ(f.set.level(), 1);
+    EXPECT_EQ(f.set.level(), ReadingSet::Level::Easy);
     EXPECT_EQ(f.scaleWidthTwips(), 9375);
     EXPECT_EQ(f.scaleHeightTwips(), 5940);
     const int closedHeight = f.heightTwips();
@@ -360,7 +360,7 @@ TEST_F(ReadingTest, TeacherMenuLevelsHelpAndF6)
     f.WSchwer->trigger();
     EXPECT_TRUE(f.WSchwer->isChecked());
     EXPECT_FALSE(f.WLeicht->isChecked());
-    EXPECT_EQ(f.set.level(), 2);
+    EXPECT_EQ(f.set.level(), ReadingSet::Level::Hard);
     f.Hilfe->trigger();
     ASSERT_EQ(help->opened.size(), 1u);
     EXPECT_EQ(help->opened[0].first, programDir() + "/Ratgebix.chm");

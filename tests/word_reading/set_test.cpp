@@ -26,7 +26,7 @@ protected:
 
 TEST_F(ReadingSetTest, ClicksJudgePauseAndCountAWordWrongOnce)
 {
-    set.useBuiltInWords(ReadingSet::All);
+    set.useBuiltInWords(ReadingSet::Level::All);
     set.newSet(false);
     set.arrange({3, 1, 2, 4, 5, 6, 7, 8, 9, 10});
     EXPECT_EQ(set.tagAt(1), set.word(3));
@@ -69,7 +69,7 @@ TEST_F(ReadingSetTest, ClicksJudgePauseAndCountAWordWrongOnce)
 
 TEST_F(ReadingSetTest, TagsCompareExactly)
 {
-    set.useBuiltInWords(ReadingSet::All);
+    set.useBuiltInWords(ReadingSet::Level::All);
     set.newSet(true);
     EXPECT_EQ(set.click(set.word(1).toLower()).answer, Answer::Wrong);
 }
@@ -77,9 +77,9 @@ TEST_F(ReadingSetTest, TagsCompareExactly)
 TEST_F(ReadingSetTest, FewerThanTenOwnPicturesLeaveTheLevelAlone)
 {
     writePictures({"Apfel", "Birne", "Dose", "Ente", "Fass", "Gans", "Hut", "Igel", "Jacke"});
-    set.useBuiltInWords(ReadingSet::Hard);
+    set.useBuiltInWords(ReadingSet::Level::Hard);
     EXPECT_FALSE(set.useOwnPictures("EigeneBilder/Lesolum"));
-    EXPECT_EQ(set.level(), ReadingSet::Hard);
+    EXPECT_EQ(set.level(), ReadingSet::Level::Hard);
 }
 
 TEST_F(ReadingSetTest, OwnPicturesGoPageByPageAndStartAgainBeforeAShortPage)
@@ -89,7 +89,7 @@ TEST_F(ReadingSetTest, OwnPicturesGoPageByPageAndStartAgainBeforeAShortPage)
         names << QString("Bild%1").arg(QChar('a' + i));
     writePictures(names);
     ASSERT_TRUE(set.useOwnPictures("EigeneBilder/Lesolum"));
-    EXPECT_EQ(set.level(), ReadingSet::Own);
+    EXPECT_EQ(set.level(), ReadingSet::Level::Own);
     // Every draw takes the first picture not drawn yet in the pass.
     clock->randoms.assign(30, 0.0);
     const auto shown = [this] {
