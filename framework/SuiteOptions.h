@@ -10,7 +10,7 @@
 // read each line as the programs always have: some rules take a line as off only at 0, which
 // agrees with "not on" for every value the options dialog writes.
 struct SuiteOptions {
-    static constexpr int kOn = -1;   // lines 1 to 7
+    static constexpr int kOn = -1; // lines 1 to 7
 
     int HGrund = 0;
     int HGrundStart = 0;

@@ -146,9 +146,8 @@ bool Form2::Speichern_Click()
 {
     ManagerSettings& s = state_.settings;
     s.logging = ProtokollCheck->isChecked() ? ManagerSettings::kLoggingOn : 0;
-    s.allowedErrors = wiederholen->isChecked()
-                          ? toInt16(platform::parseNumber(MaxErrors->text()))
-                          : ManagerSettings::kNeverRepeat;
+    s.allowedErrors =
+        wiederholen->isChecked() ? toInt16(platform::parseNumber(MaxErrors->text())) : ManagerSettings::kNeverRepeat;
     if (const platform::FileError error = writeManagerFile(state_.managerFile(), s); error.failed()) {
         platform::msgBox(error.message);
         return false;

@@ -20,7 +20,7 @@ enum class PuzzleLevel { None, Easy, Harder, All, OwnLists, MoreLists, OwnPictur
 struct PuzzleWordSets {
     int easyWords;
     int harderWords;
-    int allWords;                   // every built-in word
+    int allWords;
     QString ownPicturesFolder;
     bool ownPicturesInSyllables;    // own picture names cut into syllables, else into letter groups
 };

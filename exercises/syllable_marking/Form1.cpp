@@ -126,9 +126,10 @@ void Form1::startExercise()
     useListLayout(false);
     state.ListSource = WordListSource::None;
     // One set, one presentation: an own-pictures set without pictures falls back to all words.
-    static const std::map<MarkingLevel, void (Form1::*)()> handlers{
-        {MarkingLevel::OwnPictures, &Form1::WEigene_Click}, {MarkingLevel::All, &Form1::WAlle_Click},
-        {MarkingLevel::Three, &Form1::WLeicht_Click}, {MarkingLevel::Longer, &Form1::WSchwer_Click}};
+    static const std::map<MarkingLevel, void (Form1::*)()> handlers{{MarkingLevel::OwnPictures, &Form1::WEigene_Click},
+                                                                    {MarkingLevel::All, &Form1::WAlle_Click},
+                                                                    {MarkingLevel::Three, &Form1::WLeicht_Click},
+                                                                    {MarkingLevel::Longer, &Form1::WSchwer_Click}};
     const auto handler = handlers.find(Modus);
     if (handler != handlers.end())
         (this->*handler->second)();
@@ -137,9 +138,9 @@ void Form1::startExercise()
 MarkingLevel Form1::askModus()
 {
     const int chosen = askSyllableLevel();
-    static const std::map<int, MarkingLevel> modes{
-        {0, MarkingLevel::Three},     {1, MarkingLevel::Longer},   {2, MarkingLevel::All},
-        {3, MarkingLevel::MoreLists}, {4, MarkingLevel::OwnLists}, {5, MarkingLevel::OwnPictures}};
+    static const std::map<int, MarkingLevel> modes{{0, MarkingLevel::Three},    {1, MarkingLevel::Longer},
+                                                   {2, MarkingLevel::All},      {3, MarkingLevel::MoreLists},
+                                                   {4, MarkingLevel::OwnLists}, {5, MarkingLevel::OwnPictures}};
     const auto mode = modes.find(chosen);
     return mode == modes.end() ? Modus : mode->second;
 }

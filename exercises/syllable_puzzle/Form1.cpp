@@ -121,9 +121,9 @@ void Form1::startExercise()
 PuzzleLevel Form1::askLevel()
 {
     const int chosen = askSyllableLevel();
-    static const std::map<int, PuzzleLevel> levels{
-        {0, PuzzleLevel::Easy},      {1, PuzzleLevel::Harder},   {2, PuzzleLevel::All},
-        {3, PuzzleLevel::MoreLists}, {4, PuzzleLevel::OwnLists}, {5, PuzzleLevel::OwnPictures}};
+    static const std::map<int, PuzzleLevel> levels{{0, PuzzleLevel::Easy},     {1, PuzzleLevel::Harder},
+                                                   {2, PuzzleLevel::All},      {3, PuzzleLevel::MoreLists},
+                                                   {4, PuzzleLevel::OwnLists}, {5, PuzzleLevel::OwnPictures}};
     const auto level = levels.find(chosen);
     return level == levels.end() ? Level : level->second;
 }

@@ -30,7 +30,7 @@ public:
     QString Aktuell;
     QString TransferCode;
     QString LastPressed;
-    bool fehler = false;        // a wrong key waits to be erased
+    bool fehler = false; // a wrong key waits to be erased
     int Tipp = 0;
 
 private:

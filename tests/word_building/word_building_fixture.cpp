@@ -40,8 +40,9 @@ int WordBuildingTest::rightPicture() const
 {
     for (int k = 1; k <= 3; ++k) {
         const QString tag = tags().at(k - 1);
-        if (form->Level == WordBuildingLevel::OwnPictures ? tag == form->task.Wortname.toUpper()
-                              : (tag == form->task.Wortname.toUpper() || tag == QString::number(form->WelchesWort)))
+        if (form->Level == WordBuildingLevel::OwnPictures
+                ? tag == form->task.Wortname.toUpper()
+                : (tag == form->task.Wortname.toUpper() || tag == QString::number(form->WelchesWort)))
             return k;
     }
     return 0;
