@@ -4,7 +4,6 @@
 #include "platform/forms/twips.h"
 #include "platform/services.h"
 
-#include <QApplication>
 #include <QWindow>
 
 Hintergrund::Hintergrund(bool taskbarVisible, platform::Form& mainWindow)
@@ -59,7 +58,7 @@ bool Hintergrund::Form_QueryUnload(platform::UnloadMode mode)
 void Hintergrund::showEvent(QShowEvent* event)
 {
     Form::showEvent(event);
-    raiseProgramWindows();
+    platform::raiseShownWindows(this);
 }
 
 void Hintergrund::changeEvent(QEvent* event)
@@ -68,22 +67,6 @@ void Hintergrund::changeEvent(QEvent* event)
     if (event->type() != QEvent::ActivationChange || !isActiveWindow())
         return;
     // The keys go to the window in front again, not to the backdrop.
-    if (QWidget* front = raiseProgramWindows())
+    if (QWidget* front = platform::raiseShownWindows(this))
         front->activateWindow();
-}
-
-QWidget* Hintergrund::raiseProgramWindows()
-{
-    QWidget* modal = QApplication::activeModalWidget();
-    std::vector<QWidget*> windows{&mainWindow_};
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (window != this && window != &mainWindow_ && window != modal)
-            windows.push_back(window);
-    if (modal)
-        windows.push_back(modal);
-    QWidget* front = nullptr;
-    for (QWidget* window : windows)
-        if (window->isVisible() && platform::bringToFront(window))
-            front = window;
-    return front;
 }

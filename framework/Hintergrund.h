@@ -27,9 +27,6 @@ protected:
 
 private:
     void place();
-    // Raises the program's shown windows: the main window first, then the others, a modal one
-    // last; returns the one in front, or nullptr.
-    QWidget* raiseProgramWindows();
 
     const bool taskbarVisible_;
     platform::Form& mainWindow_;

@@ -13,9 +13,7 @@
 #include <QSocketNotifier>
 #include <QThread>
 #include <QWidget>
-#include <QWindow>
 
-#include <algorithm>
 #include <cstring>
 
 #include <fcntl.h>
@@ -69,38 +67,14 @@ bool stillNamed(int fd, const QString& file)
            && held.st_dev == named.st_dev && held.st_ino == named.st_ino;
 }
 
-// How many windows a window belongs to, one above the other: 0 for a backdrop, 1 for the main
-// window shown over it.
-int ownerDepth(const QWidget* window)
-{
-    int depth = 0;
-    for (const QWindow* w = window->windowHandle(); w && (w = w->transientParent());)
-        ++depth;
-    return depth;
-}
-
 } // namespace
 
 void bringWindowsToFront()
 {
-    std::vector<QWidget*> windows;
     for (QWidget* window : QApplication::topLevelWidgets())
-        if (window->isVisible())
-            windows.push_back(window);
-    std::stable_sort(windows.begin(), windows.end(),
-                     [](const QWidget* a, const QWidget* b) { return ownerDepth(a) < ownerDepth(b); });
-    if (QWidget* modal = QApplication::activeModalWidget()) {
-        windows.erase(std::remove(windows.begin(), windows.end(), modal), windows.end());
-        windows.push_back(modal);
-    }
-    QWidget* front = nullptr;
-    for (QWidget* window : windows) {
-        if (window->isMinimized())
+        if (window->isVisible() && window->isMinimized())
             window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
-        if (bringToFront(window))
-            front = window;
-    }
-    if (front)
+    if (QWidget* front = raiseShownWindows())
         front->activateWindow();
 }
 

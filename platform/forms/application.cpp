@@ -7,7 +7,9 @@
 
 #include <QFont>
 #include <QKeyEvent>
+#include <QWindow>
 
+#include <algorithm>
 #include <map>
 
 namespace platform {
@@ -100,6 +102,50 @@ bool bringToFront(QWidget* widget)
         return false;
     widget->raise();
     return true;
+}
+
+namespace {
+
+// How many windows a window belongs to, one above the other, up to `except`: 0 for a backdrop,
+// 1 for the main window shown over it.
+int ownerDepth(const QWidget* window, const QWidget* except)
+{
+    const QWindow* stop = except ? except->windowHandle() : nullptr;
+    int depth = 0;
+    for (const QWindow* w = window->windowHandle(); w && (w = w->transientParent()) && w != stop;)
+        ++depth;
+    return depth;
+}
+
+bool standsOn(const QWidget* window, const QWidget* except)
+{
+    const QWindow* handle = window->windowHandle();
+    return except && handle && handle->transientParent() == except->windowHandle();
+}
+
+} // namespace
+
+QWidget* raiseShownWindows(const QWidget* except)
+{
+    std::vector<QWidget*> windows;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->isVisible() && window != except)
+            windows.push_back(window);
+    std::stable_partition(windows.begin(), windows.end(),
+                          [except](const QWidget* w) { return standsOn(w, except); });
+    std::stable_sort(windows.begin(), windows.end(), [except](const QWidget* a, const QWidget* b) {
+        return ownerDepth(a, except) < ownerDepth(b, except);
+    });
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        windows.erase(std::remove(windows.begin(), windows.end(), modal), windows.end());
+        if (modal != except && modal->isVisible())
+            windows.push_back(modal);
+    }
+    QWidget* front = nullptr;
+    for (QWidget* window : windows)
+        if (bringToFront(window))
+            front = window;
+    return front;
 }
 
 int virtualKeyCode(int qtKey)

@@ -19,6 +19,11 @@ public:
 // Raises a window of the program, as every window is raised when it shows; false for a widget
 // that is no such window (a control, a popup or tooltip, which place themselves).
 bool bringToFront(QWidget* widget);
+// Raises the program's shown windows as they stand: each above the window it belongs to, the
+// modal one that waits for an answer above all. `except` (a backdrop that came to the front)
+// stays where it is, and the window that stands on it goes first. Returns the window now in
+// front, or nullptr.
+QWidget* raiseShownWindows(const QWidget* except = nullptr);
 
 // Windows virtual-key code of a Qt key (F6 = 117, A = 65, Return = 13), 0 when it has none.
 int virtualKeyCode(int qtKey);
