@@ -89,6 +89,10 @@ std::vector<std::pair<int, QStringList>> processesOf(const QString& program)
         if (!isPid || !cmdline.open(QIODevice::ReadOnly))
             continue;
         const QStringList argv = QString::fromLocal8Bit(cmdline.readAll()).split(QChar(0), Qt::SkipEmptyParts);
+        // Midway through its exec a process already names the new program but has no arguments
+        // yet: it is taken at a later look.
+        if (argv.isEmpty())
+            continue;
         // The program itself, or a script run by its interpreter.
         if (QFileInfo(folder + QStringLiteral("/exe")).symLinkTarget() == program || argv.mid(0, 2).contains(program))
             named[pid] = {parentOf(pid), argv};
