@@ -25,14 +25,6 @@ constexpr int kClientWidth = 9105;
 constexpr int kClientHeight = 5790;
 const char* const kCaption = "QL Tavoro ;   <F6> für Lehrermenü";
 
-void failWith(const platform::FileError& error)
-{
-    if (!error.failed())
-        return;
-    platform::msgBox(error.message);
-    platform::End();
-}
-
 } // namespace
 
 Form1::Form1(LauncherState& state)
@@ -130,7 +122,7 @@ void Form1::prepareDataFolder()
     platform::removeSaveLeftovers({state_.DataDir + QStringLiteral("/options4.ini"),
                                    state_.DataDir + QStringLiteral("/options4.bak"),
                                    logFolder() + QStringLiteral("/Namen.ini")});
-    failWith(SyncWordLists(TRAVEK::AppPath(), state_.DataDir));
+    platform::endOnError(SyncWordLists(TRAVEK::AppPath(), state_.DataDir));
 }
 
 void Form1::askForName()
@@ -138,10 +130,10 @@ void Form1::askForName()
     state_.PupilName = PupilNames::nameFromCommandLine(state_.CommandLine);
     if (!state_.PupilName.isEmpty()) {
         const QString folder = logFolder();
-        failWith(PupilNames::ensureNameList(folder, TRAVEK::AppPath() + QStringLiteral("/Protokoll_2/Namen.ini")));
+        platform::endOnError(PupilNames::ensureNameList(folder, TRAVEK::AppPath() + QStringLiteral("/Protokoll_2/Namen.ini")));
         const QString log = PupilNames::logFilePath(folder, state_.PupilName);
         if (!platform::fileExists(log))
-            failWith(platform::appendTextLines(log, {}));
+            platform::endOnError(platform::appendTextLines(log, {}));
     }
     Hilfe->setText(Launcher::greeting(state_.PupilName));
     if (state_.PupilName.isEmpty())

@@ -1,5 +1,6 @@
 #include "Form2.h"
 
+#include "platform/forms/application.h"
 #include "platform/forms/end.h"
 #include "platform/services.h"
 
@@ -185,10 +186,8 @@ void Form2::showCaller()
 void Form2::Form_KeyDown(int& keyCode, int)
 {
     // Enter and Esc press OK.
-    if (keyCode != 13 && keyCode != 27)
-        return;
-    keyCode = 0;
-    Befehl1_Click();
+    if (platform::takeKey(keyCode, {platform::kKeyReturn, platform::kKeyEscape}))
+        Befehl1_Click();
 }
 
 bool Form2::Form_QueryUnload(platform::UnloadMode mode)

@@ -4,22 +4,10 @@
 
 #include "framework/pupils/PupilNames.h"
 
+#include "platform/forms/application.h"
 #include "platform/forms/end.h"
 #include "platform/forms/twips.h"
 #include "platform/services.h"
-
-namespace {
-
-// A file step that fails leaves the dialog with nothing sensible to do.
-void endOnError(const platform::FileError& error)
-{
-    if (!error.failed())
-        return;
-    platform::msgBox(error.message);
-    platform::End();
-}
-
-} // namespace
 
 Man_Namen::Man_Namen(QString folder, QString defaultList, QString& pupilName)
     : Form(QStringLiteral("Man_Namen")), folder_(std::move(folder)),
@@ -43,9 +31,9 @@ void Man_Namen::Form_Load()
 {
     setTopmost(true);
     centerOnScreen();
-    endOnError(PupilNames::ensureNameList(folder_, defaultList_));
+    platform::endOnError(PupilNames::ensureNameList(folder_, defaultList_));
     const platform::TextFile list = PupilNames::readNameList(folder_);
-    endOnError(list.error);
+    platform::endOnError(list.error);
     List1->addItems(PupilNames::offeredNames(list.lines));
     Label2->setText(QStringLiteral("Hallo, schön dass Du üben möchtest!\r\nGib bitte deinen Namen ein:"));
 }
@@ -53,10 +41,8 @@ void Man_Namen::Form_Load()
 void Man_Namen::Form_KeyDown(int& keyCode, int)
 {
     // Enter presses the default button.
-    if (keyCode != 13)
-        return;
-    keyCode = 0;
-    OK_Click();
+    if (platform::takeKey(keyCode, {platform::kKeyReturn}))
+        OK_Click();
 }
 
 void Man_Namen::Form_KeyPress(int& keyAscii)
@@ -83,6 +69,6 @@ void Man_Namen::OK_Click()
     if (name.isEmpty())
         return;
     pupilName_ = name;
-    endOnError(PupilNames::registerName(folder_, name));
+    platform::endOnError(PupilNames::registerName(folder_, name));
     unload();
 }

@@ -18,6 +18,7 @@
 #include <QTimer>
 
 #include <map>
+#include <optional>
 
 
 namespace platform {
@@ -42,23 +43,32 @@ QString RealPaths::tempFolder() const
 
 namespace {
 
-QStringList argumentList(const QString& arguments)
+struct Startable {
+    QString executable;
+    QStringList arguments;
+};
+
+// What a command line starts; nothing for an unknown program, and nothing while the program ends
+// by a signal: the session it would run in is ending.
+std::optional<Startable> startable(const QString& commandLine)
 {
-    return arguments.isEmpty() ? QStringList() : QStringList{arguments};
+    if (terminationRequested())
+        return std::nullopt;
+    const CommandLine line = splitCommandLine(commandLine);
+    QString exe = executableFor(line.program);
+    if (exe.isEmpty())
+        return std::nullopt;
+    return Startable{std::move(exe),
+                     line.arguments.isEmpty() ? QStringList() : QStringList{line.arguments}};
 }
 
 } // namespace
 
 bool RealProcesses::start(const QString& commandLine)
 {
-    // A program ending by a signal starts none: the session it would run in is ending.
-    if (terminationRequested())
-        return false;
-    const CommandLine line = splitCommandLine(commandLine);
-    const QString exe = executableFor(line.program);
-    if (exe.isEmpty())
-        return false;
-    return QProcess::startDetached(exe, argumentList(line.arguments), QDir::currentPath());
+    const std::optional<Startable> program = startable(commandLine);
+    return program
+           && QProcess::startDetached(program->executable, program->arguments, QDir::currentPath());
 }
 
 namespace {
@@ -81,16 +91,13 @@ bool endChild(QProcess& child)
 
 bool RealProcesses::runAndWait(const QString& commandLine)
 {
-    if (terminationRequested())
-        return false;
-    const CommandLine line = splitCommandLine(commandLine);
-    const QString exe = executableFor(line.program);
-    if (exe.isEmpty())
+    const std::optional<Startable> program = startable(commandLine);
+    if (!program)
         return false;
     QProcess child;
     child.setProcessChannelMode(QProcess::ForwardedChannels);
     child.setInputChannelMode(QProcess::ForwardedInputChannel);
-    child.start(exe, argumentList(line.arguments));
+    child.start(program->executable, program->arguments);
     if (!child.waitForStarted())
         return false;
     // The windows keep painting and their timers run; what is clicked or typed meanwhile is

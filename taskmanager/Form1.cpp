@@ -69,10 +69,7 @@ MainWindowDisplayOptions Form1::readPackage()
 {
     const QString managerSource = state_.AppPath + QStringLiteral("/manager.ini");
     const platform::TextFile source = platform::readTextFile(managerSource);
-    if (source.error.failed()) {
-        platform::msgBox(source.error.message);
-        platform::End();
-    }
+    platform::endOnError(source.error);
     const QString code = source.lines.isEmpty() ? QString() : readField(source.lines.first());
     const PackageInfo package = packageInfo(code);
     QStringList levels{QStringLiteral("DA Ravezure")};

@@ -2,6 +2,7 @@
 
 #include "framework/pupils/PupilNames.h"
 
+#include "platform/forms/application.h"
 #include "platform/services.h"
 
 namespace taskmanager {
@@ -32,10 +33,8 @@ void Namen::Form_Load()
 void Namen::Form_KeyDown(int& keyCode, int)
 {
     // Enter presses "Weiter", the default button.
-    if (keyCode != 13)
-        return;
-    keyCode = 0;
-    OK_Click();
+    if (platform::takeKey(keyCode, {platform::kKeyReturn}))
+        OK_Click();
 }
 
 bool Namen::Form_QueryUnload(platform::UnloadMode mode)

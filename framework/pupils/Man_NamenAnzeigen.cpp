@@ -2,6 +2,7 @@
 
 #include "framework/pupils/PupilNames.h"
 
+#include "platform/forms/application.h"
 #include "platform/forms/end.h"
 #include "platform/services.h"
 
@@ -28,20 +29,15 @@ void Man_NamenAnzeigen::Form_Load()
     const platform::TextFile list = PupilNames::readNameList(folder_);
     if (!error.failed())
         error = list.error;
-    if (error.failed()) {
-        platform::msgBox(error.message);
-        platform::End();
-    }
+    platform::endOnError(error);
     List1->addItems(list.lines);
 }
 
 void Man_NamenAnzeigen::Form_KeyDown(int& keyCode, int)
 {
     // Esc presses "Zurück".
-    if (keyCode != 27)
-        return;
-    keyCode = 0;
-    OK_Click();
+    if (platform::takeKey(keyCode, {platform::kKeyEscape}))
+        OK_Click();
 }
 
 void Man_NamenAnzeigen::Command1_Click()

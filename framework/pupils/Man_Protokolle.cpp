@@ -3,6 +3,7 @@
 #include "framework/pupils/LogFolder.h"
 
 #include "platform/files.h"
+#include "platform/forms/application.h"
 #include "platform/services.h"
 
 #include <QDir>
@@ -33,10 +34,8 @@ void Man_Protokolle::Form_Load()
 void Man_Protokolle::Form_KeyDown(int& keyCode, int)
 {
     // Esc presses "Zurück".
-    if (keyCode != 27)
-        return;
-    keyCode = 0;
-    Command1_Click();
+    if (platform::takeKey(keyCode, {platform::kKeyEscape}))
+        Command1_Click();
 }
 
 void Man_Protokolle::refresh()

@@ -166,6 +166,14 @@ int virtualKeyCode(int qtKey)
     return it == codes.end() ? 0 : it->second;
 }
 
+bool takeKey(int& keyCode, std::initializer_list<int> keys)
+{
+    if (std::find(keys.begin(), keys.end(), keyCode) == keys.end())
+        return false;
+    keyCode = 0;
+    return true;
+}
+
 int characterCode(const QString& text)
 {
     if (text.isEmpty())

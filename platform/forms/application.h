@@ -2,6 +2,8 @@
 
 #include <QApplication>
 
+#include <initializer_list>
+
 namespace platform {
 
 // The application object of every program and test: it gives forms the first look at keys
@@ -28,6 +30,11 @@ QWidget* raiseShownWindows(const QWidget* except = nullptr);
 // Windows virtual-key code of a Qt key (F6 = 117, A = 65, Return = 13), 0 when it has none.
 int virtualKeyCode(int qtKey);
 inline constexpr int kKeyF6 = 117;
+inline constexpr int kKeyReturn = 13;
+inline constexpr int kKeyEscape = 27;
+// For a form's key handler: whether the key is one of `keys`; it then goes no further (a dialog's
+// Enter or Esc pressing one of its buttons).
+bool takeKey(int& keyCode, std::initializer_list<int> keys);
 // Windows-1252 character code of typed text, 0 for none; and back.
 int characterCode(const QString& text);
 QString characterText(int code);

@@ -2,6 +2,8 @@
 
 #include "application.h"
 #include "form.h"
+#include "platform/files.h"
+#include "platform/services.h"
 #include "platform/termination.h"
 
 #include <QCoreApplication>
@@ -46,6 +48,14 @@ void End()
 {
     g_ended = true;
     throw ProgramEnded{};
+}
+
+void endOnError(const FileError& error)
+{
+    if (!error.failed())
+        return;
+    msgBox(error.message);
+    End();
 }
 
 bool programEnded()

@@ -8,7 +8,11 @@ namespace platform {
 
 struct ProgramEnded {};
 
+struct FileError;
+
 [[noreturn]] void End();
+// A file step the program cannot go on without: a failure shows its message and ends the program.
+void endOnError(const FileError& error);
 bool programEnded();
 // Tests start each case afresh.
 void resetProgramEnded();

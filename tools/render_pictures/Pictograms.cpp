@@ -44,6 +44,18 @@ void wheel(QPainter& p, QPointF centre, qreal radius)
     p.drawEllipse(centre, radius * 0.35, radius * 0.35);
 }
 
+// A door or oven mouth: upright sides from `bottom` up to the middle of `arch`, the arch's upper half on top.
+QPainterPath archedOpening(const QRectF& arch, qreal bottom)
+{
+    QPainterPath path;
+    path.moveTo(arch.left(), bottom);
+    path.lineTo(arch.left(), arch.center().y());
+    path.arcTo(arch, 180, -180);
+    path.lineTo(arch.right(), bottom);
+    path.closeSubpath();
+    return path;
+}
+
 void kinderwagen(QPainter& p, const PictureRenderer&)
 {
     style(p, QColor(0x6f, 0xa8, 0xdc));
@@ -99,13 +111,7 @@ void hundehuette(QPainter& p, const PictureRenderer&)
     style(p, QColor(0xc0, 0x39, 0x2b));
     p.drawPolygon(QPolygonF({{6, 50}, {46, 12}, {86, 50}}));
     style(p, QColor(0x3b, 0x24, 0x13));
-    QPainterPath door;
-    door.moveTo(32, 90);
-    door.lineTo(32, 68);
-    door.arcTo(QRectF(32, 56, 28, 24), 180, -180);
-    door.lineTo(60, 90);
-    door.closeSubpath();
-    p.drawPath(door);
+    p.drawPath(archedOpening(QRectF(32, 56, 28, 24), 90));
     grass(p);
 }
 
@@ -472,13 +478,7 @@ void kamin(QPainter& p, const PictureRenderer& emoji)
     style(p, darkWood);
     p.drawRect(QRectF(4, 10, 92, 10));
     style(p, QColor(0x21, 0x15, 0x12));
-    QPainterPath opening;
-    opening.moveTo(26, 96);
-    opening.lineTo(26, 56);
-    opening.arcTo(QRectF(26, 40, 48, 32), 180, -180);
-    opening.lineTo(74, 96);
-    opening.closeSubpath();
-    p.drawPath(opening);
+    p.drawPath(archedOpening(QRectF(26, 40, 48, 32), 96));
     emoji.paintEmoji(p, QStringLiteral("🔥"), QRectF(32, 52, 36, 36));
     style(p, darkWood, 1.5);
     p.drawRoundedRect(QRectF(30, 86, 40, 7), 3, 3);

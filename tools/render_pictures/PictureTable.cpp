@@ -29,11 +29,11 @@ void forEachRow(const QString& path, Handler rowHandler)
     throw std::runtime_error(QStringLiteral("%1:%2: malformed row").arg(path).arg(lineNumber).toStdString());
 }
 
-} // namespace
-
-std::vector<PictureRow> readPictureRows(const QString& path)
+// Rows of exactly two fields, in the order of the row's two members.
+template <typename Row>
+std::vector<Row> readTwoFieldRows(const QString& path)
 {
-    std::vector<PictureRow> rows;
+    std::vector<Row> rows;
     forEachRow(path, [&](const QStringList& fields, int lineNumber) {
         if (fields.size() != 2)
             malformed(path, lineNumber);
@@ -42,15 +42,16 @@ std::vector<PictureRow> readPictureRows(const QString& path)
     return rows;
 }
 
+} // namespace
+
+std::vector<PictureRow> readPictureRows(const QString& path)
+{
+    return readTwoFieldRows<PictureRow>(path);
+}
+
 std::vector<KeyRow> readKeyRows(const QString& path)
 {
-    std::vector<KeyRow> rows;
-    forEachRow(path, [&](const QStringList& fields, int lineNumber) {
-        if (fields.size() != 2)
-            malformed(path, lineNumber);
-        rows.push_back({fields[0].trimmed(), fields[1].trimmed()});
-    });
-    return rows;
+    return readTwoFieldRows<KeyRow>(path);
 }
 
 std::vector<DesignRow> readDesignRows(const QString& path)
