@@ -20,10 +20,10 @@ void SyllableMarkingClick(benchmark::State& state)
         state.SkipWithError("the window was never exposed");
         return;
     }
-    const int boundary = platform::textWidthTwips(form->Anzeige, form->word.prefix(1));
+    const int boundary = platform::textWidthTwips(form->Anzeige, form->task.word.prefix(1));
     const QPoint at(platform::twipsToPixels(boundary), form->Anzeige->height() / 2);
     QTest::mouseClick(form->Anzeige, Qt::LeftButton, {}, at);
-    if (form->AktNummer != 2)
+    if (form->task.AktNummer != 2)
         state.SkipWithError("the click does not open the first boundary");
     form->Nochmal_Click();
     timeAndPaint(

@@ -136,8 +136,6 @@ void Form1::addControls()
         platform::setControlFont(control, QStringLiteral("Arial"), 9.75, true);
     platform::setControlFont(Gross1, QStringLiteral("Arial"), 8, true);
     addEndButton({8160, 5520, 1215, 735});
-    Tabelle = addPicture(QStringLiteral("Tabelle"), {0, 0, 1500, 1500});
-    Tabelle->hide();
 }
 
 void Form1::addMenus()

@@ -28,7 +28,6 @@ public:
     QPushButton* Command1 = nullptr;
     QPushButton* weiter = nullptr;
     QPushButton* Loeschen = nullptr;
-    QLabel* Tabelle = nullptr;
     QAction* Drucken1 = nullptr;
     QAction* Dan = nullptr;
     QAction* Daus = nullptr;
@@ -42,6 +41,9 @@ public:
     void Daus_Click();
     void Command1_Click();
     void Drucken1_Click();
+
+    // The child's text as written.
+    const QString& text() const { return text_.text(); }
 
 protected:
     void loadProgramSettings() override;

@@ -27,15 +27,15 @@ constexpr TablePicture kTables[] = {{"Tabelle.gif", "TabelleGr.gif", 1.2, 2.6},
 void printTable(Form1& form, Printer& printer, const TablePicture& table)
 {
     const bool capitals = form.state.options.capitalsOnly();
-    platform::setPicture(form.Tabelle, QString::fromUtf8(capitals ? table.capitalsName : table.name));
-    printer.paintPicture(form.Tabelle->pixmap().toImage(), table.x, table.y);
+    const QString file = QString::fromUtf8(capitals ? table.capitalsName : table.name);
+    printer.paintPicture(platform::loadPicture(file).toImage(), table.x, table.y);
 }
 
 } // namespace
 
 void printText(Form1& form)
 {
-    const QString text = form.Schrift->toPlainText();
+    const QString& text = form.text();
     if (text.isEmpty())
         return;
     Printer& printer = exercisePrinter(form.state);

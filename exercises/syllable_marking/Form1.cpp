@@ -108,7 +108,6 @@ void Form1::startExercise()
     Zufall.setAnzahl(SyllableWords::kLonger);
     Modus = askModus();
     while (Modus == MarkingLevel::OwnLists || Modus == MarkingLevel::MoreLists) {
-        Tippen = false;
         Anzeige->clear();
         show();
         useListLayout(true);
@@ -120,7 +119,6 @@ void Form1::startExercise()
             return;
         Modus = askModus();
     }
-    Tippen = false;
     Anzeige->clear();
     show();
     useListLayout(false);
@@ -223,52 +221,47 @@ void Form1::StartListe()
 
 void Form1::Weiter()
 {
-    AktNummer = SyllableWord::kPresenting;
+    task.start(SyllableWord());
     Anzeige->clear();
-    Getippt.clear();
     for (QWidget* control : std::initializer_list<QWidget*>{Nochmal, Loeschen, Befehl, Bild})
         control->hide();
-    Tippen = false;
-    word = SyllableWord();
     if (Zufall.Anzahl() == 0)
         return;
-    drawWord();
+    task.start(drawWord());
     Falsch->hide();
     Richtig->hide();
     state.TaskWrong = false;
     present();
     Befehl->setText(QStringLiteral("Teile das Wort in Silben auf!"));
     Befehl->show();
-    Proto().Aufgabe = word.word();
+    Proto().Aufgabe = task.word.word();
     Proto().NeueAufgabe = true;
-    AktNummer = 1;
+    task.startMarking();
+    showText();
 }
 
-void Form1::drawWord()
+SyllableWord Form1::drawWord()
 {
     if (Modus == MarkingLevel::OwnPictures) {
         OwnWords->Continue();
-        word = SyllableWord(OwnWords->Wortname());
         platform::setPicture(Bild, OwnWords->Bildpfad());
-        return;
+        return SyllableWord(OwnWords->Wortname());
     }
     const int n = Zufall.ZufallsZahl();
     WelchesWort = n;
-    if (state.ListSource != WordListSource::None) {
-        word = SyllableWord(state.Liste.value(n - 1));
-        return;
-    }
+    if (state.ListSource != WordListSource::None)
+        return SyllableWord(state.Liste.value(n - 1));
     if (Modus == MarkingLevel::Three)
         WelchesWort = n + SyllableWords::kLonger;
-    word = SyllableWord(syllableWords().word(WelchesWort));
     platform::setPicture(Bild, SyllableWords::picture(WelchesWort));
+    return SyllableWord(syllableWords().word(WelchesWort));
 }
 
 // The word grows syllable by syllable, the picture joins it, then the word stands whole.
 // The pauses block: painted, but deaf, and the next-task button is off meanwhile.
 void Form1::present()
 {
-    const QStringList& syllables = word.syllables();
+    const QStringList& syllables = task.word.syllables();
     Anzeige->setText(syllables.value(0));
     Command1->setEnabled(false);
     for (int k = 1; k < syllables.size(); ++k) {
@@ -282,26 +275,27 @@ void Form1::present()
     sleep(3000);
     Anzeige->clear();
     sleep(1500);
-    Anzeige->setText(word.word());
+    Anzeige->setText(task.word.word());
     Command1->setEnabled(true);
+}
+
+void Form1::showText()
+{
+    Anzeige->setText(task.shown());
 }
 
 void Form1::Anzeige_MouseUp(int x)
 {
-    if (AktNummer > SyllableWord::kMaxSyllables - 1)
+    if (!task.marking())
         return;
-    const QString prefix = word.prefix(AktNummer);
-    if (SyllableWord::hits(platform::textWidthTwips(Anzeige, prefix), x)) {
-        Anzeige->setText(prefix + word.rest(AktNummer));
-        ++AktNummer;
-    }
-    if (word.markedUpTo(AktNummer))
+    const bool marked = task.click(platform::textWidthTwips(Anzeige, task.awaitedPrefix()), x);
+    showText();
+    if (marked)
         finishMarking();
 }
 
 void Form1::finishMarking()
 {
-    AktNummer = SyllableWord::kMarked;
     Richtig->show();
     Command1->setEnabled(false);
     sleep(3000);
@@ -310,17 +304,17 @@ void Form1::finishMarking()
     Falsch->hide();
     Befehl->setText(QStringLiteral("Schreibe das Wort!"));
     Befehl->show();
-    Anzeige->setText(Getippt);
+    task.startWriting();
+    showText();
     if (!checkText())
         exercise::recordAnswer(state, Proto(), false);
-    Tippen = true;
     Nochmal->show();
     Loeschen->show();
 }
 
 bool Form1::checkText()
 {
-    const bool matches = matchesStart(Anzeige->text(), word.word());
+    const bool matches = task.writtenMatches();
     Falsch->setVisible(!matches);
     Richtig->hide();
     return matches;
@@ -328,20 +322,19 @@ bool Form1::checkText()
 
 void Form1::Form_KeyPress(int& keyAscii)
 {
-    if (!Tippen)
+    if (!task.Tippen)
         return;
-    const QString text = Anzeige->text();
     if (isWritableKey(keyAscii)) {
-        if (text.size() < word.word().size())
-            Anzeige->setText(text + platform::characterText(keyAscii));
+        task.write(platform::characterText(keyAscii));
     } else {
-        if (keyAscii == kBackspace && !text.isEmpty())
-            Anzeige->setText(text.chopped(1));
+        if (keyAscii == kBackspace)
+            task.eraseLast();
         keyAscii = 0;
     }
+    showText();
     if (!checkText())
         exercise::recordAnswer(state, Proto(), false);
-    if (Anzeige->text() == word.word())
+    if (task.writtenWhole())
         writeDone();
 }
 
@@ -349,34 +342,31 @@ void Form1::writeDone()
 {
     Nochmal->hide();
     Loeschen->hide();
-    Tippen = false;
     markAnswer(true);
 }
 
 void Form1::Loeschen_Click()
 {
-    if (!Tippen)
+    if (!task.Tippen)
         return;
-    if (!Anzeige->text().isEmpty())
-        Anzeige->setText(Anzeige->text().chopped(1));
+    task.eraseLast();
+    showText();
     checkText();
 }
 
 void Form1::Nochmal_Click()
 {
-    Getippt = Anzeige->text();
+    task.backToMarking();
     Befehl->setText(QStringLiteral("Teile das Wort in Silben auf!"));
     Befehl->show();
-    Tippen = false;
     for (QWidget* control : std::initializer_list<QWidget*>{Nochmal, Loeschen, Falsch, Richtig})
         control->hide();
-    Anzeige->setText(word.word());
-    AktNummer = 1;
+    showText();
 }
 
 void Form1::Form_KeyDown(int& keyCode, int shift)
 {
-    if (Tippen && keyCode == kSpace) {
+    if (task.Tippen && keyCode == kSpace) {
         keyCode = 0;
         return;
     }

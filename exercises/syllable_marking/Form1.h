@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SyllableWord.h"
+#include "MarkingTask.h"
 
 #include "ExerciseForm.h"
 #include "Zufall_Array.h"
@@ -20,12 +20,7 @@ public:
     // The word lists come from the level dialog and work through ListSource.
     MarkingLevel Modus = MarkingLevel::All;
     int WelchesWort = 0;
-    SyllableWord word;
-    // The boundary the next click must hit (1..5), SyllableWord::kMarked when all are marked,
-    // SyllableWord::kPresenting while the word is being presented.
-    int AktNummer = SyllableWord::kPresenting;
-    bool Tippen = false;
-    QString Getippt;
+    MarkingTask task;
     Zufall_Array Zufall;
     std::unique_ptr<GetOwnWords> OwnWords;
 
@@ -62,8 +57,10 @@ private:
     void addMenus();
     MarkingLevel askModus();
     void useListLayout(bool lists);
-    void drawWord();
+    SyllableWord drawWord();
     void present();
+    // The word as the task stands: presented, marked or written so far.
+    void showText();
     void finishMarking();
     // Compares what is written with the word; returns whether it still matches.
     bool checkText();

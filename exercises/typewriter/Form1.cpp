@@ -88,8 +88,6 @@ void Form1::addControls()
         platform::setControlFont(button, QStringLiteral("Arial"), 9.75, true);
     addNextTaskButton(QStringLiteral("Neues"), {2160, 5160, 2400, 840});
     addEndButton({7560, 5280, 1800, 660});
-    Tabelle = addPicture(QStringLiteral("Tabelle"), {0, 0, 1500, 1500});
-    Tabelle->hide();
     Timer1 = addTimer(QStringLiteral("Timer1"), 3300, [this] { Timer1_Timer(); });
 }
 

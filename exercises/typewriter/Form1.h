@@ -36,7 +36,6 @@ public:
     std::vector<QToolButton*> Worttaste;
     QLabel* Schrift = nullptr;
     QLabel* Anzeige = nullptr;
-    QLabel* Tabelle = nullptr;
     QPushButton* Loeschen = nullptr;
     QPushButton* Command1 = nullptr;
     platform::Timer* Timer1 = nullptr;

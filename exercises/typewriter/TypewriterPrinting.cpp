@@ -3,7 +3,6 @@
 #include "Form1.h"
 #include "WordCardPrinting.h"
 
-#include <QLabel>
 #include <QPushButton>
 
 namespace {
@@ -20,11 +19,6 @@ PrintFrame frameOf(Form1& form)
     return {form, form.state, form.Neues, QStringLiteral(">>> Nächstes Wort >>>")};
 }
 
-QImage shownPicture(const QLabel* picture)
-{
-    return picture->pixmap().toImage();
-}
-
 } // namespace
 
 void printInitialSoundTable(Form1& form)
@@ -33,9 +27,8 @@ void printInitialSoundTable(Form1& form)
     runPrint(frame, kTableOnly, Orientation::Landscape, [&form](Printer& printer) {
         form.Neues->setText(QStringLiteral("Drucken ..."));
         const bool capitals = form.state.options.capitalsOnly();
-        platform::setPicture(form.Tabelle, capitals ? QStringLiteral("TabelleGr.gif")
-                                                    : QStringLiteral("Tabelle.gif"));
-        printer.paintPicture(shownPicture(form.Tabelle), 1.5, 4.8);
+        const QString table = capitals ? QStringLiteral("TabelleGr.gif") : QStringLiteral("Tabelle.gif");
+        printer.paintPicture(platform::loadPicture(table).toImage(), 1.5, 4.8);
         printer.endDoc();
     });
 }
@@ -46,7 +39,7 @@ void printWordCards(Form1& form)
     const WordCardSource source{
         [&form] { form.ResetUsedWords(); },
         [&form] { form.NextWord(); },
-        [&form] { return shownPicture(form.Anzeige); },
+        [&form] { return platform::loadPicture(form.DateiName).toImage(); },
         [&form] { return form.typing.Wortname; },
     };
     runPrint(frame, kCardsPerPage, Orientation::Portrait, [&frame, &source](Printer& printer) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ExerciseForm.h"
+#include "ExerciseConfig.h"
 
 #include <QString>
 #include <QStringList>

@@ -33,8 +33,8 @@ void withBogenblick(FormEnvironment& env, const Start& s, const std::function<vo
 // Marks every boundary, so the child is asked to write the word.
 void markWord(Form1& f)
 {
-    for (int next = 1; f.AktNummer == next && next <= 5; ++next) {
-        const int x = platform::textWidthTwips(f.Anzeige, f.word.prefix(next));
+    for (int next = 1; f.task.AktNummer == next && next <= 5; ++next) {
+        const int x = platform::textWidthTwips(f.Anzeige, f.task.word.prefix(next));
         QTest::mouseClick(f.Anzeige, Qt::LeftButton, {}, QPoint(platform::twipsToPixels(x), 5));
     }
 }

@@ -79,7 +79,7 @@ TEST_F(SyllableMarkingTest, BoundariesAreHitFromLeftToRightWithin150Twips)
     EXPECT_EQ(f.Anzeige->text(), "");
     EXPECT_TRUE(f.Richtig->isHidden());
     EXPECT_TRUE(f.Command1->isEnabled());
-    EXPECT_TRUE(f.Tippen);
+    EXPECT_TRUE(f.task.Tippen);
     EXPECT_FALSE(f.Nochmal->isHidden());
     EXPECT_EQ(f.Nochmal->text(), "Hilfen");
     EXPECT_EQ(f.Loeschen->text(), "Löschen");
@@ -101,7 +101,7 @@ TEST_F(SyllableMarkingTest, WritingChecksEveryKeyAndKeepsTheFirstJudgement)
     EXPECT_EQ(f.Anzeige->text(), "Kin");
     f.Nochmal->setFocus();
     key(Qt::Key_Space);
-    EXPECT_TRUE(f.Tippen) << "space pressed the focused button";
+    EXPECT_TRUE(f.task.Tippen) << "space pressed the focused button";
     type("derwagen");
     EXPECT_EQ(f.Anzeige->text(), "Kinderwagen");
     EXPECT_FALSE(f.Richtig->isHidden());
@@ -123,8 +123,8 @@ TEST_F(SyllableMarkingTest, HilfenGoesBackToMarkingAndTheWrittenTextReturns)
     click(f.Nochmal);
     EXPECT_EQ(f.Anzeige->text(), "Bügeleisen");
     EXPECT_EQ(f.Befehl->text(), "Teile das Wort in Silben auf!");
-    EXPECT_EQ(f.AktNummer, 1);
-    EXPECT_FALSE(f.Tippen);
+    EXPECT_EQ(f.task.AktNummer, 1);
+    EXPECT_FALSE(f.task.Tippen);
     markAll();
     EXPECT_EQ(f.Anzeige->text(), "Büg");
     type("eleisen");
@@ -167,13 +167,13 @@ TEST_F(SyllableMarkingTest, TheNextWordWaitsForTheSolutionUnlessSkippingIsOn)
     clock->randoms = {drawOfAll(25), drawOfAll(26)};
     Form1& f = start("Q");
     click(f.Command1);
-    EXPECT_EQ(f.word.word(), "Banane");
+    EXPECT_EQ(f.task.word.word(), "Banane");
     options.FehlerWeiter = -1;
     writeOptions(options);
     clock->randoms = {drawOfAll(25), drawOfAll(26)};
     start("Q");
     click(form->Command1);
-    EXPECT_EQ(form->word.word(), "Gitarre");
+    EXPECT_EQ(form->task.word.word(), "Gitarre");
     EXPECT_EQ(state.WrongFirst, 1);
     EXPECT_EQ(state.TasksDone, 1);
 }
@@ -191,7 +191,7 @@ TEST_F(SyllableMarkingTest, TenWordsBringTheBlockResultWithOption6)
     });
     for (int i = 0; i < 10; ++i) {
         markAll();
-        type(f.word.word());
+        type(f.task.word.word());
         click(f.Command1);
     }
     EXPECT_TRUE(shown);
@@ -218,8 +218,8 @@ TEST_F(SyllableMarkingTest, ThreeSyllableWordsAreDrawnEachOncePerPass)
     std::set<QString> seen;
     Form1& f = start("Q", Three);
     for (int i = 0; i < 28; ++i) {
-        EXPECT_EQ(f.word.syllables().size(), 3) << f.word.word().toStdString();
-        seen.insert(f.word.word());
+        EXPECT_EQ(f.task.word.syllables().size(), 3) << f.task.word.word().toStdString();
+        seen.insert(f.task.word.word());
         f.Richtig->show();
         click(f.Command1);
     }
@@ -270,14 +270,14 @@ TEST_F(SyllableMarkingTest, OwnListsUseTheWideLayoutWithoutPicture)
     EXPECT_TRUE(f.WDateiauswahl->isChecked());
     EXPECT_FALSE(f.WAlle->isEnabled());
     EXPECT_EQ(pauses, (std::vector<int>{3000, 1500}));
-    ASSERT_EQ(f.word.word(), "Haus");
+    ASSERT_EQ(f.task.word.word(), "Haus");
     clickAt(5);
-    EXPECT_TRUE(f.Tippen);
+    EXPECT_TRUE(f.task.Tippen);
     type("Haus");
     click(f.Command1);
-    ASSERT_EQ(f.word.word(), "Eisenbahnschienenbaufirma");
+    ASSERT_EQ(f.task.word.word(), "Eisenbahnschienenbaufirma");
     markAll();
-    EXPECT_TRUE(f.Tippen);
+    EXPECT_TRUE(f.task.Tippen);
     type("Eisenbahnschienenbaufirma");
     EXPECT_FALSE(f.Richtig->isHidden());
 }
@@ -316,7 +316,7 @@ TEST_F(SyllableMarkingTest, OwnPicturesShowTheirPictureAndSyllables)
     clock->onSleep = [&](int) { shown.push_back(form->Anzeige->text()); };
     Form1& f = start("Q", OwnPictures);
     EXPECT_EQ(level5, "Wörter aus eigenen Bildern");
-    EXPECT_EQ(f.word.syllables(), (QStringList{"Ba", "na", "ne"}));
+    EXPECT_EQ(f.task.word.syllables(), (QStringList{"Ba", "na", "ne"}));
     EXPECT_EQ(shown.front(), "Ba");
     EXPECT_FALSE(f.Bild->isHidden());
     EXPECT_EQ(f.Bild->pixmap().toImage().pixelColor(1, 1), QColor(Qt::red));

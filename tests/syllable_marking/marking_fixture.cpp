@@ -16,10 +16,10 @@ void MarkingTest::clickAt(int twips) const
 
 void MarkingTest::markAll() const
 {
-    while (form->AktNummer <= 5 && !form->Tippen) {
-        const int before = form->AktNummer;
-        clickAt(widthOf(form->word.prefix(form->AktNummer)));
-        if (form->AktNummer == before)
+    while (form->task.AktNummer <= 5 && !form->task.Tippen) {
+        const int before = form->task.AktNummer;
+        clickAt(widthOf(form->task.word.prefix(form->task.AktNummer)));
+        if (form->task.AktNummer == before)
             return;
     }
 }
