@@ -34,18 +34,6 @@ private:
     QHash<QString, QString> names_;
 };
 
-platform::FileError receive(const QString& central, const QString& name, FolderNames& user,
-                            FolderNames& server)
-{
-    if (platform::FileError e = platform::copyResolvedFileKeepingTime(central, user.path(name)); e.failed())
-        return e;
-    user.add(name);
-    if (platform::FileError e = platform::copyResolvedFileKeepingTime(central, server.path(name)); e.failed())
-        return e;
-    server.add(name);
-    return {};
-}
-
 } // namespace
 
 platform::FileError SyncWordLists(const QString& appPath, const QString& dataDir)
@@ -61,11 +49,15 @@ platform::FileError SyncWordLists(const QString& appPath, const QString& dataDir
     // Each folder is listed once; names are then looked up in the listings.
     FolderNames user(userFolder);
     FolderNames server(serverFolder);
+    // The copies are made safe all at once at the end, not one by one: a first start may
+    // receive hundreds of lists. The user's copy goes into place before the Server copy that
+    // records it as received.
+    platform::CopyBatch copies;
     const QStringList files = QDir(centralFolder).entryList(QDir::Files, QDir::Name);
-    QStringList received;
+    QStringList targets;
     for (const QString& name : files)
-        received << user.path(name) << server.path(name);
-    platform::removeSaveLeftovers(received);
+        targets << user.path(name) << server.path(name);
+    platform::removeSaveLeftovers(targets);
     for (const QString& name : files) {
         if (name.toUpper() == QLatin1String("NEU"))
             continue;
@@ -73,8 +65,12 @@ platform::FileError SyncWordLists(const QString& appPath, const QString& dataDir
         const QString received = server.path(name);
         if (QFileInfo(received).isFile() && sameTime(received, central))
             continue;
-        if (platform::FileError e = receive(central, name, user, server); e.failed())
+        if (platform::FileError e = copies.add(central, {user.path(name), received}); e.failed()) {
+            copies.commit();
             return e;
+        }
+        user.add(name);
+        server.add(name);
     }
-    return {};
+    return copies.commit();
 }

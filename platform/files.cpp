@@ -4,6 +4,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QSaveFile>
 #include <QStringConverter>
 
@@ -15,8 +16,8 @@
 #include <fcntl.h>
 #include <set>
 #include <string>
-#include <sys/stat.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace platform {
@@ -59,8 +60,9 @@ QString describe(FileErrorKind kind, const QString& path, const QString& detail)
     }
 }
 
-// A write that could not complete; `err` is the errno of the failed call.
-FileError writeError(int err, const QString& path, const QFileDevice& file)
+// A write that could not complete; `err` is the errno of the failed call, `detail` what the
+// system said.
+FileError writeError(int err, const QString& path, const QString& detail)
 {
     if (err == ENOSPC || err == EDQUOT)
         return {FileErrorKind::Other,
@@ -69,7 +71,12 @@ FileError writeError(int err, const QString& path, const QFileDevice& file)
                     .arg(path)};
     return {FileErrorKind::Other,
             QStringLiteral("Die Datei %1 konnte nicht gespeichert werden (%2). Sie ist unverändert geblieben.")
-                .arg(path, file.errorString())};
+                .arg(path, detail)};
+}
+
+FileError writeError(int err, const QString& path, const QFileDevice& file)
+{
+    return writeError(err, path, file.errorString());
 }
 
 FileError errorOf(const QFileDevice& file, const QString& path)
@@ -291,7 +298,10 @@ FileError writeTextFile(const QString& path, const QStringList& lines)
     return saveBytes(real, joinLines(lines));
 }
 
-FileError saveBytes(const QString& path, const QByteArray& bytes)
+namespace {
+
+// The atomic rewrite, with the modification time `modified` when it is valid.
+FileError save(const QString& path, const QByteArray& bytes, const QDateTime& modified)
 {
     QSaveFile file(path);
     // Unbuffered, so that a full disk fails the write itself and never reaches the rename.
@@ -302,9 +312,22 @@ FileError saveBytes(const QString& path, const QByteArray& bytes)
         file.cancelWriting();
         return error;
     }
+    // On the open file: the rename keeps it, and no second open is needed.
+    if (modified.isValid() && !file.setFileTime(modified, QFileDevice::FileModificationTime)) {
+        const FileError error = writeError(errno, path, file);
+        file.cancelWriting();
+        return error;
+    }
     if (!file.commit())
         return writeError(errno, path, file);
     return {};
+}
+
+} // namespace
+
+FileError saveBytes(const QString& path, const QByteArray& bytes)
+{
+    return save(path, bytes, {});
 }
 
 FileError appendTextLines(const QString& path, const QStringList& lines)
@@ -341,22 +364,168 @@ FileError writeNumberFile(const QString& path, const QVector<qint64>& values)
     return writeTextFile(path, lines);
 }
 
-FileError copyFileKeepingTime(const QString& source, const QString& target)
+namespace {
+
+struct Source {
+    QByteArray bytes;
+    timespec modified{};
+    FileError error;
+};
+
+Source readSource(const QString& path)
 {
-    return copyResolvedFileKeepingTime(resolvePathNoCase(source), resolvePathNoCase(target));
+    QFile in(path);
+    struct stat st {};
+    if (!in.open(QIODevice::ReadOnly) || ::fstat(in.handle(), &st) != 0)
+        return {{}, {}, errorOf(in, path)};
+    QByteArray bytes = in.readAll();
+    return {std::move(bytes), st.st_mtim, errorOf(in, path)};
 }
 
-FileError copyResolvedFileKeepingTime(const QString& realSource, const QString& realTarget)
+FileError writeAll(int fd, const QByteArray& bytes, const QString& path)
 {
-    QFile in(realSource);
-    if (!in.open(QIODevice::ReadOnly))
-        return errorOf(in, realSource);
-    const QDateTime modified = QFileInfo(realSource).lastModified();
-    if (FileError e = saveBytes(realTarget, in.readAll()); e.failed())
-        return e;
-    QFile done(realTarget);
-    if (!done.open(QIODevice::ReadWrite) || !done.setFileTime(modified, QFileDevice::FileModificationTime))
-        return errorOf(done, realTarget);
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            const int err = n < 0 ? errno : ENOSPC;
+            return writeError(err, path, QString::fromLocal8Bit(std::strerror(err)));
+        }
+        done += n;
+    }
+    return {};
+}
+
+} // namespace
+
+FileError copyFileKeepingTime(const QString& source, const QString& target)
+{
+    const QString realSource = resolvePathNoCase(source);
+    const Source read = readSource(realSource);
+    if (read.error.failed())
+        return read.error;
+    const qint64 ms = qint64(read.modified.tv_sec) * 1000 + read.modified.tv_nsec / 1000000;
+    return save(resolvePathNoCase(target), read.bytes, QDateTime::fromMSecsSinceEpoch(ms));
+}
+
+CopyBatch::~CopyBatch()
+{
+    // What is not committed: temporaries, and targets that did not exist before.
+    for (const Copy& copy : copies_)
+        ::unlink(copy.written.constData());
+}
+
+FileError CopyBatch::add(const QString& source, const QStringList& targets)
+{
+    const Source read = readSource(source);
+    if (read.error.failed())
+        return read.error;
+    const std::size_t before = copies_.size();
+    for (qsizetype i = 0; i < targets.size(); ++i) {
+        if (FileError e = write(read.bytes, read.modified, targets[i], i == targets.size() - 1); e.failed()) {
+            // None of this source's copies: it is received whole or not at all.
+            while (copies_.size() > before) {
+                ::unlink(copies_.back().written.constData());
+                copies_.pop_back();
+            }
+            return e;
+        }
+    }
+    return {};
+}
+
+namespace {
+
+// Beside the target, named as an atomic rewrite names its temporary file, so that a start
+// removes it when a crash left it; it keeps the mode of the file it replaces.
+int createTemporary(const QString& target, QByteArray& name)
+{
+    const QByteArray targetName = QFile::encodeName(target);
+    struct stat old {};
+    const bool replaces = ::stat(targetName.constData(), &old) == 0;
+    // A read-only file is not replaced, as an atomic rewrite does not replace it either.
+    if (replaces && ::access(targetName.constData(), W_OK) != 0)
+        return -1;
+    for (int attempt = 0; attempt < 8; ++attempt) {
+        QString unique(6, QLatin1Char('0'));
+        for (QChar& c : unique)
+            c = QLatin1Char("0123456789abcdefghijklmnopqrstuvwxyz"[QRandomGenerator::global()->bounded(36)]);
+        name = QFile::encodeName(target + QLatin1Char('.') + unique);
+        const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 && replaces)
+            ::fchmod(fd, old.st_mode & 07777);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    return -1;
+}
+
+} // namespace
+
+FileError CopyBatch::write(const QByteArray& bytes, const timespec& modified, const QString& target, bool record)
+{
+    Copy copy{QFile::encodeName(target), QFile::encodeName(target), true, record, modified, 0};
+    // A target that is not there yet is written in place: until the commit no record of it
+    // shows the source's time, so a later run makes it again when a crash cut it short.
+    int fd = ::open(copy.target.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0 && errno == EEXIST) {
+        copy.inPlace = false;
+        fd = createTemporary(target, copy.written);
+    }
+    if (fd < 0)
+        return errno == ENOSPC || errno == EDQUOT ? writeError(errno, target, QString())
+                                                  : FileError::fromErrno(errno, target);
+    timespec shown = modified;
+    if (copy.inPlace && record)
+        shown.tv_sec -= 1;   // the source's time comes with the commit
+    const timespec times[2] = {{0, UTIME_OMIT}, shown};
+    FileError error = writeAll(fd, bytes, target);
+    struct stat st {};
+    if (!error.failed() && (::futimens(fd, times) != 0 || ::fstat(fd, &st) != 0))
+        error = FileError::fromErrno(errno, target);
+    if (::close(fd) != 0 && !error.failed())
+        error = writeError(errno, target, QString::fromLocal8Bit(std::strerror(errno)));
+    if (error.failed()) {
+        ::unlink(copy.written.constData());
+        return error;
+    }
+    copy.device = st.st_dev;
+    copies_.push_back(std::move(copy));
+    return {};
+}
+
+FileError CopyBatch::commit()
+{
+    // One sync for all: every copy is whole on the disk before any record shows the source's
+    // time and before any temporary replaces its target.
+    std::set<dev_t> synced;
+    for (const Copy& copy : copies_) {
+        if (synced.count(copy.device))
+            continue;
+        const int fd = ::open(copy.written.constData(), O_RDONLY | O_CLOEXEC);
+        const bool ok = fd >= 0 && ::syncfs(fd) == 0;
+        const int err = errno;
+        if (fd >= 0)
+            ::close(fd);
+        if (!ok)
+            return FileError::fromErrno(err, QFile::decodeName(copy.target));
+        synced.insert(copy.device);
+    }
+    for (std::size_t i = 0; i < copies_.size(); ++i) {
+        const Copy& copy = copies_[i];
+        const timespec times[2] = {{0, UTIME_OMIT}, copy.modified};
+        const bool done = copy.inPlace ? !copy.record || ::utimensat(AT_FDCWD, copy.target.constData(), times, 0) == 0
+                                       : ::rename(copy.written.constData(), copy.target.constData()) == 0;
+        if (!done) {
+            const FileError error = FileError::fromErrno(errno, QFile::decodeName(copy.target));
+            // The copies before it stay; this one and those after it go with the batch.
+            copies_.erase(copies_.begin(), copies_.begin() + static_cast<std::ptrdiff_t>(i));
+            return error;
+        }
+    }
+    copies_.clear();
     return {};
 }
 

@@ -5,6 +5,11 @@
 #include <QStringList>
 #include <QVector>
 
+#include <ctime>
+#include <vector>
+
+#include <sys/types.h>
+
 // File services shaped after what the programs expect of their files: Windows-1252 text with
 // CR LF lines, names looked up without regard to case, failures reported as a kind.
 namespace platform {
@@ -71,8 +76,41 @@ FileError writeNumberFile(const QString& path, const QVector<qint64>& values);
 // Copies through a temporary file and rename; the copy keeps the source's modification time.
 // A copy that cannot complete leaves the target as it was (or absent).
 FileError copyFileKeepingTime(const QString& source, const QString& target);
-// The same for paths already resolved: no case-insensitive lookup of either.
-FileError copyResolvedFileKeepingTime(const QString& source, const QString& target);
+
+// Many copies that keep their sources' modification times, made safe together rather than one
+// by one, with one sync of the file system at commit(). The last target of each add() is its
+// record: it shows the source's time only once every copy of the batch is whole on the disk,
+// so a crash never leaves a record of a copy cut short. A target that exists is replaced
+// through a hidden temporary beside it, renamed over it after the sync (an atomic rewrite); one
+// that does not is written in place. Copies not committed are removed. Paths are taken as they
+// are, without a case-insensitive lookup.
+class CopyBatch {
+public:
+    CopyBatch() = default;
+    ~CopyBatch();
+    CopyBatch(const CopyBatch&) = delete;
+    CopyBatch& operator=(const CopyBatch&) = delete;
+
+    // A copy of `source` at each of `targets`, in this order; when one cannot be written, none
+    // of them is added.
+    FileError add(const QString& source, const QStringList& targets);
+    // Every copy added so far in place, in the order added; the first failure stops it.
+    FileError commit();
+
+private:
+    struct Copy {
+        QByteArray written;   // the target itself, or the temporary that replaces it
+        QByteArray target;
+        bool inPlace;
+        bool record;
+        timespec modified;
+        dev_t device;
+    };
+    FileError write(const QByteArray& bytes, const timespec& modified, const QString& target, bool record);
+
+    std::vector<Copy> copies_;
+};
+
 // A settings file that is not there, or is empty (as a full disk left it with older versions):
 // either way its values are missing.
 bool fileMissingOrEmpty(const QString& path);

@@ -16,6 +16,34 @@ using testing_support::SuiteTest;
 
 class FilesTest : public SuiteTest {};
 
+namespace {
+
+FileError copyInBatch(const QString& source, const QString& target)
+{
+    CopyBatch batch;
+    const FileError error = batch.add(source, {target});
+    return error.failed() ? error : batch.commit();
+}
+
+void setModified(const QString& path, const QDateTime& time)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(f.setFileTime(time, QFileDevice::FileModificationTime));
+}
+
+QDateTime modified(const QString& path)
+{
+    return QFileInfo(path).lastModified();
+}
+
+QStringList everyEntry(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+}
+
+} // namespace
+
 TEST_F(FilesTest, TextIsWrittenAsWindows1252WithCrLf)
 {
     const QString path = dataDir() + "/t.txt";
@@ -100,6 +128,59 @@ TEST_F(FilesTest, ErrorsComeBackAsKinds)
     EXPECT_FALSE(writeTextFile(path, {" 2 "}).failed());
 }
 
+// A batch of copies, each to a target that is new and to a record: before the commit no record
+// shows its source's time and no file that existed has changed; after it, every target is its
+// source with the source's time; a batch dropped without a commit leaves the folder as it was.
+TEST_F(FilesTest, ACopyBatchChangesNothingThatCountsBeforeItsCommit)
+{
+    const QString folder = dataDir() + "/Listen";
+    const QString sources = programDir() + "/Listen";
+    const QDateTime monday(QDate(2026, 9, 7), QTime(8, 15, 30, 700));
+    const QDateTime tuesday(QDate(2026, 9, 8), QTime(10, 0, 0));
+    writeBytes(sources + "/Tiere", "Hund\r\nKatze\r\n");
+    writeBytes(sources + "/Obst", "Apfel\r\n");
+    setModified(sources + "/Tiere", monday);
+    setModified(sources + "/Obst", tuesday);
+    writeBytes(folder + "/Obst", "Birne\r\n");   // the user's copy and its record, older
+    writeBytes(folder + "/Obst.record", "Birne\r\n");
+    QFile::setPermissions(folder + "/Obst", QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+    const QFile::Permissions mode = QFile::permissions(folder + "/Obst");
+    const QDateTime before = modified(folder + "/Obst.record");
+    for (const bool commit : {false, true}) {
+        SCOPED_TRACE(commit ? "committed" : "dropped");
+        {
+            CopyBatch batch;
+            ASSERT_FALSE(batch.add(sources + "/Tiere", {folder + "/Tiere", folder + "/Tiere.record"}).failed());
+            ASSERT_FALSE(batch.add(sources + "/Obst", {folder + "/Obst", folder + "/Obst.record"}).failed());
+            EXPECT_NE(modified(folder + "/Tiere.record").toSecsSinceEpoch(), monday.toSecsSinceEpoch());
+            EXPECT_EQ(readBytes(folder + "/Obst"), "Birne\r\n");
+            EXPECT_EQ(modified(folder + "/Obst.record"), before);
+            // What a crash here leaves beside the old files is what the next start removes.
+            QStringList kept;
+            for (const QString& entry : everyEntry(folder))
+                if (!isSaveLeftover(entry, "Obst") && !isSaveLeftover(entry, "Obst.record"))
+                    kept << entry;
+            EXPECT_EQ(kept, QStringList({"Obst", "Obst.record", "Tiere", "Tiere.record"}));
+            if (commit) {
+                ASSERT_FALSE(batch.commit().failed());
+            }
+        }
+        if (!commit) {
+            EXPECT_EQ(everyEntry(folder), QStringList({"Obst", "Obst.record"}));
+            EXPECT_EQ(readBytes(folder + "/Obst"), "Birne\r\n");
+            continue;
+        }
+        EXPECT_EQ(everyEntry(folder), QStringList({"Obst", "Obst.record", "Tiere", "Tiere.record"}));
+        for (const QString& name : {QString("Tiere"), QString("Obst")}) {
+            for (const QString& copy : {folder + "/" + name, folder + "/" + name + ".record"}) {
+                EXPECT_EQ(readBytes(copy), readBytes(sources + "/" + name)) << copy.toStdString();
+                EXPECT_EQ(modified(copy), modified(sources + "/" + name)) << copy.toStdString();
+            }
+        }
+        EXPECT_EQ(QFile::permissions(folder + "/Obst"), mode);
+    }
+}
+
 // On a full file system every write fails as a whole: the old bytes stay, no new file and no
 // temporary file is left, and the message says why in German.
 TEST_F(FilesTest, OnAFullDiskAWriteLeavesTheOldFileAndSaysSo)
@@ -125,6 +206,8 @@ TEST_F(FilesTest, OnAFullDiskAWriteLeavesTheOldFileAndSaysSo)
         {"first copy", folder + "/neu.bak", [&](const QString& p) { return copyFileKeepingTime(source, p); }},
         {"append", old, [](const QString& p) { return appendTextLines(p, {"Lena", QString(5000, QLatin1Char('L'))}); }},
         {"bytes", old, [](const QString& p) { return saveBytes(p, "x"); }},
+        {"batch copy over", old, [&](const QString& p) { return copyInBatch(source, p); }},
+        {"batch first copy", folder + "/neu.txt", [&](const QString& p) { return copyInBatch(source, p); }},
     };
     for (const auto& c : cases) {
         const bool existed = QFileInfo::exists(c.path);
