@@ -57,7 +57,7 @@ platform::FileError SyncWordLists(const QString& appPath, const QString& dataDir
     QStringList targets;
     for (const QString& name : files)
         targets << user.path(name) << server.path(name);
-    platform::removeSaveLeftovers(targets);
+    platform::CopyBatch::removeLeftovers(targets);
     for (const QString& name : files) {
         if (name.toUpper() == QLatin1String("NEU"))
             continue;

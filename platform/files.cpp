@@ -4,8 +4,10 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QRandomGenerator>
 #include <QSaveFile>
+#include <QSet>
 #include <QStringConverter>
 
 #include <algorithm>
@@ -23,6 +25,9 @@
 namespace platform {
 
 namespace {
+
+// The random part of a temporary file's name.
+constexpr qsizetype kUnique = 6;
 
 // Windows-1252 differs from Latin-1 only in 0x80..0x9F.
 constexpr char16_t kCp1252High[32] = {
@@ -438,10 +443,11 @@ FileError CopyBatch::add(const QString& source, const QStringList& targets)
 
 namespace {
 
-// Beside the target, named as an atomic rewrite names its temporary file, so that a start
-// removes it when a crash left it; it keeps the mode of the file it replaces.
+// Hidden beside the target, where neither a listing of the folder's files nor a dialog that
+// offers them shows it; it keeps the mode of the file it replaces, as an atomic rewrite does.
 int createTemporary(const QString& target, QByteArray& name)
 {
+    const QFileInfo info(target);
     const QByteArray targetName = QFile::encodeName(target);
     struct stat old {};
     const bool replaces = ::stat(targetName.constData(), &old) == 0;
@@ -449,10 +455,11 @@ int createTemporary(const QString& target, QByteArray& name)
     if (replaces && ::access(targetName.constData(), W_OK) != 0)
         return -1;
     for (int attempt = 0; attempt < 8; ++attempt) {
-        QString unique(6, QLatin1Char('0'));
+        QString unique(kUnique, QLatin1Char('0'));
         for (QChar& c : unique)
             c = QLatin1Char("0123456789abcdefghijklmnopqrstuvwxyz"[QRandomGenerator::global()->bounded(36)]);
-        name = QFile::encodeName(target + QLatin1Char('.') + unique);
+        name = QFile::encodeName(info.absolutePath() + QStringLiteral("/.") + info.fileName() + QLatin1Char('.')
+                                 + unique);
         const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 && replaces)
             ::fchmod(fd, old.st_mode & 07777);
@@ -535,15 +542,27 @@ bool fileMissingOrEmpty(const QString& path)
     return !info.isFile() || info.size() == 0;
 }
 
+namespace {
+
+// The name of the file whose temporary `entry` is ("<name>.XXXXXX", with a leading dot when
+// `hidden`), or a null string.
+QString leftoverOf(const QString& entry, bool hidden)
+{
+    const qsizetype prefix = hidden ? 1 : 0;
+    if (entry.size() <= prefix + 1 + kUnique || (hidden && entry[0] != QLatin1Char('.'))
+        || entry[entry.size() - kUnique - 1] != QLatin1Char('.'))
+        return {};
+    const QStringView unique = QStringView(entry).last(kUnique);
+    if (!std::all_of(unique.begin(), unique.end(), [](QChar c) { return c.unicode() < 128 && c.isLetterOrNumber(); }))
+        return {};
+    return entry.mid(prefix, entry.size() - prefix - kUnique - 1);
+}
+
+} // namespace
+
 bool isSaveLeftover(const QString& entry, const QString& fileName)
 {
-    constexpr qsizetype kUnique = 6;
-    if (entry.size() != fileName.size() + 1 + kUnique || !entry.startsWith(fileName, Qt::CaseInsensitive)
-        || entry[fileName.size()] != QLatin1Char('.'))
-        return false;
-    const QStringView unique = QStringView(entry).last(kUnique);
-    return std::all_of(unique.begin(), unique.end(),
-                       [](QChar c) { return c.unicode() < 128 && c.isLetterOrNumber(); });
+    return leftoverOf(entry, false).compare(fileName, Qt::CaseInsensitive) == 0 && !fileName.isEmpty();
 }
 
 namespace {
@@ -577,15 +596,21 @@ std::set<FileId> filesHeldOpen()
 
 } // namespace
 
-void removeSaveLeftovers(const QStringList& files)
+namespace {
+
+void removeLeftovers(const QStringList& files, bool hidden)
 {
-    QStringList leftovers;
+    // Each folder is listed once, however many of its files are named.
+    QHash<QString, QSet<QString>> names;
     for (const QString& file : files) {
         const QFileInfo info(file);
-        for (const QString& entry : QDir(info.absolutePath()).entryList(QDir::Files | QDir::Hidden))
-            if (isSaveLeftover(entry, info.fileName()))
-                leftovers << info.absolutePath() + QLatin1Char('/') + entry;
+        names[info.absolutePath()].insert(info.fileName().toLower());
     }
+    QStringList leftovers;
+    for (auto folder = names.cbegin(); folder != names.cend(); ++folder)
+        for (const QString& entry : QDir(folder.key()).entryList(QDir::Files | QDir::Hidden))
+            if (const QString of = leftoverOf(entry, hidden); !of.isEmpty() && folder->contains(of.toLower()))
+                leftovers << folder.key() + QLatin1Char('/') + entry;
     if (leftovers.isEmpty())
         return;
     // A save in progress holds its file open while it writes and then closes it just before
@@ -600,6 +625,18 @@ void removeSaveLeftovers(const QStringList& files)
             && !held.count({st.st_dev, st.st_ino}))
             ::unlink(name.constData());
     }
+}
+
+} // namespace
+
+void removeSaveLeftovers(const QStringList& files)
+{
+    removeLeftovers(files, false);
+}
+
+void CopyBatch::removeLeftovers(const QStringList& targets)
+{
+    platform::removeLeftovers(targets, true);
 }
 
 FileError makeFolder(const QString& path)

@@ -96,6 +96,9 @@ public:
     FileError add(const QString& source, const QStringList& targets);
     // Every copy added so far in place, in the order added; the first failure stops it.
     FileError commit();
+    // Removes the temporaries that batches for these targets left when a crash cut them short,
+    // as removeSaveLeftovers does for rewrites.
+    static void removeLeftovers(const QStringList& targets);
 
 private:
     struct Copy {

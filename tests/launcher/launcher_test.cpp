@@ -259,19 +259,30 @@ TEST_F(LauncherTest, TheFullScreenLayoutScalesTheWindowBuiltBeforeTheSwitch)
 }
 
 // A crash in the middle of a rewrite (kill -9, power cut) left the temporary files of the
-// launcher's files beside them: its next start removes them and leaves the files themselves.
+// launcher's files beside them: its next start removes them and leaves the files themselves,
+// and a teacher's own file whose name only looks like one.
 TEST_F(LauncherTest, AStartRemovesWhatRewritesCutShortLeftBesideItsFiles)
 {
     writeFile(programDir() + "/Listen/Tiere.txt", {"Hund"});
     QStringList leftovers;
-    for (const QString file : {"/options4.ini", "/options4.bak", "/Protokoll_2/Namen.ini", "/Listen/Tiere.txt",
-                               "/Listen/Server/Tiere.txt"}) {
+    for (const QString file : {"/options4.ini", "/options4.bak", "/Protokoll_2/Namen.ini"}) {
         writeFile(dataDir() + file, {" 0 "});
         leftovers << writeSaveLeftover(dataDir() + file);
     }
+    // A received list is copied through a hidden temporary file.
+    for (const QString folder : {"/Listen/", "/Listen/Server/"}) {
+        writeFile(dataDir() + folder + "Tiere.txt", {"Katze"});
+        leftovers << writeSaveLeftover(dataDir() + folder + ".Tiere.txt");
+    }
+    const QString own = dataDir() + "/Listen/Tiere.txt.backup";
+    writeBytes(own, "Maus\r\n");
+    QFile ownFile(own);
+    ASSERT_TRUE(ownFile.open(QIODevice::ReadWrite)
+                && ownFile.setFileTime(QDateTime::currentDateTime().addDays(-1), QFileDevice::FileModificationTime));
     start();
     for (const QString& leftover : leftovers)
         EXPECT_FALSE(QFileInfo::exists(leftover)) << leftover.toStdString();
     EXPECT_TRUE(QFileInfo::exists(logFolder() + "/Namen.ini"));
+    EXPECT_EQ(readBytes(own), "Maus\r\n");
     EXPECT_TRUE(messages->shown.empty()) << messages->texts().join('|').toStdString();
 }
