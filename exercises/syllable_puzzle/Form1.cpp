@@ -108,7 +108,8 @@ void Form1::startExercise()
         case PuzzleLevel::MoreLists: break;
         }
         if (!listMode()) {
-            showBuiltInMode();
+            state.ListSource = WordListSource::None;
+            showMode(false);
             return;
         }
         showListMode();
@@ -128,28 +129,22 @@ PuzzleLevel Form1::askLevel()
     return level == levels.end() ? Level : level->second;
 }
 
-void Form1::showBuiltInMode()
+// The menu items, the picture and the widths that go with the built-in words or with word lists.
+void Form1::showMode(bool lists)
 {
-    state.ListSource = WordListSource::None;
     for (QAction* item : {alle, Leicht, schwere, WEigene, Drucken})
-        item->setEnabled(true);
-    WDateiauswahl->setEnabled(false);
-    WMehr->setEnabled(false);
-    Bild1->show();
-    Picture1->setFixedWidth(platform::twipsToPixels(6135));
-    Bezeichnung8->setFixedWidth(platform::twipsToPixels(5160));
+        item->setEnabled(!lists);
+    WDateiauswahl->setEnabled(lists);
+    WMehr->setEnabled(lists);
+    Bild1->setVisible(!lists);
+    Picture1->setFixedWidth(platform::twipsToPixels(lists ? 8295 : 6135));
+    Bezeichnung8->setFixedWidth(platform::twipsToPixels(lists ? 7560 : 5160));
 }
 
 void Form1::showListMode()
 {
     state.ListSource = Level == PuzzleLevel::OwnLists ? WordListSource::OwnLists : WordListSource::MoreLists;
-    for (QAction* item : {alle, Leicht, schwere, WEigene, Drucken})
-        item->setEnabled(false);
-    WDateiauswahl->setEnabled(true);
-    WMehr->setEnabled(true);
-    Bild1->hide();
-    Picture1->setFixedWidth(platform::twipsToPixels(8295));
-    Bezeichnung8->setFixedWidth(platform::twipsToPixels(7560));
+    showMode(true);
     ReArrange();
     if (state.ListSource == WordListSource::OwnLists)
         WDateiauswahl_Click();

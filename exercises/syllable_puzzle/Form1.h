@@ -36,7 +36,7 @@ private:
     void addTiles();
     PuzzleLevel askLevel();
     bool listMode() const { return Level == PuzzleLevel::OwnLists || Level == PuzzleLevel::MoreLists; }
-    void showBuiltInMode();
+    void showMode(bool lists);
     void showListMode();
     void chooseWord();
     void dealTiles();

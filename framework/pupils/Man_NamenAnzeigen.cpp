@@ -1,5 +1,6 @@
 #include "framework/pupils/Man_NamenAnzeigen.h"
 
+#include "framework/pupils/DeleteQuestion.h"
 #include "framework/pupils/PupilNames.h"
 
 #include "platform/forms/application.h"
@@ -42,14 +43,10 @@ void Man_NamenAnzeigen::Form_KeyDown(int& keyCode, int)
 
 void Man_NamenAnzeigen::Command1_Click()
 {
-    QListWidgetItem* item = List1->currentItem();
-    if (!item || !item->isSelected())
+    QListWidgetItem* item = confirmedDeletion(*List1, QStringLiteral("Soll der Name %1 wirklich gelöscht werden?"));
+    if (!item)
         return;
     const QString name = item->text();
-    if (platform::msgBox(QStringLiteral("Soll der Name ") + name + QStringLiteral(" wirklich gelöscht werden?"),
-                         platform::MessageButtons::YesNo)
-        != platform::MessageAnswer::Yes)
-        return;
     if (name == pupilName_)
         pupilName_.clear();
     deleted_.append(name);

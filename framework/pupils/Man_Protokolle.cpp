@@ -1,5 +1,6 @@
 #include "framework/pupils/Man_Protokolle.h"
 
+#include "framework/pupils/DeleteQuestion.h"
 #include "framework/pupils/LogFolder.h"
 
 #include "platform/files.h"
@@ -62,14 +63,10 @@ void Man_Protokolle::File1_Click()
 
 void Man_Protokolle::Command2_Click()
 {
-    const QListWidgetItem* item = File1->currentItem();
-    if (!item || !item->isSelected())
+    const QListWidgetItem* item = confirmedDeletion(*File1, QStringLiteral("Wollen Sie die Datei %1 wirklich löschen?"));
+    if (!item)
         return;
     const QString name = item->text();
-    if (platform::msgBox(QStringLiteral("Wollen Sie die Datei ") + name + QStringLiteral(" wirklich löschen?"),
-                         platform::MessageButtons::YesNo)
-        != platform::MessageAnswer::Yes)
-        return;
     const QString path = setup_.folder + QLatin1Char('/') + name;
     if (const platform::FileError e = platform::removeFile(path); e.failed()) {
         platform::msgBox(e.message);
