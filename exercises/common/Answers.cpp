@@ -5,6 +5,12 @@
 
 namespace exercise {
 
+void newTask(ProtokollClass& log, const QString& task)
+{
+    log.Aufgabe = task;
+    log.NeueAufgabe = true;
+}
+
 void recordAnswer(ExerciseState& state, ProtokollClass& log, bool right)
 {
     if (!right)

@@ -1,5 +1,6 @@
 #pragma once
 
+class QString;
 struct ExerciseState;
 class ProtokollClass;
 
@@ -7,6 +8,8 @@ class ProtokollClass;
 // each task, and the block counts the tasks that were not right at the first try.
 namespace exercise {
 
+// A new task: the log takes the next answer as the first one to `task`.
+void newTask(ProtokollClass& log, const QString& task);
 // An answer to the current task. A wrong one (also a skip or the teacher's "Weiter trotz
 // Fehler") makes the task one that was not right at the first try.
 void recordAnswer(ExerciseState& state, ProtokollClass& log, bool right);

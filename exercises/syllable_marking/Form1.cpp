@@ -234,8 +234,7 @@ void Form1::Weiter()
     present();
     Befehl->setText(QStringLiteral("Teile das Wort in Silben auf!"));
     Befehl->show();
-    Proto().Aufgabe = task.word.word();
-    Proto().NeueAufgabe = true;
+    exercise::newTask(Proto(), task.word.word());
     task.startMarking();
     showText();
 }

@@ -2,6 +2,7 @@
 
 #include "SyllableSlots.h"
 
+#include "Answers.h"
 #include "TileLayouts.h"
 
 #include "GetOwnWords.h"
@@ -229,8 +230,7 @@ void Form1::dealTiles()
     LayoutNumber = tile_layouts::pick(platform::services().clock->random());
     board.start(Syllables, tile_layouts::deal(Syllables, LayoutNumber), Wortname, true);
     showTiles();
-    Proto().Aufgabe = Wortname;
-    Proto().NeueAufgabe = true;
+    exercise::newTask(Proto(), Wortname);
 }
 
 void Form1::SilbenZusatz(int Nummer)

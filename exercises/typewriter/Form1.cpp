@@ -3,6 +3,7 @@
 #include "TypewriterKeyboard.h"
 #include "TypewriterPrinting.h"
 
+#include "Answers.h"
 #include "InitialSoundKeys.h"
 #include "SettingsNumberFile.h"
 
@@ -288,8 +289,7 @@ void Form1::NextWord()
     Richtig->hide();
     showTyped();
     platform::setPicture(Anzeige, DateiName);
-    Proto().Aufgabe = typing.Wortname;
-    Proto().NeueAufgabe = true;
+    exercise::newTask(Proto(), typing.Wortname);
 }
 
 void Form1::showTyped()

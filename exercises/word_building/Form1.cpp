@@ -1,5 +1,6 @@
 #include "Form1.h"
 
+#include "Answers.h"
 #include "Capitals.h"
 
 #include "GetOwnWords.h"
@@ -149,8 +150,7 @@ void Form1::Weiter()
     else
         getWord();
     showSlots();
-    Proto().Aufgabe = task.Wortname;
-    Proto().NeueAufgabe = true;
+    exercise::newTask(Proto(), task.Wortname);
     Falsch->hide();
     Richtig->hide();
     state.TaskWrong = false;

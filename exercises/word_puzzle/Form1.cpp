@@ -1,5 +1,6 @@
 #include "Form1.h"
 
+#include "Answers.h"
 #include "Capitals.h"
 #include "TileLayouts.h"
 
@@ -129,6 +130,5 @@ void Form1::NewPuzzle()
         Bild1->clear();
     }
     showTiles();
-    Proto().Aufgabe = PuzzleWord;
-    Proto().NeueAufgabe = true;
+    exercise::newTask(Proto(), PuzzleWord);
 }

@@ -152,8 +152,7 @@ void Form1::enablePictures()
 void Form1::presentWord()
 {
     Anzeige->setText(set.currentWord());
-    Proto().Aufgabe = set.currentWord();
-    Proto().NeueAufgabe = true;
+    exercise::newTask(Proto(), set.currentWord());
 }
 
 void Form1::Bild_Click(int index)
@@ -167,8 +166,7 @@ void Form1::Bild_Click(int index)
     if (right) {
         exercise::countTask(state, click.wrongFirst);
         if (!set.finished()) {
-            Proto().Aufgabe = set.currentWord();
-            Proto().NeueAufgabe = true;
+            exercise::newTask(Proto(), set.currentWord());
         }
     }
     for (int k = 1; k <= ReadingSet::kWords; ++k)
