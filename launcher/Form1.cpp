@@ -176,6 +176,8 @@ void Form1::startExercise(const QString& program)
     }
     if (state_.options.launcherStaysOpen())
         return;
+    // The exercise's start does not wait for the launcher's end, not even on one core.
+    platform::services().processes->stepAside();
     unload();
     platform::End();
 }

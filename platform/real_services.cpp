@@ -20,6 +20,9 @@
 #include <map>
 #include <optional>
 
+#include <sched.h>
+#include <xcb/xcb.h>
+
 
 namespace platform {
 
@@ -119,6 +122,18 @@ bool RealProcesses::isRunning(const QString& programName)
 QString RealProcesses::ownArguments() const
 {
     return arguments_.join(QLatin1Char(' '));
+}
+
+void RealProcesses::stepAside()
+{
+    for (QWidget* window : QApplication::topLevelWidgets())
+        window->hide();
+    // Sent now: from here on this program may wait long for the processor.
+    const auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (x11 && x11->connection())
+        xcb_flush(x11->connection());
+    const sched_param idle{};
+    ::sched_setscheduler(0, SCHED_IDLE, &idle);
 }
 
 RealClock::RealClock() : generator_(std::random_device{}()) {}

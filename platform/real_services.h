@@ -23,6 +23,7 @@ public:
     bool runAndWait(const QString& commandLine) override;
     bool isRunning(const QString& programName) override;
     QString ownArguments() const override;
+    void stepAside() override;
 
 private:
     QStringList arguments_;

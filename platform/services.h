@@ -36,6 +36,10 @@ public:
     virtual bool isRunning(const QString& programName) = 0;
     // The argument string this program was started with.
     virtual QString ownArguments() const = 0;
+    // For the end of a program that has started the one that takes its place: its windows
+    // leave the screen at once, and what is left of it runs only while no other program wants
+    // the processor.
+    virtual void stepAside() = 0;
 };
 
 class Clock {

@@ -110,6 +110,7 @@ TEST_F(LauncherTest, TheNineButtonsStartTheirExercisesWithNameAndLogFolder)
     EXPECT_EQ(processes->commandLines(), expected);
     // Full-screen mode keeps the launcher open, in the 640 x 480 mode without taskbar.
     EXPECT_FALSE(platform::programEnded());
+    EXPECT_FALSE(processes->steppedAside);
     EXPECT_TRUE(f.isVisible());
     EXPECT_TRUE(display->low);
     EXPECT_FALSE(display->taskbar);
@@ -123,6 +124,7 @@ TEST_F(LauncherTest, AStartedExerciseEndsTheLauncherAndRestoresTheTaskbar)
     EXPECT_EQ(button(f, "Command2")->text(), "Tastomat");
     QTest::mouseClick(button(f, "Command2"), Qt::LeftButton);
     EXPECT_EQ(processes->commandLines(), QStringList({"tastomat.exe Q"}));
+    EXPECT_TRUE(processes->steppedAside);
     EXPECT_TRUE(platform::programEnded());
     EXPECT_FALSE(f.loaded());
     EXPECT_TRUE(display->taskbar);
@@ -136,6 +138,7 @@ TEST_F(LauncherTest, AMissingExerciseIsReportedOnEveryClickAndTheLauncherStays)
     QTest::mouseClick(button(f, "Command6"), Qt::LeftButton);
     QTest::mouseClick(button(f, "Command6"), Qt::LeftButton);
     EXPECT_EQ(messages->texts(), QStringList(2, QString::fromUtf8(kProgramMissingText)));
+    EXPECT_FALSE(processes->steppedAside);
     EXPECT_FALSE(platform::programEnded());
     EXPECT_TRUE(f.loaded());
 }

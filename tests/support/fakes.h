@@ -38,11 +38,13 @@ public:
     QStringList missing;        // program names (any case, with ".exe") that fail to start
     // Plays the child's effect while runAndWait waits (gets the command line).
     std::function<void(const QString&)> onRun;
+    bool steppedAside = false;
 
     bool start(const QString& commandLine) override;
     bool runAndWait(const QString& commandLine) override;
     bool isRunning(const QString& programName) override;
     QString ownArguments() const override { return arguments; }
+    void stepAside() override { steppedAside = true; }
     QStringList commandLines() const;
 
 private:
