@@ -320,20 +320,7 @@ private:
     // Where the slots still grey stand, left to right.
     QList<int> hiddenSlots() const
     {
-        const QImage shot = x.grab(window);
-        const int row = kSlotRow + height() - baseHeight;
-        QList<int> centres;
-        int from = -1;
-        for (int px = 0; px <= shot.width(); ++px) {
-            const bool grey = px < shot.width() && row < shot.height() && (shot.pixel(px, row) & 0xffffff) == 0xe0e0e0;
-            if (grey && from < 0)
-                from = px;
-            if (!grey && from >= 0 && px - from > 20)
-                centres << (from + px) / 2;
-            if (!grey)
-                from = -1;
-        }
-        return centres;
+        return testing_support::runsOfColour(x.grab(window), kSlotRow + height() - baseHeight, 0xe0e0e0);
     }
 
     static void makeExecutable(const QString& path)

@@ -25,6 +25,22 @@ int colourCount(const QImage& image, const QRect& area)
     return static_cast<int>(seen.size());
 }
 
+QList<int> runsOfColour(const QImage& image, int row, QRgb colour)
+{
+    QList<int> centres;
+    int from = -1;
+    for (int px = 0; px <= image.width(); ++px) {
+        const bool same = px < image.width() && row < image.height() && (image.pixel(px, row) & 0xffffff) == colour;
+        if (same && from < 0)
+            from = px;
+        if (!same && from >= 0 && px - from > 20)
+            centres << (from + px) / 2;
+        if (!same)
+            from = -1;
+    }
+    return centres;
+}
+
 PrivateXServer::PrivateXServer(QSize screen, WindowManager manager)
 {
     // Xvfb picks a free display itself and writes its number to the descriptor given.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QList>
 #include <QPoint>
 #include <QProcessEnvironment>
 #include <QRect>
@@ -21,6 +22,9 @@ inline QPoint twipsCentre(int left, int top, int width, int height)
 // How many different colours the area of a grabbed window shows: a picture or text shows many,
 // an empty or unpainted area a few.
 int colourCount(const QImage& image, const QRect& area);
+// The centres, left to right, of the runs of this colour (RGB) wider than 20 pixels along a row
+// of the image: the places of controls painted in it, such as word building's hidden slots.
+QList<int> runsOfColour(const QImage& image, int row, QRgb colour);
 
 // A private X server (Xvfb) of the test's own, on which the real programs run and receive real
 // mouse clicks (xdotool), as a pupil's or teacher's clicks reach them. It runs no window manager,

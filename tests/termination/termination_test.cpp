@@ -30,6 +30,8 @@ using Kind = PrivateXServer::Kind;
 
 constexpr int kGoneMs = 3000;
 constexpr int kStepMs = 30000;
+// A program named so starts from the test's program folder, not from the suite's.
+const QString kProgramFolder = QStringLiteral("%PROGRAM%");
 
 class TerminationTest;
 // One step of bringing the program into its state; false when the state did not come.
@@ -70,8 +72,11 @@ class TerminationTest : public testing_support::SuiteTest,
                         public testing::WithParamInterface<std::tuple<Row, int>> {
 public:
     using SuiteTest::appDataDir;
+    using SuiteTest::copyFromSuite;
     using SuiteTest::dataDir;
+    using SuiteTest::programDir;
     using SuiteTest::readBytes;
+    using SuiteTest::writeBytes;
     using SuiteTest::writeFile;
 
     TerminationTest()
@@ -118,7 +123,10 @@ public:
         program.setWorkingDirectory(root.path());
         QString arguments = row.arguments;
         arguments.replace(QStringLiteral("%DATA%"), dataDir());
-        program.start(suite(row.program), arguments.isEmpty() ? QStringList() : QStringList{arguments});
+        const QString path = row.program.startsWith(kProgramFolder)
+                                 ? programDir() + row.program.mid(kProgramFolder.size())
+                                 : suite(row.program);
+        program.start(path, arguments.isEmpty() ? QStringList() : QStringList{arguments});
     }
 
     // Everything the program and the programs it started wrote to their error output.
@@ -226,19 +234,52 @@ Step logged(int count)
 
 // The program waits in a blocking pause: a poll on the one descriptor that a signal wakes, with
 // a timeout (the event loop polls several, the display connection without a timeout).
+bool pausing(TerminationTest& t)
+{
+    const QString syscall = QStringLiteral("/proc/%1/syscall").arg(t.program.processId());
+    const QStringList fields = QString::fromLatin1(t.readBytes(syscall)).split(QLatin1Char(' '));
+    return fields.size() > 3 && fields[0] == QString::number(SYS_poll) && fields[2] == QLatin1String("0x1")
+           && !fields[3].startsWith(QLatin1String("0xffffffff"));
+}
+
 Step inPause()
 {
+    return [](TerminationTest& t) { return QTest::qWaitFor([&] { return pausing(t); }, kStepMs); };
+}
+
+// Word building's grey slots, revealed one by one from the left as the child clicks them; the
+// last one begins the pause before the pictures.
+Step revealSlots()
+{
     return [](TerminationTest& t) {
-        const QString syscall = QStringLiteral("/proc/%1/syscall").arg(t.program.processId());
-        return QTest::qWaitFor([&] {
-            const QStringList fields = QString::fromLatin1(t.readBytes(syscall)).split(QLatin1Char(' '));
-            return fields.size() > 3 && fields[0] == QString::number(SYS_poll) && fields[2] == QLatin1String("0x1")
-                   && !fields[3].startsWith(QLatin1String("0xffffffff"));
-        }, kStepMs);
+        constexpr int kSlotRow = (360 + 1215 / 2) / 15;
+        const auto hidden = [&] { return testing_support::runsOfColour(t.x.grab(t.window), kSlotRow, 0xe0e0e0); };
+        QList<int> places;
+        if (!QTest::qWaitFor([&] { return !(places = hidden()).isEmpty(); }, kStepMs))
+            return false;
+        // A click may fall before the window is in its place: it is repeated.
+        for (int attempt = 0; attempt < 40 && !places.isEmpty() && !pausing(t); ++attempt) {
+            const qsizetype count = places.size();
+            t.x.click(t.window, {places.first(), kSlotRow});
+            if (!QTest::qWaitFor([&] { return pausing(t) || (places = hidden()).size() < count; }, 3000))
+                places = hidden();
+        }
+        return places.isEmpty() || pausing(t);
+    };
+}
+
+// The list editor, started from the word-list dialog, runs.
+Step editorRunning()
+{
+    return [](TerminationTest& t) {
+        return QTest::qWaitFor([&] { return QFileInfo::exists(t.programDir() + QStringLiteral("/runs")); }, kStepMs);
     };
 }
 
 // ---- the programs ----
+
+const QString kDown = QStringLiteral("Down");
+const QString kReturn = QStringLiteral("Return");
 
 struct Exercise {
     const char* program;
@@ -246,18 +287,33 @@ struct Exercise {
     const char* windowTitle;
     bool levelDialog;          // asked at every start
     bool resultsLog;
+    // The level dialog's button of the own pictures, -1 for none: with none there, a box says so.
+    int ownPicturesLevel = -1;
+    // The next-task button in twips, which skips a task with option 7; empty for none.
+    QRect nextTask;
+    // The keys in the open teacher menu that choose its print item; empty for none.
+    QStringList printItem;
+    // Word building: the pause between the word's last slot and its pictures.
+    bool slotPause = false;
+    // The word-list dialog starts the list editor with F6 and waits for it.
+    bool listEditor = false;
 };
 
 const Exercise kExercises[] = {
-    {"tastomat", "QL Tastomat", "QL Tastomat ;   <F6> für Lehrermenü", true, true},
-    {"Fugolin", "QL Fugolin", "QL Fugolin ;   <F6> für Lehrermenü", true, true},
-    {"plattix", "QL Plattix", "QL Plattix ;   <F6> für Lehrermenü", true, true},
-    {"Kritzlon", "QL Kritzlon", "QL Kritzlon ;   <F6> für Lehrermenü", false, false},
-    {"baudrom", "QL Baudrom 1", "QL Baudrom 1 (Buchstaben) ;   <F6> für Lehrermenü", true, true},
-    {"baudromsilben", "QL Baudrom 2", "QL Baudrom 2 (Silben) ;   <F6> für Lehrermenü", true, true},
-    {"bogenblick", "QL Bogenblick", "QL Bogenblick ;   <F6> für Lehrermenü", true, true},
-    {"lesolum", "QL Lesolum", "QL Lesolum ;   <F6> für Lehrermenü", true, true},
-    {"rateflor", "QL Rateflor", "QL Rateflor ;   <F6> für Lehrermenü", false, true},
+    {"tastomat", "QL Tastomat", "QL Tastomat ;   <F6> für Lehrermenü", true, true, 3, {2160, 5160, 2400, 840},
+     {kDown, kDown, kDown, kReturn}},
+    {"Fugolin", "QL Fugolin", "QL Fugolin ;   <F6> für Lehrermenü", true, true, 5, {5040, 4440, 1815, 855},
+     {QStringLiteral("Up"), kReturn}, false, true},
+    {"plattix", "QL Plattix", "QL Plattix ;   <F6> für Lehrermenü", true, true, 3, {5040, 4440, 1815, 855},
+     {QStringLiteral("Up"), kReturn}},
+    {"Kritzlon", "QL Kritzlon", "QL Kritzlon ;   <F6> für Lehrermenü", false, false, -1, {}, {kDown, kDown, kReturn}},
+    {"baudrom", "QL Baudrom 1", "QL Baudrom 1 (Buchstaben) ;   <F6> für Lehrermenü", true, true, 3,
+     {4920, 4080, 1815, 855}, {}, true},
+    {"baudromsilben", "QL Baudrom 2", "QL Baudrom 2 (Silben) ;   <F6> für Lehrermenü", true, true, 3,
+     {4920, 4080, 1815, 855}, {}, true},
+    {"bogenblick", "QL Bogenblick", "QL Bogenblick ;   <F6> für Lehrermenü", true, true, 5, {}, {}, false, true},
+    {"lesolum", "QL Lesolum", "QL Lesolum ;   <F6> für Lehrermenü", true, true, 3, {}, {}},
+    {"rateflor", "QL Rateflor", "QL Rateflor ;   <F6> für Lehrermenü", false, true, -1, {}, {}},
 };
 
 // The launcher's start of an exercise for Max, logging under the pupil's name.
@@ -283,6 +339,67 @@ void expectSummary(TerminationTest& t, int tasks)
               QStringLiteral("Von %1 Aufgaben wurden 0 richtig gelöst.").arg(tasks));
 }
 
+// "Weiter" skips a task, counted wrong, with option 7.
+const std::map<int, int> kSkipping{{7, -1}};
+
+void skipping(TerminationTest& t)
+{
+    t.writeOptions(kSkipping);
+}
+
+// The exercise and the launcher beside it in the test's program folder, as installed, with a
+// list editor that runs until it is ended.
+void besideListEditor(TerminationTest& t, const QString& exercise)
+{
+    for (const QString& name : {exercise, QStringLiteral("startomo"), QStringLiteral("options4.ini")})
+        t.copyFromSuite(name);
+    const QString editor = t.programDir() + QStringLiteral("/Kartello");
+    t.writeBytes(editor, "#!/bin/sh\necho started > \"$(dirname \"$0\")/runs\"\nexec sleep 60\n");
+    for (const QString& path : {editor, t.programDir() + QLatin1Char('/') + exercise})
+        QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::ExeOwner);
+    t.writeOptions();
+}
+
+// The states that only some exercises have.
+void addOwnStates(const Exercise& e, const std::vector<Step>& toWindow, std::vector<Row>& rows)
+{
+    const QString title = QString::fromUtf8(e.title);
+    if (e.ownPicturesLevel >= 0)
+        rows.push_back({"NoOwnPicturesWarning", e.program, "Q", suiteOptions,
+                        {level(title, e.ownPicturesLevel), box(title)}, {}});
+    if (!e.nextTask.isEmpty()) {
+        std::vector<Step> tenTasks = toWindow;
+        for (int task = 1; task <= 10; ++task) {
+            tenTasks.push_back(click(e.nextTask.x(), e.nextTask.y(), e.nextTask.width(), e.nextTask.height()));
+            tenTasks.push_back(logged(task));
+        }
+        tenTasks.push_back(form(QStringLiteral("Protokoll")));
+        rows.push_back({"BlockResult", e.program, kLoggedStart, skipping, tenTasks,
+                        [](TerminationTest& t) { expectSummary(t, 10); }});
+    }
+    if (!e.printItem.isEmpty()) {
+        std::vector<Step> printDialog = toWindow;
+        printDialog.push_back(keys({QStringLiteral("F6")}));
+        printDialog.push_back(menu(e.printItem, QStringLiteral("Drucken")));
+        rows.push_back({"PrintDialog", e.program, "Q", suiteOptions, printDialog, {}});
+    }
+    if (e.slotPause) {
+        std::vector<Step> pause = toWindow;
+        pause.push_back(revealSlots());
+        pause.push_back(inPause());
+        rows.push_back({"PicturePause", e.program, "Q", suiteOptions, pause, {}});
+    }
+    if (e.listEditor) {
+        const QString program = QString::fromUtf8(e.program);
+        rows.push_back({"ListEditor", kProgramFolder + QLatin1Char('/') + program, "Q",
+                        [program](TerminationTest& t) { besideListEditor(t, program); },
+                        {level(title, 4),
+                         form(QStringLiteral("Auswahl einer Wortliste durch Klick (Erstellen einer Wortliste mit F6)")),
+                         keys({QStringLiteral("F6")}), editorRunning()},
+                        {}});
+    }
+}
+
 std::vector<Row> exerciseRows(const Exercise& e)
 {
     const QString title = QString::fromUtf8(e.title);
@@ -305,13 +422,11 @@ std::vector<Row> exerciseRows(const Exercise& e)
         };
         rows.push_back({"LogWarning", e.program, kLoggedStart, unopenableLog, {box(title)}, {}});
     }
+    addOwnStates(e, toWindow, rows);
     for (Row& row : rows)
         row.name = std::string(e.program) + "_" + row.name;
     return rows;
 }
-
-// "Weiter" skips a task, counted wrong, with option 7.
-const std::map<int, int> kSkipping{{7, -1}};
 
 // The pupil's log on a small file system that is full: only `room` bytes still fit into the log
 // file's last page. A run's block begins with 154 bytes; a task skipped with "Weiter" adds 57
@@ -344,29 +459,13 @@ std::vector<Row> typewriterRows()
     const QString title = QStringLiteral("QL Tastomat");
     const QString windowTitle = QStringLiteral("QL Tastomat ;   <F6> für Lehrermenü");
     const Step weiter = click(2160, 5160, 2400, 840);
-    const auto skipping = [](TerminationTest& t) { t.writeOptions(kSkipping); };
-    std::vector<Step> tenTasks{level(title, 0), form(windowTitle)};
-    for (int task = 1; task <= 10; ++task) {
-        tenTasks.push_back(weiter);
-        tenTasks.push_back(logged(task));
-    }
-    tenTasks.push_back(form(QStringLiteral("Protokoll")));
-    const std::vector<Step> printDialog{
+    const std::vector<Step> printed{
         level(title, 0), form(windowTitle), keys({QStringLiteral("F6")}),
-        menu({QStringLiteral("Down"), QStringLiteral("Down"), QStringLiteral("Down"), QStringLiteral("Return")},
-             QStringLiteral("Drucken"))};
-    std::vector<Step> printed = printDialog;
-    printed.push_back(click(360, 3480, 1935, 375));
-    printed.push_back(box(title));
+        menu({kDown, kDown, kDown, kReturn}, QStringLiteral("Drucken")), click(360, 3480, 1935, 375), box(title)};
     return {
-        // Own pictures offered (option 8) but none there: the box, then the built-in words.
-        {"tastomat_NoOwnPicturesWarning", "tastomat", "Q", suiteOptions, {level(title, 3), box(title)}, {}},
         {"tastomat_TwoTasksLogged", "tastomat", kLoggedStart, skipping,
          {level(title, 0), form(windowTitle), weiter, logged(1), weiter, logged(2)},
          [](TerminationTest& t) { expectSummary(t, 2); }},
-        {"tastomat_BlockResult", "tastomat", kLoggedStart, skipping, tenTasks,
-         [](TerminationTest& t) { expectSummary(t, 10); }},
-        {"tastomat_PrintDialog", "tastomat", "Q", suiteOptions, printDialog, {}},
         // "OK": without a printer the print goes to a PDF file, and a box says where.
         {"tastomat_PrintedBox", "tastomat", "Q", suiteOptions, printed,
          [](TerminationTest& t) {
@@ -403,11 +502,6 @@ std::vector<Row> otherExerciseRows()
              t.writeFile(t.dataDir() + QStringLiteral("/options3.ini/keep"), {});
          },
          {box(QStringLiteral("QL Kritzlon"))}, {}},
-        {"Kritzlon_PrintDialog", "Kritzlon", "Q", suiteOptions,
-         {form(QStringLiteral("QL Kritzlon ;   <F6> für Lehrermenü")), keys({QStringLiteral("F6")}),
-          menu({QStringLiteral("Down"), QStringLiteral("Down"), QStringLiteral("Return")},
-               QStringLiteral("Drucken"))},
-         {}},
     };
 }
 
