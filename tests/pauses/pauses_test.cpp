@@ -7,6 +7,8 @@
 
 #include "ManagerFile.h"
 
+#include "platform/files.h"
+
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -14,6 +16,8 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTest>
+
+#include <memory>
 
 namespace {
 
@@ -56,6 +60,11 @@ const QPoint kBack = twipsCentre(2108, 4755, 1695, 855);
 const QString kBogenblick = QString::fromUtf8("QL Bogenblick ;   <F6> für Lehrermenü");
 const QString kListDialog = QString::fromUtf8("Auswahl einer Wortliste durch Klick (Erstellen einer Wortliste mit F6)");
 
+// The typewriter: its next-task button and where the typed word stands.
+const QPoint kTypewriterNext = twipsCentre(2160, 5160, 2400, 840);
+const QRect kTyped = pixels(2160, 3720, 5400, 1035);
+const QString kTastomat = QString::fromUtf8("QL Tastomat ;   <F6> für Lehrermenü");
+
 // The task manager, below its menu bar.
 const QPoint kLosGehts = twipsCentre(405, 240, 2655, 1215) + QPoint(0, 20);
 const QPoint kManagerEnd = twipsCentre(405, 2520, 2655, 735) + QPoint(0, 20);
@@ -83,8 +92,11 @@ struct PauseCase {
     QList<QPoint> clicks;
     QStringList keys;
     // The input falls into the pause when made within this time from the start of the pause; 0
-    // for a start-and-wait, whose program the test ends after the input.
+    // for a start-and-wait.
     int pauseMs;
+    // What lets the wait end once the input is made (the started program ends, the locked file is
+    // let go); none for a pause of fixed length.
+    void (PauseTest::*release)();
     // What shows that the pause is over.
     bool (PauseTest::*over)();
     // The child's next input, and what it and nothing else did.
@@ -167,11 +179,33 @@ public:
         ASSERT_TRUE(clickUntil(window, kLosGehts, [&] { return runs() == 1; }));
     }
 
+    // The typewriter's teacher chooses "without help" while another program holds the help mode's
+    // settings file: its save retries with pauses.
+    void startHelpModeRetry()
+    {
+        ASSERT_NO_FATAL_FAILURE(startExercise(TAVORO_SUITE_DIR "/tastomat"));
+        ASSERT_NO_FATAL_FAILURE(chooseLevel("QL Tastomat", kLevel1));
+        ASSERT_NO_FATAL_FAILURE(useWindow(kTastomat));
+        settingsLock = std::make_unique<platform::FileLock>(dataDir() + "/options2.ini");
+        ASSERT_FALSE(settingsLock->acquire().failed());
+        x.key(window, {"F6"});
+        ASSERT_TRUE(QTest::qWaitFor([&] { return height() == baseHeight + kTeacherMenu; }, kWait));
+        // "Formilo ohne Hilfen", the fifth item; a first click may fall before the menu bar is there.
+        for (int attempt = 0; attempt < 3 && x.waitForMenu(1) == 0; ++attempt) {
+            x.click(window, {20, 8});
+            x.waitForMenu();
+        }
+        ASSERT_NE(x.waitForMenu(1), 0u);
+        x.key(0, {"Down", "Down", "Down", "Down", "Down", "Return"});
+        pauseClock.start();
+    }
+
     bool picturesShown() { return testing_support::colourCount(x.grab(window), place(kPicture1)) > 50; }
     bool instructionShown() { return shows(kInstruction); }
     bool instructionChanged() { return area(kInstruction) != before; }
     bool listsShown() { return area(kLists) != before; }
     bool runEnded() { return !QFile::exists(dataDir() + "/Protokoll.txt"); }
+    bool helpModeSaved() { return QString::fromLatin1(readBytes(dataDir() + "/options2.ini")).trimmed() == "2"; }
 
     void afterWordBuilding()
     {
@@ -190,6 +224,12 @@ public:
         afterExercise([&] { return shows(kInstruction) && area(kInstruction) != before && !shows(kSyllableMarks); },
                       [&] { x.key(window, {"shift+h", "a", "u", "s"}); },
                       "Die Aufgabe \"Haus\" wurde beim ersten Versuch richtig gelöst\\.");
+    }
+    // Nothing was typed; the next click skips the task.
+    void afterHelpModeRetry()
+    {
+        afterExercise([&] { return !shows(kTyped); }, [&] { x.click(window, kTypewriterNext); },
+                      "Die Aufgabe \"[^\"]+\" wurde beim ersten Versuch falsch gelöst\\.");
     }
     // The list made meanwhile is chosen with the next click; the editor started once.
     void afterListEditor()
@@ -223,7 +263,8 @@ public:
     // What input acting after the pause would leave at once: an answer logged, a second start
     // of the started program, or the program ended.
     bool acted() const { return !taskLines().isEmpty() || runs() > 1 || program.state() == QProcess::NotRunning; }
-    void endStartedProgram() const { writeBytes(programDir() + "/go1", {}); }
+    void endStartedProgram() { writeBytes(programDir() + "/go1", {}); }
+    void releaseSettings() { settingsLock.reset(); }
 
     PrivateXServer x;
     QProcess program;
@@ -233,6 +274,7 @@ public:
     QList<QPoint> starter;
     QElapsedTimer pauseClock;
     QImage before;
+    std::unique_ptr<platform::FileLock> settingsLock;
 
 private:
     // The window the child's input goes to, as it stands now.
@@ -278,14 +320,15 @@ private:
         pauseClock.start();
     }
 
-    // F6 shows the teacher menu: it acts, and when it has, every input before it has been
-    // taken. Then the task is still the one of the pause and nothing was logged; the child's
-    // next input acts and is logged as `line`.
+    // F6 shows or hides the teacher menu: it acts, and when it has, every input before it has
+    // been taken. Then the task is still the one of the pause and nothing was logged; the
+    // child's next input acts and is logged as `line`.
     void afterExercise(const std::function<bool()>& sameTask, const std::function<void()>& next,
                        const QString& line)
     {
+        const int toggled = height() == baseHeight ? baseHeight + kTeacherMenu : baseHeight;
         x.key(window, {"F6"});
-        ASSERT_TRUE(QTest::qWaitFor([&] { return height() == baseHeight + kTeacherMenu || acted(); }, kWait));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return height() == toggled || acted(); }, kWait));
         ASSERT_EQ(taskLines(), QStringList());
         EXPECT_TRUE(sameTask());
         next();
@@ -294,7 +337,7 @@ private:
         ASSERT_EQ(lines.size(), 1) << lines.join('|').toStdString();
         EXPECT_TRUE(QRegularExpression("^" + line + "$").match(lines.first()).hasMatch())
             << lines.first().toStdString();
-        EXPECT_EQ(height(), baseHeight + kTeacherMenu);
+        EXPECT_EQ(height(), toggled);
     }
 
     // Clicks until `done`: a window just shown may still be on its way to its place when the
@@ -330,19 +373,23 @@ private:
 };
 
 const PauseCase kCases[] = {
-    {"baudrom_pictures", &PauseTest::startBaudrom, kPictures + QList<QPoint>{kNextTask}, {"F6", "space"}, 2000,
+    {"baudrom_pictures", &PauseTest::startBaudrom, kPictures + QList<QPoint>{kNextTask}, {"F6", "space"}, 2000, nullptr,
      &PauseTest::picturesShown, &PauseTest::afterWordBuilding},
     {"baudromsilben_pictures", &PauseTest::startBaudromSilben, kPictures + QList<QPoint>{kNextTask},
-     {"F6", "space"}, 2000, &PauseTest::picturesShown, &PauseTest::afterWordBuilding},
+     {"F6", "space"}, 2000, nullptr, &PauseTest::picturesShown, &PauseTest::afterWordBuilding},
     // A one-syllable list word: 3000 and 1500 ms of presentation.
-    {"bogenblick_presentation", &PauseTest::startPresentation, {kNextWord, kWord}, {"F6", "space"}, 4500,
+    {"bogenblick_presentation", &PauseTest::startPresentation, {kNextWord, kWord}, {"F6", "space"}, 4500, nullptr,
      &PauseTest::instructionShown, &PauseTest::afterPresentation},
-    {"bogenblick_praise", &PauseTest::startPraise, {kNextWord}, {"x", "F6"}, 3000, &PauseTest::instructionChanged,
+    {"bogenblick_praise", &PauseTest::startPraise, {kNextWord}, {"x", "F6"}, 3000, nullptr, &PauseTest::instructionChanged,
      &PauseTest::afterPraise},
-    {"bogenblick_list_editor", &PauseTest::startListEditor, {kBack}, {"F6"}, 0, &PauseTest::listsShown,
+    {"bogenblick_list_editor", &PauseTest::startListEditor, {kBack}, {"F6"}, 0, &PauseTest::endStartedProgram,
+     &PauseTest::listsShown,
      &PauseTest::afterListEditor},
-    {"Pensumo_task_run", &PauseTest::startTaskRun, {kLosGehts, kLosGehts}, {"space"}, 0, &PauseTest::runEnded,
-     &PauseTest::afterTaskRun},
+    {"Pensumo_task_run", &PauseTest::startTaskRun, {kLosGehts, kLosGehts}, {"space"}, 0,
+     &PauseTest::endStartedProgram, &PauseTest::runEnded, &PauseTest::afterTaskRun},
+    // The save's retries wait 500, 1000 and 1500 ms; the file is let go after the input.
+    {"tastomat_settings_retry", &PauseTest::startHelpModeRetry, {kTypewriterNext + QPoint(0, kTeacherMenu)},
+     {"F6", "a"}, 3000, &PauseTest::releaseSettings, &PauseTest::helpModeSaved, &PauseTest::afterHelpModeRetry},
 };
 
 TEST_P(PauseTest, InputMadeMeanwhileIsDroppedAndTheNextInputActs)
@@ -351,10 +398,11 @@ TEST_P(PauseTest, InputMadeMeanwhileIsDroppedAndTheNextInputActs)
     ASSERT_TRUE(x.running());
     ASSERT_NO_FATAL_FAILURE((this->*c.start)());
     x.input(window, starter + c.clicks, c.keys);
-    if (c.pauseMs > 0)
+    if (c.pauseMs > 0) {
         ASSERT_LT(pauseClock.elapsed(), c.pauseMs) << "the input came too late to fall into the pause";
-    else
-        endStartedProgram();
+    }
+    if (c.release)
+        (this->*c.release)();
     ASSERT_TRUE(QTest::qWaitFor([&] { return (this->*c.over)() || acted(); }, kWait)) << "the pause did not end";
     ASSERT_EQ(program.state(), QProcess::Running) << "input made meanwhile ended the program";
     (this->*c.after)();
