@@ -8,6 +8,9 @@ class ProtokollClass;
 // each task, and the block counts the tasks that were not right at the first try.
 namespace exercise {
 
+// The mark a task shows: none, the right one or the wrong one, never both.
+enum class Mark { None, Right, Wrong };
+
 // A new task: the log takes the next answer as the first one to `task`.
 void newTask(ProtokollClass& log, const QString& task);
 // An answer to the current task. A wrong one (also a skip or the teacher's "Weiter trotz

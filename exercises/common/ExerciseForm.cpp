@@ -320,10 +320,15 @@ void ExerciseForm::Neues_Click()
     nextTask();
 }
 
+void ExerciseForm::showMark(exercise::Mark mark)
+{
+    Richtig->setVisible(mark == exercise::Mark::Right);
+    Falsch->setVisible(mark == exercise::Mark::Wrong);
+}
+
 void ExerciseForm::markAnswer(bool right)
 {
-    Richtig->setVisible(right);
-    Falsch->setVisible(!right);
+    showMark(right ? exercise::Mark::Right : exercise::Mark::Wrong);
     exercise::recordAnswer(state, Proto(), right);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Answers.h"
 #include "ExerciseConfig.h"
 #include "ExerciseState.h"
 
@@ -106,6 +107,8 @@ protected:
     void Form_KeyDown(int& keyCode, int shift) override;
 
     bool solved() const { return Richtig && !Richtig->isHidden(); }
+    // `Richtig` or `Falsch` shown in place of the other, or neither.
+    void showMark(exercise::Mark mark);
     // The pupil's answer to the current task: its mark, right or wrong, in place of the other,
     // and the answer recorded (Answers.h).
     void markAnswer(bool right);

@@ -228,8 +228,7 @@ void Form1::Weiter()
     if (Zufall.Anzahl() == 0)
         return;
     task.start(drawWord());
-    Falsch->hide();
-    Richtig->hide();
+    showMark(exercise::Mark::None);
     state.TaskWrong = false;
     present();
     Befehl->setText(QStringLiteral("Teile das Wort in Silben auf!"));
@@ -295,12 +294,11 @@ void Form1::Anzeige_MouseUp(int x)
 
 void Form1::finishMarking()
 {
-    Richtig->show();
+    showMark(exercise::Mark::Right);
     Command1->setEnabled(false);
     sleep(3000);
     Command1->setEnabled(true);
-    Richtig->hide();
-    Falsch->hide();
+    showMark(exercise::Mark::None);
     Befehl->setText(QStringLiteral("Schreibe das Wort!"));
     Befehl->show();
     task.startWriting();
@@ -314,8 +312,7 @@ void Form1::finishMarking()
 bool Form1::checkText()
 {
     const bool matches = task.writtenMatches();
-    Falsch->setVisible(!matches);
-    Richtig->hide();
+    showMark(matches ? exercise::Mark::None : exercise::Mark::Wrong);
     return matches;
 }
 
@@ -358,8 +355,9 @@ void Form1::Nochmal_Click()
     task.backToMarking();
     Befehl->setText(QStringLiteral("Teile das Wort in Silben auf!"));
     Befehl->show();
-    for (QWidget* control : std::initializer_list<QWidget*>{Nochmal, Loeschen, Falsch, Richtig})
+    for (QWidget* control : std::initializer_list<QWidget*>{Nochmal, Loeschen})
         control->hide();
+    showMark(exercise::Mark::None);
     showText();
 }
 

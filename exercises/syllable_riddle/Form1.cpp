@@ -150,8 +150,7 @@ void Form1::showBoard()
         showButton(Silbe2[i], riddle.Silbe2[i]);
         Bild[i]->setEnabled(riddle.Bild[i].enabled);
     }
-    Richtig->setVisible(riddle.richtigShown);
-    Falsch->setVisible(riddle.falschShown);
+    showMark(riddle.mark);
 }
 
 void Form1::Silbe1_Click(int index)

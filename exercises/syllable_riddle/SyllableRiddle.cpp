@@ -66,8 +66,7 @@ void SyllableRiddle::Weiter()
         Silbe2[i].caption = turn[grid[1][i] - 1].second;
         Bild[i].tag = turn[grid[2][i] - 1].joined();
     }
-    richtigShown = false;
-    falschShown = false;
+    mark = exercise::Mark::None;
     state_.TaskWrong = false;
 }
 
@@ -124,8 +123,7 @@ bool SyllableRiddle::Silbe1_Click(int index)
     Button& clicked = Silbe1[index];
     if (!chosenFirst.isEmpty() || clicked.tag.isEmpty() || !clicked.enabled)
         return false;
-    richtigShown = false;
-    falschShown = false;
+    mark = exercise::Mark::None;
     state_.TaskWrong = false;
     chosenFirst = clicked.caption;
     for (int i = 0; i < kPositions; ++i) {
@@ -144,11 +142,11 @@ SyllableRiddle::Click SyllableRiddle::Silbe2_Click(int index)
     // Without a chosen first syllable (the pause after a joined word) there is nothing to join.
     if (!chosenSecond.isEmpty() || chosenFirst.isEmpty() || !Silbe2[index].enabled)
         return Click::Ignored;
-    falschShown = false;
+    mark = exercise::Mark::None;
     const QString joined = chosenFirst + Silbe2[index].caption;
     if (!isPicture(joined)) {
         state_.TaskWrong = true;
-        falschShown = true;
+        mark = exercise::Mark::Wrong;
         return Click::Wrong;
     }
     for (int i = 0; i < kPositions; ++i)
@@ -173,12 +171,10 @@ SyllableRiddle::Click SyllableRiddle::Bild_Click(int index)
         exercise::recordAnswer(state_, proto_(), !state_.TaskWrong);
         exercise::countTask(state_, state_.TaskWrong);
         state_.TaskWrong = false;
-        richtigShown = true;
-        // The right mark is not left under a wrong mark of an earlier picture.
-        falschShown = false;
+        mark = exercise::Mark::Right;
         return Click::Accepted;
     }
-    falschShown = true;
+    mark = exercise::Mark::Wrong;
     exercise::recordAnswer(state_, proto_(), false);
     return Click::Wrong;
 }
@@ -190,8 +186,13 @@ void SyllableRiddle::pauseOver()
         Silbe2[i].enabled = false;
         Bild[i].enabled = true;
     }
-    richtigShown = false;
-    falschShown = false;
+    mark = exercise::Mark::None;
+}
+
+void SyllableRiddle::hideFalsch()
+{
+    if (mark == exercise::Mark::Wrong)
+        mark = exercise::Mark::None;
 }
 
 bool SyllableRiddle::turnDone() const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Answers.h"
 #include "ZuZahl.h"
 #include "Zufall_Array.h"
 
@@ -46,8 +47,7 @@ public:
     std::array<bool, kPositions> used{};
     QString chosenFirst;
     QString chosenSecond;
-    bool richtigShown = false;
-    bool falschShown = false;
+    exercise::Mark mark = exercise::Mark::None;
     Level level = Level::All;
 
     // The four words of the turn and, per row (first syllables, second syllables, pictures),
@@ -63,7 +63,7 @@ public:
     Click Silbe2_Click(int index);
     // Accepted: the picture of the joined word.
     Click Bild_Click(int index);
-    void hideFalsch() { falschShown = false; }
+    void hideFalsch();
     // The pause after a joined word is over: the first syllables left are offered again.
     void pauseOver();
     bool turnDone() const;

@@ -1,5 +1,7 @@
 #include "TypewriterKeyboard.h"
 
+#include "Capitals.h"
+
 #include <algorithm>
 
 const std::array<TypewriterKey, kKeyCount> kTypewriterKeys{{
@@ -39,7 +41,7 @@ QString keyCaption(int index, bool capitals)
     if (!capitals)
         return QString::fromUtf8(key.caption);
     if (index >= 20)
-        return QString::fromUtf8(key.tag).toUpper();
+        return toCapitals(QString::fromUtf8(key.tag));
     return QString::fromUtf8(key.caption).left(1);
 }
 

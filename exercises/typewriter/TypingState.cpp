@@ -1,11 +1,12 @@
 #include "TypingState.h"
 
+#include "Capitals.h"
+
 void TypingState::startWord(const QStringList& newTiles, bool capitals)
 {
     tiles = newTiles;
     if (capitals)
-        for (QString& tile : tiles)
-            tile = tile.toUpper();
+        tiles = toCapitals(tiles);
     Wortname = tiles.join(QString());
     restart();
 }
@@ -32,7 +33,7 @@ TypingState::Press TypingState::press(const QString& first, const QString& later
         return Press::Ignored;
     TransferCode = AktNummer == 1 ? first : later;
     if (capitals)
-        TransferCode = TransferCode.toUpper();
+        TransferCode = toCapitals(TransferCode);
     LastPressed = TransferCode;
     Schrift += TransferCode;
     if (TransferCode != Aktuell) {

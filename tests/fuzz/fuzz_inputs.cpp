@@ -107,7 +107,7 @@ Step printOk()
     return {QStringLiteral("Drucken"), {twipsCentre(360, 3480, 1935, 375)}, {}, false};
 }
 
-struct ExerciseSpec {
+struct ExerciseInputs {
     QString executable{};
     QString title{};          // of its dialogs
     QString caption{};        // of its main window
@@ -123,7 +123,7 @@ struct ExerciseSpec {
     bool resultsLog = true;
 };
 
-std::vector<Step> builtInLevel(const ExerciseSpec& e)
+std::vector<Step> builtInLevel(const ExerciseInputs& e)
 {
     if (e.levels == Levels::None)
         return {};
@@ -173,7 +173,7 @@ FuzzInput named(const QString& label, Where where, const QString& path, std::vec
     return input;
 }
 
-FuzzProgram exercise(const ExerciseSpec& e)
+FuzzProgram exercise(const ExerciseInputs& e)
 {
     const std::vector<Step> start = builtInLevel(e);
     FuzzProgram p{e.executable,
