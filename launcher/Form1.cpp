@@ -39,7 +39,7 @@ Form1::Form1(LauncherState& state)
     for (const Launcher::Exercise& e : Launcher::kExercises) {
         const QString program = QString::fromLatin1(e.program);
         auto* button = new PictureButton(QString::fromUtf8(e.caption),
-                                         platform::loadPicture(appPath + QLatin1Char('/') + QLatin1String(e.picture)),
+                                         platform::pictureIcon(appPath + QLatin1Char('/') + QLatin1String(e.picture)),
                                          client());
         button->setObjectName(QString::fromLatin1(e.button));
         button->setGeometry(platform::twipsRect(e.left, e.top, 2055, 1455));
@@ -51,7 +51,7 @@ Form1::Form1(LauncherState& state)
                         QStringLiteral("Namen eingeben"), [this] { CB_Name_Click(); });
     Command8 = addButton(QStringLiteral("Command8"), QRect(6720, 4440, 2055, 735), {},
                          [this] { Command8_Click(); });
-    Command8->setIcon(QIcon(platform::loadPicture(designPicturePath(DesignPicture::Ende))));
+    Command8->setIcon(platform::pictureIcon(designPicturePath(DesignPicture::Ende)));
     Command8->setIconSize(QSize(platform::twipsToPixels(1800), platform::twipsToPixels(660)));
     buildMenu();
 }

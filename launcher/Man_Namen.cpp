@@ -23,7 +23,7 @@ Man_Namen::Man_Namen(QString folder, QString defaultList, QString& pupilName)
     List1 = addListBox(QStringLiteral("List1"), QRect(360, 2160, 4695, 2220), [this] { List1_Click(); });
     OK = addButton(QStringLiteral("OK"), QRect(5520, 2520, 1815, 1575), QStringLiteral("Weiter"),
                    [this] { OK_Click(); });
-    OK->setIcon(QIcon(platform::loadPicture(designPicturePath(DesignPicture::Weiter))));
+    OK->setIcon(platform::pictureIcon(designPicturePath(DesignPicture::Weiter)));
     OK->setIconSize(QSize(platform::twipsToPixels(1500), platform::twipsToPixels(700)));
 }
 

@@ -1,11 +1,9 @@
 #include "PictureButton.h"
 
-PictureButton::PictureButton(const QString& caption, const QPixmap& picture, QWidget* parent)
+PictureButton::PictureButton(const QString& caption, const QIcon& picture, QWidget* parent)
     : Button(caption, parent)
 {
-    if (picture.isNull())
-        return;
-    setIcon(QIcon(picture));
+    setIcon(picture);
     // As large as the button allows; the button scales it down to leave room for the caption.
     setIconSize(QSize(4096, 4096));
 }

@@ -6,6 +6,6 @@
 class PictureButton : public platform::Button {
     Q_OBJECT
 public:
-    PictureButton(const QString& caption, const QPixmap& picture, QWidget* parent);
+    PictureButton(const QString& caption, const QIcon& picture, QWidget* parent);
     bool hasPicture() const { return !icon().isNull(); }
 };

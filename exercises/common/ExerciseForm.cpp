@@ -58,7 +58,7 @@ ProtokollClass& ExerciseForm::Proto()
 QPushButton* ExerciseForm::addNextTaskButton(const QString& name, const QRect& twips)
 {
     Neues = addButton(name, twips, QString(), [this] { Neues_Click(); });
-    Neues->setIcon(QIcon(platform::loadPicture(designPicturePath(DesignPicture::Weiter))));
+    Neues->setIcon(platform::pictureIcon(designPicturePath(DesignPicture::Weiter)));
     Neues->setIconSize(platform::scaledSize(QSize(40, 40)));
     return Neues;
 }
@@ -66,7 +66,7 @@ QPushButton* ExerciseForm::addNextTaskButton(const QString& name, const QRect& t
 QPushButton* ExerciseForm::addEndButton(const QRect& twips)
 {
     Ende = addButton(QStringLiteral("Ende"), twips, QString(), [this] { Ende_Click(); });
-    Ende->setIcon(QIcon(platform::loadPicture(designPicturePath(DesignPicture::Ende))));
+    Ende->setIcon(platform::pictureIcon(designPicturePath(DesignPicture::Ende)));
     Ende->setIconSize(QSize(platform::twipsToPixels(twips.width()) - 8,
                             platform::twipsToPixels(twips.height()) - 8));
     return Ende;
@@ -76,10 +76,10 @@ void ExerciseForm::addMarks(const QRect& twips)
 {
     Richtig = addPicture(QStringLiteral("Richtig"), twips);
     Falsch = addPicture(QStringLiteral("Falsch"), twips);
-    platform::setPicture(Richtig, designPicturePath(DesignPicture::Richtig));
-    platform::setPicture(Falsch, designPicturePath(DesignPicture::Falsch));
     Richtig->hide();
     Falsch->hide();
+    platform::setPictureWhenShown(Richtig, designPicturePath(DesignPicture::Richtig));
+    platform::setPictureWhenShown(Falsch, designPicturePath(DesignPicture::Falsch));
 }
 
 QAction* ExerciseForm::addTeacherItem(const QString& name, const QString& caption,

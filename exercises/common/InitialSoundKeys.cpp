@@ -8,6 +8,7 @@
 #include "platform/forms/twips.h"
 #include "platform/services.h"
 
+#include <QFileInfo>
 #include <QToolButton>
 
 namespace initial_sound_keys {
@@ -24,8 +25,24 @@ QSize keyPictureSize()
 QPixmap loadKeyPicture(const QString& path)
 {
     const QPixmap picture = platform::loadPicture(path);
-    return picture.isNull() ? picture
-                            : picture.scaled(keyPictureSize(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    return picture.isNull() || picture.size() == keyPictureSize()
+               ? picture
+               : picture.scaled(keyPictureSize(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+}
+
+// The key's picture of the window's design, from the copy that the build rendered at the size
+// the key shows it when there is one ("keys/40x40"), else from the full-size picture.
+QPixmap designKeyPicture(const QString& sound)
+{
+    const QString keys = TRAVEK::AppPath() + QStringLiteral("/keys/");
+    const QSize shown = keyPictureSize();
+    const QString rendered = QStringLiteral("%1x%2/").arg(shown.width()).arg(shown.height());
+    if (QFileInfo::exists(keys + rendered)) {
+        const QPixmap picture = loadKeyPicture(keys + rendered + sound + QStringLiteral(".bmp"));
+        if (!picture.isNull())
+            return picture;
+    }
+    return loadKeyPicture(keys + sound + QStringLiteral(".bmp"));
 }
 
 } // namespace
@@ -41,8 +58,7 @@ QToolButton* addKey(platform::Form& form, int index, const QRect& twips, const Q
     platform::setTag(key, sound);
     platform::setControlFont(key, QStringLiteral("Arial"), 9.75, true);
     if (!sound.isEmpty()) {
-        key->setIcon(QIcon(loadKeyPicture(TRAVEK::AppPath() + QStringLiteral("/keys/") + sound
-                                          + QStringLiteral(".bmp"))));
+        key->setIcon(platform::lazyIcon([sound] { return designKeyPicture(sound); }));
         key->setIconSize(keyPictureSize());
     }
     platform::onEvent(key, &QToolButton::clicked, &form, std::move(onClick));

@@ -14,7 +14,7 @@ namespace {
 
 void setButtonPicture(QAbstractButton* button, DesignPicture picture, int size)
 {
-    button->setIcon(QIcon(platform::loadPicture(designPicturePath(picture))));
+    button->setIcon(platform::pictureIcon(designPicturePath(picture)));
     button->setIconSize(platform::scaledSize(QSize(size, size)));
 }
 

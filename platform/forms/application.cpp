@@ -17,8 +17,10 @@ namespace platform {
 Application::Application(int& argc, char** argv) : QApplication(argc, argv)
 {
     // The layouts' fonts by metric-compatible faces, so captions take the room the layouts give.
-    for (const char* family : {"Arial", "MS Sans Serif", "Microsoft Sans Serif"})
-        QFont::insertSubstitution(QLatin1String(family), QStringLiteral("Liberation Sans"));
+    substituteLayoutFaces();
+    // The menu bars belong in the windows, whose layouts count them; asking the desktop for a
+    // menu bar of its own would also cost every start a connection to the session bus.
+    setAttribute(Qt::AA_DontUseNativeMenuBar);
     // The layouts' default font also for what is made before it reaches a form (a text box's
     // document, a message box): a start then opens one font family, not a second fallback one.
     setFont(defaultLayoutFont());

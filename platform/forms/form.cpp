@@ -14,8 +14,11 @@
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QFont>
+#include <QFileInfo>
 #include <QFontMetrics>
+#include <QIconEngine>
 #include <QImage>
+#include <QImageReader>
 #include <QMouseEvent>
 #include <QPixmap>
 
@@ -552,14 +555,108 @@ QPixmap loadPicture(const QString& path)
 {
     if (path.isEmpty())
         return {};
+    const QString real = resolvePathNoCase(path);
+    // Found out from the content, a format costs every image-format plugin loaded first.
+    QImageReader byName(real, QFileInfo(real).suffix().toLower().toLatin1());
+    byName.setAutoDetectImageFormat(false);
+    QImage image = byName.read();
+    if (image.isNull())
+        image = QImage(real);
     // Not through QPixmap's own file loading: that also keeps every picture in the pixmap cache,
     // full size, for the rest of the run.
-    return QPixmap::fromImage(QImage(resolvePathNoCase(path)));
+    return QPixmap::fromImage(std::move(image));
+}
+
+namespace {
+
+// Every question is answered by the icon of the picture, made at the first question.
+class LazyIconEngine : public QIconEngine {
+public:
+    explicit LazyIconEngine(std::function<QPixmap()> picture) : picture_(std::move(picture)) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().actualSize(size, mode, state);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().pixmap(size, mode, state);
+    }
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override
+    {
+        return icon().pixmap(size, scale, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().availableSizes(mode, state);
+    }
+    bool isNull() override { return icon().isNull(); }
+    QIconEngine* clone() const override { return new LazyIconEngine(*this); }
+
+private:
+    const QIcon& icon()
+    {
+        if (picture_) {
+            icon_ = QIcon(picture_());
+            picture_ = nullptr;
+        }
+        return icon_;
+    }
+
+    std::function<QPixmap()> picture_;
+    QIcon icon_;
+};
+
+} // namespace
+
+QIcon lazyIcon(std::function<QPixmap()> picture)
+{
+    return QIcon(new LazyIconEngine(std::move(picture)));
+}
+
+QIcon pictureIcon(const QString& path)
+{
+    return lazyIcon([path] { return loadPicture(path); });
 }
 
 void setPicture(QLabel* picture, const QString& path)
 {
     picture->setPixmap(loadPicture(path));
+}
+
+namespace {
+
+class PictureOnShow : public QObject {
+public:
+    PictureOnShow(QLabel* picture, QString path) : QObject(picture), path_(std::move(path))
+    {
+        picture->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show) {
+            watched->removeEventFilter(this);
+            setPicture(static_cast<QLabel*>(watched), path_);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QString path_;
+};
+
+} // namespace
+
+void setPictureWhenShown(QLabel* picture, const QString& path)
+{
+    new PictureOnShow(picture, path);
 }
 
 const std::vector<Form*>& loadedForms()
@@ -585,9 +682,28 @@ void setFormShownHook(FormShownHook hook)
     shownHook() = std::move(hook);
 }
 
+namespace {
+const char* const kLayoutFamilies[] = {"Arial", "MS Sans Serif", "Microsoft Sans Serif"};
+}
+
+QString layoutFace(const QString& family)
+{
+    for (const char* named : kLayoutFamilies)
+        if (family.compare(QLatin1String(named), Qt::CaseInsensitive) == 0)
+            return QStringLiteral("Liberation Sans");
+    return family;
+}
+
+void substituteLayoutFaces()
+{
+    for (const char* family : kLayoutFamilies)
+        QFont::insertSubstitution(QLatin1String(family), layoutFace(QLatin1String(family)));
+}
+
 QFont layoutFont(const QString& family, double pointSize, bool bold)
 {
-    QFont font(family);
+    // By its face: a font of a family that is not installed costs a search for stand-ins.
+    QFont font(layoutFace(family));
     font.setPointSizeF(pointSize * layoutScale());
     font.setBold(bold);
     return font;

@@ -181,8 +181,19 @@ QString tag(const QObject* object);
 void setTag(QObject* object, const QString& value);
 
 // Loads a picture file (name looked up without regard to case); a null pixmap when it fails.
+// It is read as the format its name gives, which for the suite's own pictures (BMP, PNG) needs
+// no image-format plugin; a file that is something else (a JPEG named ".bmp") is read by what
+// it holds.
 QPixmap loadPicture(const QString& path);
 void setPicture(QLabel* picture, const QString& path);
+// setPicture the first time the picture box shows: for one hidden until the pupil's answer.
+void setPictureWhenShown(QLabel* picture, const QString& path);
+// An icon whose picture is made the first time it is drawn or measured, not before: a window's
+// pictures then cost nothing before the window shows, and a window that never shows (the main
+// window behind a level or name dialog that comes first) pays for them only after that dialog.
+QIcon lazyIcon(std::function<QPixmap()> picture);
+// lazyIcon of loadPicture(path).
+QIcon pictureIcon(const QString& path);
 
 // The loaded forms of the program, in load order.
 const std::vector<Form*>& loadedForms();
@@ -194,7 +205,12 @@ Form* findForm(const QString& name);
 using FormShownHook = std::function<void(Form&)>;
 void setFormShownHook(FormShownHook hook);
 
-// A font as the layouts name it ("Arial", 12, bold), scaled with the layout.
+// The face that draws a family the layouts name: the metric-compatible Liberation Sans for
+// "Arial", "MS Sans Serif" and "Microsoft Sans Serif", any other family itself.
+QString layoutFace(const QString& family);
+// Lets every font of those families, wherever it is made (the printer's), take that face.
+void substituteLayoutFaces();
+// A font as the layouts name it ("Arial", 12, bold), scaled with the layout, in its face.
 QFont layoutFont(const QString& family, double pointSize, bool bold = false);
 // The layouts' own font where a control names none.
 QFont defaultLayoutFont();

@@ -67,6 +67,16 @@ void ScaledStyle::drawComplexControl(ComplexControl control, const QStyleOptionC
     drawPrimitive(PE_IndicatorArrowDown, &arrow, painter, widget);
 }
 
+QIcon ScaledStyle::standardIcon(StandardPixmap icon, const QStyleOption* option, const QWidget* widget) const
+{
+    // The button for entries that do not fit a menu bar: the forms' menu bars wrap onto rows
+    // of their own and never show it, and its picture, read at every start by each menu bar
+    // made, would load every image-format plugin.
+    if (icon == SP_ToolBarHorizontalExtensionButton || icon == SP_ToolBarVerticalExtensionButton)
+        return {};
+    return QProxyStyle::standardIcon(icon, option, widget);
+}
+
 void installScaledStyle()
 {
     QApplication::setStyle(new ScaledStyle(QStyleFactory::create(QApplication::style()->name())));

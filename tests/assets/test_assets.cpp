@@ -158,6 +158,11 @@ TEST(KeyPictures, EveryKeyOfBothKeyboardsHasOne)
         const QString path = findNoCase(suiteDir, "keys/" + tag + ".bmp");
         ASSERT_FALSE(path.isEmpty()) << tag.toStdString();
         EXPECT_EQ(QImage(path).size(), QSize(100, 100)) << tag.toStdString();
+        // The copy at the size a key shows it is the picture the key would scale it to.
+        const QImage shown(findNoCase(suiteDir, "keys/40x40/" + tag + ".bmp"));
+        EXPECT_EQ(shown.convertToFormat(QImage::Format_RGB32),
+                  QImage(path).scaled(40, 40, Qt::KeepAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_RGB32))
+            << tag.toStdString();
     }
 }
 

@@ -4,6 +4,7 @@
 #include "platform/forms/menubar.h"
 #include "platform/forms/twips.h"
 
+#include <QDir>
 #include <QFontInfo>
 #include <QImage>
 #include <QMessageBox>
@@ -191,3 +192,35 @@ TEST_F(ControlsTest, WhatAFormDrawsScalesWithTheLayout)
     platform::setLayoutScale(1.0);
     expectScaled(normal, drawnSizes(2.25), 2.25, "scaled after it was made");
 }
+
+namespace {
+
+class PicturesTest : public testing_support::SuiteTest {};
+
+// A picture is read as its name says, and by its content when the name is wrong (a teacher's
+// JPEG saved as ".bmp"); whichever way, the same picture comes back, and a name in another case
+// is found.
+TEST_F(PicturesTest, EveryPictureLoadsWhatItHoldsWhateverItsName)
+{
+    QImage drawn(30, 20, QImage::Format_RGB32);
+    drawn.fill(QColor(200, 30, 40));
+    ASSERT_TRUE(QDir().mkpath(dataDir()));
+    const struct {
+        const char* name;
+        const char* format;
+    } cases[] = {{"a.bmp", "BMP"}, {"b.png", "PNG"}, {"c.bmp", "PNG"}, {"d.jpg", "JPEG"}, {"e.bmp", "JPEG"},
+                 {"f.GIF", "PNG"}, {"g", "PNG"}};
+    for (const auto& c : cases) {
+        const QString path = dataDir() + "/" + c.name;
+        ASSERT_TRUE(drawn.save(path, c.format, 100)) << c.name;
+        const QPixmap read = platform::loadPicture(dataDir() + "/" + QString(c.name).toUpper());
+        ASSERT_FALSE(read.isNull()) << c.name;
+        EXPECT_EQ(read.size(), drawn.size()) << c.name;
+        const QColor centre = read.toImage().pixelColor(15, 10);
+        EXPECT_LT(std::abs(centre.red() - 200) + std::abs(centre.green() - 30) + std::abs(centre.blue() - 40), 12)
+            << c.name;
+    }
+    EXPECT_TRUE(platform::loadPicture(dataDir() + "/fehlt.bmp").isNull());
+}
+
+} // namespace

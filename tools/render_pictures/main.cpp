@@ -19,6 +19,9 @@
 namespace {
 
 constexpr QSize wordPictureSize(100, 100);
+// The size the keyboards show a key's picture at (600 x 600 twips): the keys' pictures are also
+// rendered at it, so a start decodes small pictures and scales none.
+constexpr QSize keyShownSize(40, 40);
 
 // The typewriter keyboard's rows, so the table reads like the keys the child sees.
 const QStringList typewriterTable = {"A", "E", "O", "U", "I", "Au", "Ei", "",  "W", "B", "G", "D",
@@ -106,8 +109,13 @@ void renderKeys(Pictures& pictures, const Paths& paths)
     for (const KeyRow& key : readKeyRows(paths.assets + "/keys.tsv")) {
         keys[key.sound] = pictureOf(pictures, key.word);
         pictures.sheet.push_back({keys[key.sound], "Taste " + key.sound + " (" + key.word + ")"});
-        if (!paths.out.isEmpty())
-            save(keys[key.sound], paths.out + "/keys/" + key.sound + ".bmp", "BMP");
+        if (paths.out.isEmpty())
+            continue;
+        save(keys[key.sound], paths.out + "/keys/" + key.sound + ".bmp", "BMP");
+        save(keys[key.sound].scaled(keyShownSize, Qt::KeepAspectRatio, Qt::SmoothTransformation),
+             QStringLiteral("%1/keys/%2x%3/%4.bmp")
+                 .arg(paths.out).arg(keyShownSize.width()).arg(keyShownSize.height()).arg(key.sound),
+             "BMP");
     }
     if (paths.out.isEmpty())
         return;
