@@ -1,6 +1,6 @@
 #pragma once
 
-#include "fakes.h"
+#include "tests/support/fakes.h"
 
 #include "platform/forms/form.h"
 #include "platform/services.h"

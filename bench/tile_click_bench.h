@@ -1,6 +1,6 @@
 #pragma once
 
-#include "window_bench.h"
+#include "bench/window_bench.h"
 
 #include <QLabel>
 #include <QTest>

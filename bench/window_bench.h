@@ -1,8 +1,8 @@
 #pragma once
 
-#include "bench_services.h"
+#include "bench/bench_services.h"
 
-#include "ExerciseState.h"
+#include "framework/ExerciseState.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
-#include "DesignPictures.h"
+#include "framework/DesignPictures.h"
 
-#include "TRAVEK.h"
+#include "framework/TRAVEK.h"
 
 QString designPicturePath(DesignPicture picture)
 {

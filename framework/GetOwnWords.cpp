@@ -1,5 +1,5 @@
-#include "GetOwnWords.h"
-#include "SyllableSplit.h"
+#include "framework/GetOwnWords.h"
+#include "framework/SyllableSplit.h"
 
 #include "platform/files.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Zufall_Array.h"
+#include "framework/Zufall_Array.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "Hintergrund.h"
+#include "framework/Hintergrund.h"
 
 #include "platform/forms/application.h"
 #include "platform/forms/twips.h"

@@ -1,8 +1,8 @@
-#include "ListAuswahl.h"
+#include "framework/ListAuswahl.h"
 
-#include "ExerciseState.h"
-#include "TRAVEK.h"
-#include "WordListFile.h"
+#include "framework/ExerciseState.h"
+#include "framework/TRAVEK.h"
+#include "framework/WordListFile.h"
 
 #include "platform/forms/application.h"
 #include "platform/forms/events.h"

@@ -1,8 +1,8 @@
-#include "Protokoll.h"
+#include "framework/Protokoll.h"
 
-#include "DesignPictures.h"
-#include "ExerciseState.h"
-#include "ProtokollRecords.h"
+#include "framework/DesignPictures.h"
+#include "framework/ExerciseState.h"
+#include "framework/ProtokollRecords.h"
 
 #include "platform/forms/end.h"
 #include "platform/services.h"

@@ -1,7 +1,7 @@
-#include "ProtokollClass.h"
+#include "framework/ProtokollClass.h"
 
-#include "ExerciseState.h"
-#include "PupilName.h"
+#include "framework/ExerciseState.h"
+#include "framework/PupilName.h"
 
 #include "platform/files.h"
 #include "platform/services.h"

@@ -1,4 +1,4 @@
-#include "ProtokollRecords.h"
+#include "framework/ProtokollRecords.h"
 
 #include "platform/files.h"
 #include "platform/services.h"

@@ -1,4 +1,4 @@
-#include "PupilName.h"
+#include "framework/PupilName.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "Qualitaet.h"
+#include "framework/Qualitaet.h"
 
 #include "platform/services.h"
 

@@ -1,4 +1,4 @@
-#include "SStufe.h"
+#include "framework/SStufe.h"
 
 #include <QCoreApplication>
 

@@ -1,6 +1,6 @@
-#include "SuiteOptions.h"
+#include "framework/SuiteOptions.h"
 
-#include "TRAVEK.h"
+#include "framework/TRAVEK.h"
 
 #include "framework/SettingsAccess.h"
 

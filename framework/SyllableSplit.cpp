@@ -1,4 +1,4 @@
-#include "SyllableSplit.h"
+#include "framework/SyllableSplit.h"
 
 QStringList splitSyllables(const QString& word, int slotCount)
 {

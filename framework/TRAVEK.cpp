@@ -1,5 +1,5 @@
-#include "TRAVEK.h"
-#include "Version.h"
+#include "framework/TRAVEK.h"
+#include "framework/Version.h"
 
 #include "platform/files.h"
 #include "platform/forms/end.h"

@@ -1,4 +1,4 @@
-#include "UsedWordFile.h"
+#include "framework/UsedWordFile.h"
 
 #include "platform/files.h"
 #include "platform/services.h"

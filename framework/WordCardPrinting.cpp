@@ -1,6 +1,6 @@
-#include "WordCardPrinting.h"
+#include "framework/WordCardPrinting.h"
 
-#include "Qualitaet.h"
+#include "framework/Qualitaet.h"
 
 #include "platform/services.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ExerciseState.h"
+#include "framework/ExerciseState.h"
 
 #include "platform/forms/form.h"
 #include "platform/printer.h"

@@ -1,4 +1,4 @@
-#include "WordListFile.h"
+#include "framework/WordListFile.h"
 
 namespace WordListFile {
 

@@ -1,4 +1,4 @@
-#include "Zufall_Array.h"
+#include "framework/Zufall_Array.h"
 
 #include "platform/services.h"
 

@@ -1,12 +1,12 @@
-#include "Form1.h"
+#include "launcher/Form1.h"
 
-#include "DesignPictures.h"
-#include "Form2.h"
-#include "Launcher.h"
-#include "Man_Namen.h"
-#include "PictureButton.h"
-#include "TRAVEK.h"
-#include "WordLists.h"
+#include "framework/DesignPictures.h"
+#include "launcher/Form2.h"
+#include "launcher/Launcher.h"
+#include "launcher/Man_Namen.h"
+#include "launcher/PictureButton.h"
+#include "framework/TRAVEK.h"
+#include "launcher/WordLists.h"
 
 #include "framework/TeacherMenu.h"
 #include "framework/pupils/Man_NamenAnzeigen.h"
@@ -18,6 +18,8 @@
 #include "platform/forms/twips.h"
 #include "platform/services.h"
 #include "platform/single_instance.h"
+
+namespace launcher {
 
 namespace {
 
@@ -36,7 +38,7 @@ Form1::Form1(LauncherState& state)
                      QStringLiteral("Hallo! Wähle aus, was du üben möchtest:"));
     platform::setControlFont(Hilfe, QStringLiteral("Arial"), 14, true);
     const QString appPath = TRAVEK::AppPath();
-    for (const Launcher::Exercise& e : Launcher::kExercises) {
+    for (const Exercise& e : kExercises) {
         const QString program = QString::fromLatin1(e.program);
         auto* button = new PictureButton(QString::fromUtf8(e.caption),
                                          platform::pictureIcon(appPath + QLatin1Char('/') + QLatin1String(e.picture)),
@@ -90,15 +92,15 @@ void Form1::Form_Load()
     setClientSizeTwips(kClientWidth, kClientHeight);
     endIfAnotherCopyRuns();
     if (platform::services().processes->isRunning(QStringLiteral("Pensumo.exe"))) {
-        platform::msgBox(QString::fromUtf8(Launcher::kTaskManagerRunning));
+        platform::msgBox(QString::fromUtf8(kTaskManagerRunning));
         unload();
         platform::End();
     }
     prepareDataFolder();
     LoadSuiteOptions(state_.options, state_.DataDir, OptionsReader::Launcher);
     display_.setUp(displayOptions(state_.options), MainWindowDisplay::Placement::Centre);
-    Hilfe->setText(Launcher::greeting({}));
-    state_.HelpFile = Launcher::helpFile(TRAVEK::AppPath(), state_.options);
+    Hilfe->setText(greeting({}));
+    state_.HelpFile = helpFile(TRAVEK::AppPath(), state_.options);
     CB_Name->setVisible(state_.options.logging());
     if (state_.options.logging())
         askForName();
@@ -135,7 +137,7 @@ void Form1::askForName()
         if (!platform::fileExists(log))
             platform::endOnError(platform::appendTextLines(log, {}));
     }
-    Hilfe->setText(Launcher::greeting(state_.PupilName));
+    Hilfe->setText(greeting(state_.PupilName));
     if (state_.PupilName.isEmpty())
         CB_Name_Click();
 }
@@ -149,7 +151,7 @@ void Form1::CB_Name_Click()
 {
     Man_Namen dialog(logFolder(), TRAVEK::AppPath() + QStringLiteral("/Protokoll_2/Namen.ini"), state_.PupilName);
     dialog.showModal();
-    Hilfe->setText(Launcher::greeting(state_.PupilName));
+    Hilfe->setText(greeting(state_.PupilName));
 }
 
 void Form1::Form_KeyDown(int& keyCode, int)
@@ -169,9 +171,9 @@ void Form1::Form_Unload()
 
 void Form1::startExercise(const QString& program)
 {
-    const QString line = Launcher::exerciseCommandLine(program, state_.options, state_.DataDir, state_.PupilName);
+    const QString line = exerciseCommandLine(program, state_.options, state_.DataDir, state_.PupilName);
     if (!platform::services().processes->start(line)) {
-        platform::msgBox(QString::fromUtf8(Launcher::kProgramMissing));
+        platform::msgBox(QString::fromUtf8(kProgramMissing));
         return;
     }
     if (state_.options.launcherStaysOpen())
@@ -196,7 +198,7 @@ void Form1::M_Hilfe_Paket_Click()
 void Form1::WErstellen_Click()
 {
     if (!platform::services().processes->start(TRAVEK::AppPath() + QStringLiteral("/Kartello.exe")))
-        platform::msgBox(QString::fromUtf8(Launcher::kProgramMissing));
+        platform::msgBox(QString::fromUtf8(kProgramMissing));
 }
 
 void Form1::M_Optionen_Click()
@@ -220,3 +222,4 @@ void Form1::M_Namen_Click()
     list.showModal();
 }
 
+} // namespace launcher

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "LauncherState.h"
+#include "launcher/LauncherState.h"
 
 #include "framework/MainWindowDisplay.h"
 
@@ -12,6 +12,9 @@
 namespace platform {
 class SingleInstance;
 }
+
+namespace launcher {
+
 class Form2;
 class PictureButton;
 
@@ -62,3 +65,5 @@ private:
     std::unique_ptr<Form2> options_;
     MainWindowDisplay display_{*this};
 };
+
+} // namespace launcher

@@ -1,8 +1,10 @@
-#include "Form2.h"
+#include "launcher/Form2.h"
 
 #include "platform/forms/application.h"
 #include "platform/forms/end.h"
 #include "platform/services.h"
+
+namespace launcher {
 
 namespace {
 
@@ -205,3 +207,5 @@ void Form2::help(int mapId)
 {
     platform::services().help->open(state_.HelpFile, mapId);
 }
+
+} // namespace launcher

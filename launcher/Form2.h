@@ -1,9 +1,11 @@
 #pragma once
 
-#include "LauncherState.h"
-#include "OptionsEditor.h"
+#include "launcher/LauncherState.h"
+#include "launcher/OptionsEditor.h"
 
 #include "platform/forms/form.h"
+
+namespace launcher {
 
 // The options dialog: the only writer of the user's "options4.ini". It keeps the file locked
 // while it is shown and restarts the launcher window when a value changed.
@@ -46,3 +48,5 @@ private:
     LauncherState& state_;
     OptionsEditor editor_;
 };
+
+} // namespace launcher

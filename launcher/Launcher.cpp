@@ -1,8 +1,8 @@
-#include "Launcher.h"
+#include "launcher/Launcher.h"
 
 #include "platform/files.h"
 
-namespace Launcher {
+namespace launcher {
 
 const std::array<Exercise, 9> kExercises{{
     {"Command1", "Plattix", 240, 960, "plattix.exe", "design/launcher/plattix.png"},
@@ -39,4 +39,4 @@ QString helpFile(const QString& appPath, const SuiteOptions& options)
     return appPath + (top ? QStringLiteral("/Ratgebix_Top.chm") : QStringLiteral("/Ratgebix.chm"));
 }
 
-} // namespace Launcher
+} // namespace launcher

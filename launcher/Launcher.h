@@ -1,13 +1,13 @@
 #pragma once
 
-#include "SuiteOptions.h"
+#include "framework/SuiteOptions.h"
 
 #include <QString>
 
 #include <array>
 
 // What the launcher window shows and what its buttons start, apart from the widgets.
-namespace Launcher {
+namespace launcher {
 
 struct Exercise {
     const char* button;    // control name
@@ -36,4 +36,4 @@ QString exerciseCommandLine(const QString& program, const SuiteOptions& options,
 QString greeting(const QString& pupilName);
 QString helpFile(const QString& appPath, const SuiteOptions& options);
 
-} // namespace Launcher
+} // namespace launcher

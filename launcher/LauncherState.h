@@ -1,8 +1,10 @@
 #pragma once
 
-#include "SuiteOptions.h"
+#include "framework/SuiteOptions.h"
 
 #include <QString>
+
+namespace launcher {
 
 // The launcher's program-wide values; they survive a reload of the main window.
 struct LauncherState {
@@ -13,3 +15,5 @@ struct LauncherState {
     QString CommandLine;           // the launcher's own argument string
     QString HelpFile;
 };
+
+} // namespace launcher

@@ -1,6 +1,6 @@
-#include "Man_Namen.h"
+#include "launcher/Man_Namen.h"
 
-#include "DesignPictures.h"
+#include "framework/DesignPictures.h"
 
 #include "framework/pupils/PupilNames.h"
 
@@ -8,6 +8,8 @@
 #include "platform/forms/end.h"
 #include "platform/forms/twips.h"
 #include "platform/services.h"
+
+namespace launcher {
 
 Man_Namen::Man_Namen(QString folder, QString defaultList, QString& pupilName)
     : Form(QStringLiteral("Man_Namen")), folder_(std::move(folder)),
@@ -72,3 +74,5 @@ void Man_Namen::OK_Click()
     platform::endOnError(PupilNames::registerName(folder_, name));
     unload();
 }
+
+} // namespace launcher

@@ -2,6 +2,8 @@
 
 #include "platform/forms/form.h"
 
+namespace launcher {
+
 // The pupil's name entry: known names to pick, a name field that takes letters and digits.
 class Man_Namen : public platform::Form {
 public:
@@ -27,3 +29,5 @@ private:
     QString defaultList_;
     QString& pupilName_;
 };
+
+} // namespace launcher

@@ -1,8 +1,9 @@
-#include "OptionsEditor.h"
+#include "launcher/OptionsEditor.h"
 
 #include <QFile>
 #include <QFileInfo>
 
+namespace launcher {
 
 const char* const OptionsEditor::kInUseMessage =
     "Die Optionen-Datei kann nicht geändert werden.\r\n"
@@ -86,3 +87,5 @@ bool OptionsEditor::changed(const SuiteOptions& before, const SuiteOptions& afte
     a.HGrundStart = b.HGrundStart;
     return !(a == b);
 }
+
+} // namespace launcher

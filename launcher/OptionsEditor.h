@@ -1,12 +1,14 @@
 #pragma once
 
-#include "SuiteOptions.h"
+#include "framework/SuiteOptions.h"
 
 #include "platform/files.h"
 
 #include <QString>
 
 #include <memory>
+
+namespace launcher {
 
 // The options dialog's hold on "options4.ini": locked from opening until the rewrite, so that
 // a second dialog, also on another computer, refuses to open and readers wait.
@@ -39,3 +41,5 @@ private:
     SuiteOptions loaded_;
     QString error_;
 };
+
+} // namespace launcher

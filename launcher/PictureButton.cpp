@@ -1,4 +1,6 @@
-#include "PictureButton.h"
+#include "launcher/PictureButton.h"
+
+namespace launcher {
 
 PictureButton::PictureButton(const QString& caption, const QIcon& picture, QWidget* parent)
     : Button(caption, parent)
@@ -7,3 +9,5 @@ PictureButton::PictureButton(const QString& caption, const QIcon& picture, QWidg
     // As large as the button allows; the button scales it down to leave room for the caption.
     setIconSize(QSize(4096, 4096));
 }
+
+} // namespace launcher

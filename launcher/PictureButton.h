@@ -2,6 +2,8 @@
 
 #include "platform/forms/button.h"
 
+namespace launcher {
+
 // A large exercise button: its picture fills the button above the caption.
 class PictureButton : public platform::Button {
     Q_OBJECT
@@ -9,3 +11,5 @@ public:
     PictureButton(const QString& caption, const QIcon& picture, QWidget* parent);
     bool hasPicture() const { return !icon().isNull(); }
 };
+
+} // namespace launcher

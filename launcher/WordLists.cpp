@@ -1,8 +1,10 @@
-#include "WordLists.h"
+#include "launcher/WordLists.h"
 
 #include <QDir>
 #include <QHash>
 #include <QFileInfo>
+
+namespace launcher {
 
 namespace {
 
@@ -74,3 +76,5 @@ platform::FileError SyncWordLists(const QString& appPath, const QString& dataDir
     }
     return copies.commit();
 }
+
+} // namespace launcher

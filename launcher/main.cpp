@@ -1,4 +1,4 @@
-#include "Form1.h"
+#include "launcher/Form1.h"
 
 #include "platform/forms/application.h"
 #include "platform/services.h"
@@ -10,9 +10,9 @@ int main(int argc, char** argv)
     app.setApplicationName(QStringLiteral("Startomo"));
     app.setDesktopFileName(QStringLiteral("tavoro-startomo"));
     platform::startProgram(argc, argv);
-    LauncherState state;
+    launcher::LauncherState state;
     state.CommandLine = platform::services().processes->ownArguments();
-    Form1 form(state);
+    launcher::Form1 form(state);
     form.show();
     return app.run();
 }

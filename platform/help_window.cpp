@@ -1,6 +1,6 @@
-#include "help_window.h"
+#include "platform/help_window.h"
 
-#include "files.h"
+#include "platform/files.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "services.h"
+#include "platform/services.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -1,6 +1,6 @@
-#include "printer_module.h"
+#include "platform/printer_module.h"
 
-#include "qt_printer.h"
+#include "platform/qt_printer.h"
 
 extern "C" Q_DECL_EXPORT platform::Printer* tavoro_create_printer(platform::Services& services)
 {

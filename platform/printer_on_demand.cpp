@@ -1,7 +1,7 @@
-#include "printer_on_demand.h"
+#include "platform/printer_on_demand.h"
 
-#include "printer_module.h"
-#include "services.h"
+#include "platform/printer_module.h"
+#include "platform/services.h"
 
 #include <QDir>
 #include <QLibrary>

@@ -1,7 +1,7 @@
-#include "processes.h"
+#include "platform/processes.h"
 
-#include "files.h"
-#include "services.h"
+#include "platform/files.h"
+#include "platform/services.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "qt_printer.h"
+#include "platform/qt_printer.h"
 
-#include "services.h"
+#include "platform/services.h"
 
 #include <QCoreApplication>
 #include <QDir>

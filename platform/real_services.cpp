@@ -1,10 +1,10 @@
-#include "real_services.h"
+#include "platform/real_services.h"
 
-#include "forms/end.h"
-#include "forms/twips.h"
-#include "input_dropper.h"
-#include "processes.h"
-#include "termination.h"
+#include "platform/forms/end.h"
+#include "platform/forms/twips.h"
+#include "platform/input_dropper.h"
+#include "platform/processes.h"
+#include "platform/termination.h"
 
 #include <QCoreApplication>
 #include <QDir>

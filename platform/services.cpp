@@ -1,10 +1,10 @@
-#include "services.h"
+#include "platform/services.h"
 
-#include "help_window.h"
-#include "printer.h"
-#include "printer_on_demand.h"
-#include "real_services.h"
-#include "termination.h"
+#include "platform/help_window.h"
+#include "platform/printer.h"
+#include "platform/printer_on_demand.h"
+#include "platform/real_services.h"
+#include "platform/termination.h"
 
 #include <QDir>
 #include <QStringList>

@@ -1,8 +1,8 @@
-#include "single_instance.h"
+#include "platform/single_instance.h"
 
-#include "files.h"
-#include "forms/application.h"
-#include "services.h"
+#include "platform/files.h"
+#include "platform/forms/application.h"
+#include "platform/services.h"
 
 #include <QApplication>
 #include <QCryptographicHash>

@@ -1,7 +1,7 @@
-#include "termination.h"
+#include "platform/termination.h"
 
-#include "forms/end.h"
-#include "forms/form.h"
+#include "platform/forms/end.h"
+#include "platform/forms/form.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>

@@ -1,10 +1,10 @@
-#include "Form1.h"
+#include "taskmanager/Form1.h"
 
-#include "Form2.h"
-#include "Namen.h"
-#include "PackageOptions.h"
+#include "taskmanager/Form2.h"
+#include "taskmanager/Namen.h"
+#include "taskmanager/PackageOptions.h"
 
-#include "TRAVEK.h"
+#include "framework/TRAVEK.h"
 
 #include "framework/pupils/Man_NamenAnzeigen.h"
 #include "framework/pupils/Man_Protokolle.h"

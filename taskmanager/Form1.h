@@ -1,8 +1,8 @@
 #pragma once
 
-#include "TaskManagerState.h"
+#include "taskmanager/TaskManagerState.h"
 
-#include "PackageOptions.h"
+#include "taskmanager/PackageOptions.h"
 
 #include "framework/MainWindowDisplay.h"
 

@@ -1,6 +1,6 @@
-#include "Form2.h"
+#include "taskmanager/Form2.h"
 
-#include "Package.h"
+#include "taskmanager/Package.h"
 
 #include "framework/SettingsAccess.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TaskManagerState.h"
+#include "taskmanager/TaskManagerState.h"
 
 #include "platform/forms/form.h"
 

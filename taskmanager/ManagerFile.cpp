@@ -1,4 +1,4 @@
-#include "ManagerFile.h"
+#include "taskmanager/ManagerFile.h"
 
 #include "framework/SettingsAccess.h"
 

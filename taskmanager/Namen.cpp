@@ -1,4 +1,4 @@
-#include "Namen.h"
+#include "taskmanager/Namen.h"
 
 #include "framework/pupils/PupilNames.h"
 

@@ -1,4 +1,4 @@
-#include "Package.h"
+#include "taskmanager/Package.h"
 
 namespace taskmanager {
 

@@ -1,6 +1,6 @@
-#include "PackageOptions.h"
+#include "taskmanager/PackageOptions.h"
 
-#include "SuiteOptions.h"
+#include "framework/SuiteOptions.h"
 
 #include "framework/SettingsAccess.h"
 

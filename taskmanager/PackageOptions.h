@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Package.h"
+#include "taskmanager/Package.h"
 
 #include "framework/MainWindowDisplay.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ManagerFile.h"
-#include "TaskRun.h"
+#include "taskmanager/ManagerFile.h"
+#include "taskmanager/TaskRun.h"
 
 #include <QString>
 

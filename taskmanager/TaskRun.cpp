@@ -1,6 +1,6 @@
-#include "TaskRun.h"
+#include "taskmanager/TaskRun.h"
 
-#include "TRAVEK.h"
+#include "framework/TRAVEK.h"
 
 #include "platform/services.h"
 #include "platform/termination.h"

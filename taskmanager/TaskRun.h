@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ManagerFile.h"
-#include "Package.h"
+#include "taskmanager/ManagerFile.h"
+#include "taskmanager/Package.h"
 
 #include "platform/files.h"
 

@@ -1,4 +1,4 @@
-#include "Form1.h"
+#include "taskmanager/Form1.h"
 
 #include "platform/forms/application.h"
 #include "platform/services.h"

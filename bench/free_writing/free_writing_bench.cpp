@@ -1,13 +1,15 @@
 // One key of the free writing keyboard clicked, handled and painted, offscreen, on the fake
 // services with the built program folder. Should stay well under 2 ms.
-#include "Form1.h"
+#include "exercises/free_writing/Form1.h"
 
-#include "bench_main.h"
-#include "window_bench.h"
+#include "bench/bench_main.h"
+#include "bench/window_bench.h"
 
 #include <QToolButton>
 
 #include <benchmark/benchmark.h>
+
+using free_writing::Form1;
 
 namespace {
 

@@ -1,6 +1,6 @@
 // All 94 word cards of the typewriter printed to PDF, as on a machine without a printer.
-#include "WordCardPrinting.h"
-#include "TypewriterWords.h"
+#include "framework/WordCardPrinting.h"
+#include "exercises/typewriter/TypewriterWords.h"
 
 #include "platform/files.h"
 #include "platform/qt_printer.h"
@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
+
+using typewriter::TypewriterWords;
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "screen_watch.h"
+#include "bench/startup/screen_watch.h"
 
 #include <xcb/damage.h>
 

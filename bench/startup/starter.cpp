@@ -1,4 +1,4 @@
-#include "starter.h"
+#include "bench/startup/starter.h"
 
 #include <QProcessEnvironment>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "screen_watch.h"
+#include "bench/startup/screen_watch.h"
 
-#include "xserver.h"
+#include "tests/support/xserver.h"
 
 #include <QPoint>
 #include <QProcess>

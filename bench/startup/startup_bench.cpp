@@ -12,9 +12,9 @@
 // passed.
 //
 // Usage: bench_startup [--pairs N] [--one-core]   (run by hand; prints one table)
-#include "starter.h"
+#include "bench/startup/starter.h"
 
-#include "Launcher.h"
+#include "launcher/Launcher.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -215,7 +215,7 @@ public:
     {
         rows.push_back({"startomo, as a pupil starts it", suiteStart("startomo", {}), {}, kNearLabel});
         rows.push_back({"startomo, back from an exercise", suiteStart("startomo", {nameSwitch()}), {}, kNearLabel});
-        for (const Launcher::Exercise& e : Launcher::kExercises)
+        for (const launcher::Exercise& e : launcher::kExercises)
             rows.push_back({executable(e), suiteStart(executable(e), {exerciseLine()}), {}, kNearLabel});
         rows.push_back({"Pensumo, as a teacher starts it", suiteStart("Pensumo", {}), {}, kNearLabel});
     }
@@ -233,7 +233,7 @@ public:
     // A click on each exercise button of the launcher, against the direct start.
     void addClicks(std::vector<Row>& rows) const
     {
-        for (const Launcher::Exercise& e : Launcher::kExercises) {
+        for (const launcher::Exercise& e : launcher::kExercises) {
             auto passed = std::make_shared<std::vector<std::string>>(std::vector{exerciseLine()});
             const Command launcher{{kSuite + "/startomo", nameSwitch()}, environment(folders_.pupil)};
             const QPoint button = testing_support::twipsCentre(e.left, e.top, 2055, 1455);
@@ -258,7 +258,7 @@ public:
     }
 
 private:
-    static std::string executable(const Launcher::Exercise& e)
+    static std::string executable(const launcher::Exercise& e)
     {
         const std::string program = e.program;
         return program.substr(0, program.size() - 4);   // without ".exe"

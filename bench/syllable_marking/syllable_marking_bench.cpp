@@ -1,13 +1,15 @@
 // One marking click on the shown word, handled and painted, offscreen, on the fake services with
 // the built program folder. Should stay well under 2 ms.
-#include "Form1.h"
+#include "exercises/syllable_marking/Form1.h"
 
-#include "bench_main.h"
-#include "window_bench.h"
+#include "bench/bench_main.h"
+#include "bench/window_bench.h"
 
 #include "platform/forms/twips.h"
 
 #include <QTest>
+
+using syllable_marking::Form1;
 
 namespace {
 

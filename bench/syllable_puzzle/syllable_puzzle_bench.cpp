@@ -1,9 +1,11 @@
 // One tile click of the syllable puzzle handled and painted, offscreen, on the fake services
 // with the built program folder.
-#include "Form1.h"
+#include "exercises/syllable_puzzle/Form1.h"
 
-#include "bench_main.h"
-#include "tile_click_bench.h"
+#include "bench/bench_main.h"
+#include "bench/tile_click_bench.h"
+
+using syllable_puzzle::Form1;
 
 namespace {
 

@@ -1,11 +1,13 @@
 // One click on a first syllable handled and painted, offscreen, on the fake services with the
 // built program folder.
-#include "Form1.h"
+#include "exercises/syllable_riddle/Form1.h"
 
-#include "bench_main.h"
-#include "window_bench.h"
+#include "bench/bench_main.h"
+#include "bench/window_bench.h"
 
 #include <QTest>
+
+using syllable_riddle::Form1;
 
 namespace {
 

@@ -1,9 +1,9 @@
 // The typewriter's start (load of its window up to the level dialog) and one key press handled
 // and painted, offscreen, on the fake services with the built program folder.
-#include "Form1.h"
+#include "exercises/typewriter/Form1.h"
 
-#include "bench_main.h"
-#include "window_bench.h"
+#include "bench/bench_main.h"
+#include "bench/window_bench.h"
 
 #include "platform/services.h"
 
@@ -13,6 +13,8 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
+
+using typewriter::Form1;
 
 namespace {
 

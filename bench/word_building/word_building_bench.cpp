@@ -1,13 +1,17 @@
 // One slot click handled and painted, offscreen, on the fake services with the built program
 // folder, for letters and syllables. Should stay well under 2 ms.
-#include "Form1.h"
-#include "LetterWords.h"
-#include "SyllableBuildingWords.h"
+#include "exercises/word_building/Form1.h"
+#include "exercises/word_building/LetterWords.h"
+#include "exercises/word_building/SyllableBuildingWords.h"
 
-#include "bench_main.h"
-#include "window_bench.h"
+#include "bench/bench_main.h"
+#include "bench/window_bench.h"
 
 #include <QTest>
+
+using word_building::Form1;
+using word_building::LetterWords;
+using word_building::SyllableBuildingWords;
 
 namespace {
 

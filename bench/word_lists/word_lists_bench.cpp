@@ -1,6 +1,6 @@
 // The launcher's first start with 0, 50, 200 and 800 central word lists: every list is received
 // into a data folder that has none yet. "ms_per_list" should not grow with the number of lists.
-#include "WordLists.h"
+#include "launcher/WordLists.h"
 
 #include "platform/files.h"
 
@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
+
+using launcher::SyncWordLists;
 
 namespace {
 

@@ -1,11 +1,13 @@
 // One click on the right picture handled and painted, offscreen, on the fake services with the
 // built program folder.
-#include "Form1.h"
+#include "exercises/word_reading/Form1.h"
 
-#include "bench_main.h"
-#include "window_bench.h"
+#include "bench/bench_main.h"
+#include "bench/window_bench.h"
 
 #include <QTest>
+
+using word_reading::Form1;
 
 namespace {
 

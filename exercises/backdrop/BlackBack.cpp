@@ -1,6 +1,6 @@
-#include "BlackBack.h"
+#include "exercises/backdrop/BlackBack.h"
 
-#include "Hintergrund.h"
+#include "framework/Hintergrund.h"
 
 #include "platform/forms/form.h"
 

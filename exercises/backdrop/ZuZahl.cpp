@@ -1,4 +1,4 @@
-#include "ZuZahl.h"
+#include "exercises/backdrop/ZuZahl.h"
 
 #include "platform/services.h"
 

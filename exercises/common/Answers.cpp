@@ -1,7 +1,7 @@
-#include "Answers.h"
+#include "exercises/common/Answers.h"
 
-#include "ExerciseState.h"
-#include "ProtokollClass.h"
+#include "framework/ExerciseState.h"
+#include "framework/ProtokollClass.h"
 
 namespace exercise {
 

@@ -1,4 +1,4 @@
-#include "Capitals.h"
+#include "exercises/common/Capitals.h"
 
 QString toCapitals(const QString& text)
 {

@@ -1,6 +1,6 @@
-#include "ExerciseCommandLine.h"
+#include "exercises/common/ExerciseCommandLine.h"
 
-#include "PupilName.h"
+#include "framework/PupilName.h"
 
 #include "platform/files.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Answers.h"
-#include "ExerciseConfig.h"
-#include "ExerciseState.h"
+#include "exercises/common/Answers.h"
+#include "exercises/common/ExerciseConfig.h"
+#include "framework/ExerciseState.h"
 
 #include "platform/forms/form.h"
 #include "platform/single_instance.h"

@@ -1,7 +1,7 @@
-#include "ExerciseStartup.h"
+#include "exercises/common/ExerciseStartup.h"
 
-#include "ExerciseState.h"
-#include "TRAVEK.h"
+#include "framework/ExerciseState.h"
+#include "framework/TRAVEK.h"
 
 #include "platform/files.h"
 #include "platform/processes.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SuiteOptions.h"
+#include "framework/SuiteOptions.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
-#include "InitialSoundKeys.h"
+#include "exercises/common/InitialSoundKeys.h"
 
-#include "TRAVEK.h"
+#include "framework/TRAVEK.h"
 
 #include "platform/files.h"
 #include "platform/forms/events.h"

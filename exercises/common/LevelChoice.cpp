@@ -1,6 +1,6 @@
-#include "LevelChoice.h"
+#include "exercises/common/LevelChoice.h"
 
-#include "SStufe.h"
+#include "framework/SStufe.h"
 
 int askLevel(LevelDialog& dialog, const QStringList& captions, const QString& ownPicturesCaption)
 {

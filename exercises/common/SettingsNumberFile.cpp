@@ -1,4 +1,4 @@
-#include "SettingsNumberFile.h"
+#include "exercises/common/SettingsNumberFile.h"
 
 #include "framework/SettingsAccess.h"
 

@@ -1,6 +1,6 @@
-#include "SyllableWords.h"
+#include "exercises/common/SyllableWords.h"
 
-#include "WordTable.h"
+#include "exercises/common/WordTable.h"
 
 SyllableWords::SyllableWords() : words_(readWordTable(QStringLiteral("silben"))) {}
 

@@ -1,4 +1,4 @@
-#include "TileBoard.h"
+#include "exercises/common/TileBoard.h"
 
 void TileBoard::start(const QStringList& pieces, const QStringList& captions, const QString& target,
                       bool stopWhenSolved)

@@ -1,4 +1,4 @@
-#include "TileLabel.h"
+#include "exercises/common/TileLabel.h"
 
 #include "platform/forms/end.h"
 

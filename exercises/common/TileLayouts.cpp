@@ -1,4 +1,4 @@
-#include "TileLayouts.h"
+#include "exercises/common/TileLayouts.h"
 
 #include <array>
 #include <cmath>

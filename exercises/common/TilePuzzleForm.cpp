@@ -1,12 +1,12 @@
-#include "TilePuzzleForm.h"
+#include "exercises/common/TilePuzzleForm.h"
 
-#include "TileLabel.h"
-#include "WordCardPrinting.h"
+#include "exercises/common/TileLabel.h"
+#include "framework/WordCardPrinting.h"
 
-#include "DesignPictures.h"
-#include "GetOwnWords.h"
-#include "ProtokollClass.h"
-#include "UsedWordFile.h"
+#include "framework/DesignPictures.h"
+#include "framework/GetOwnWords.h"
+#include "framework/ProtokollClass.h"
+#include "framework/UsedWordFile.h"
 
 #include "platform/forms/twips.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ExerciseForm.h"
-#include "TileBoard.h"
+#include "exercises/common/ExerciseForm.h"
+#include "exercises/common/TileBoard.h"
 
 #include <QRect>
 

@@ -1,4 +1,4 @@
-#include "WordTable.h"
+#include "exercises/common/WordTable.h"
 
 #include <QFile>
 

@@ -1,10 +1,10 @@
-#include "Form1.h"
+#include "exercises/free_writing/Form1.h"
 
-#include "FreeWritingKeyboard.h"
-#include "FreeWritingPrinting.h"
+#include "exercises/free_writing/FreeWritingKeyboard.h"
+#include "exercises/free_writing/FreeWritingPrinting.h"
 
-#include "InitialSoundKeys.h"
-#include "SettingsNumberFile.h"
+#include "exercises/common/InitialSoundKeys.h"
+#include "exercises/common/SettingsNumberFile.h"
 
 #include "platform/forms/application.h"
 #include "platform/forms/events.h"
@@ -15,6 +15,8 @@
 #include <QScrollBar>
 #include <QStyleOptionButton>
 #include <QToolButton>
+
+namespace free_writing {
 
 namespace {
 
@@ -286,3 +288,5 @@ void Form1::Drucken1_Click()
 {
     printSoundTables(*this);
 }
+
+} // namespace free_writing

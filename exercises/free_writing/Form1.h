@@ -1,12 +1,14 @@
 #pragma once
 
-#include "FreeText.h"
+#include "exercises/free_writing/FreeText.h"
 
-#include "ExerciseForm.h"
+#include "exercises/common/ExerciseForm.h"
 
 #include <vector>
 
 class QToolButton;
+
+namespace free_writing {
 
 // Free writing: the child writes any text on the initial-sound keyboard or the real keyboard.
 class Form1 : public ExerciseForm {
@@ -65,3 +67,5 @@ private:
     FreeText text_{false};
     platform::CheckGroup printButtonItems_;
 };
+
+} // namespace free_writing

@@ -1,11 +1,13 @@
-#include "FreeText.h"
+#include "exercises/free_writing/FreeText.h"
 
-#include "Capitals.h"
+#include "exercises/common/Capitals.h"
 
 #include <QStringList>
 
 #include <algorithm>
 #include <array>
+
+namespace free_writing {
 
 void FreeText::append(const QString& piece)
 {
@@ -36,3 +38,5 @@ bool FreeText::typeable(int keyAscii)
            || (keyAscii >= 97 && keyAscii <= 122)
            || std::find(kOthers.begin(), kOthers.end(), keyAscii) != kOthers.end();
 }
+
+} // namespace free_writing

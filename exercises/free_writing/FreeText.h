@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace free_writing {
+
 // The child's free text: appended to key by key and erased a letter group at a time.
 class FreeText {
 public:
@@ -22,3 +24,5 @@ private:
     bool capitalsOnly_;
     QString text_;
 };
+
+} // namespace free_writing

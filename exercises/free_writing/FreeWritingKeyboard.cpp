@@ -1,4 +1,6 @@
-#include "FreeWritingKeyboard.h"
+#include "exercises/free_writing/FreeWritingKeyboard.h"
+
+namespace free_writing {
 
 const std::array<FreeWritingKey, kFreeWritingKeyCount> kFreeWritingKeys{{
     {"A  a", "A", "A", "a", "a", 120, 120, 770},
@@ -28,3 +30,5 @@ const std::array<FreeWritingKey, kFreeWritingKeyCount> kFreeWritingKeys{{
     {"-ch", "-CH", "Ch", "ch", "ch", 6840, 1200, 1020},
     {"Leerzeichen", "Leerzeichen", " ", " ", "", 8160, 1200, 1215},
 }};
+
+} // namespace free_writing

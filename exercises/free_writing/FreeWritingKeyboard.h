@@ -2,6 +2,8 @@
 
 #include <array>
 
+namespace free_writing {
+
 // The 26 keys of the free writing keyboard, in index order: the vowels and vowel groups on
 // top, the consonants below, and the space key.
 struct FreeWritingKey {
@@ -20,3 +22,5 @@ constexpr int kFreeWritingKeyHeight = 1035;
 // Keys 0..24 have pictures; the last is the space key.
 constexpr int kSpaceKey = 25;
 extern const std::array<FreeWritingKey, kFreeWritingKeyCount> kFreeWritingKeys;
+
+} // namespace free_writing

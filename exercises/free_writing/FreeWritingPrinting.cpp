@@ -1,12 +1,14 @@
-#include "FreeWritingPrinting.h"
+#include "exercises/free_writing/FreeWritingPrinting.h"
 
-#include "Form1.h"
-#include "TextPrint.h"
+#include "exercises/free_writing/Form1.h"
+#include "exercises/free_writing/TextPrint.h"
 
-#include "Qualitaet.h"
-#include "WordCardPrinting.h"
+#include "framework/Qualitaet.h"
+#include "framework/WordCardPrinting.h"
 
 #include "platform/services.h"
+
+namespace free_writing {
 
 namespace {
 
@@ -61,3 +63,5 @@ void printSoundTables(Form1& form)
         printer.endDoc();
     });
 }
+
+} // namespace free_writing

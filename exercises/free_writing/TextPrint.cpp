@@ -1,9 +1,10 @@
-#include "TextPrint.h"
+#include "exercises/free_writing/TextPrint.h"
 
-#include "TRAVEK.h"
+#include "framework/TRAVEK.h"
 
 #include "platform/files.h"
 
+namespace free_writing {
 
 namespace {
 
@@ -96,3 +97,5 @@ void TextPrint::printLine(const QString& line)
     printer_.setCurrentX(kLeft);
     printer_.print(line);
 }
+
+} // namespace free_writing

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace free_writing {
+
 // The child's text on A4 in Arial 22 bold: from 2 cm left and 3 cm down, in lines narrower than
 // 16 cm broken between words; a word wider than a line is cut into pieces of five characters.
 // Widths are measured by the printer.
@@ -34,3 +36,5 @@ private:
 
     platform::Printer& printer_;
 };
+
+} // namespace free_writing

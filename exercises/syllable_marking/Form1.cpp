@@ -1,17 +1,19 @@
-#include "Form1.h"
+#include "exercises/syllable_marking/Form1.h"
 
-#include "Answers.h"
-#include "SyllableWords.h"
+#include "exercises/common/Answers.h"
+#include "exercises/common/SyllableWords.h"
 
-#include "GetOwnWords.h"
-#include "ListAuswahl.h"
-#include "ProtokollClass.h"
+#include "framework/GetOwnWords.h"
+#include "framework/ListAuswahl.h"
+#include "framework/ProtokollClass.h"
 
 #include "platform/forms/application.h"
 #include "platform/forms/twips.h"
 #include "platform/services.h"
 
 #include <map>
+
+namespace syllable_marking {
 
 namespace {
 
@@ -369,3 +371,5 @@ void Form1::Form_KeyDown(int& keyCode, int shift)
     }
     ExerciseForm::Form_KeyDown(keyCode, shift);
 }
+
+} // namespace syllable_marking

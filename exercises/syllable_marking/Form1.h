@@ -1,13 +1,15 @@
 #pragma once
 
-#include "MarkingTask.h"
+#include "exercises/syllable_marking/MarkingTask.h"
 
-#include "ExerciseForm.h"
-#include "Zufall_Array.h"
+#include "exercises/common/ExerciseForm.h"
+#include "framework/Zufall_Array.h"
 
 #include <memory>
 
 class GetOwnWords;
+
+namespace syllable_marking {
 
 // Syllable recognition: a word appears syllable by syllable, the child marks its syllable
 // boundaries by clicking into it, then writes it.
@@ -66,3 +68,5 @@ private:
     bool checkText();
     void writeDone();
 };
+
+} // namespace syllable_marking

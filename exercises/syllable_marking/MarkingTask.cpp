@@ -1,4 +1,6 @@
-#include "MarkingTask.h"
+#include "exercises/syllable_marking/MarkingTask.h"
+
+namespace syllable_marking {
 
 void MarkingTask::start(const SyllableWord& newWord)
 {
@@ -58,3 +60,5 @@ void MarkingTask::backToMarking()
     Tippen = false;
     startMarking();
 }
+
+} // namespace syllable_marking

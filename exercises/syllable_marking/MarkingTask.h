@@ -1,8 +1,10 @@
 #pragma once
 
-#include "SyllableWord.h"
+#include "exercises/syllable_marking/SyllableWord.h"
 
 #include <QString>
+
+namespace syllable_marking {
 
 // One word of syllable recognition without widgets: how far its boundaries are marked, whether
 // the child writes it, and the text the word's display shows meanwhile.
@@ -44,3 +46,5 @@ public:
 private:
     QString shown_;
 };
+
+} // namespace syllable_marking

@@ -1,9 +1,11 @@
-#include "SyllableWord.h"
+#include "exercises/syllable_marking/SyllableWord.h"
 
-#include "SyllableSplit.h"
+#include "framework/SyllableSplit.h"
 
 #include <algorithm>
 #include <array>
+
+namespace syllable_marking {
 
 SyllableWord::SyllableWord(const QString& hyphenated) : syllables_(splitSyllables(hyphenated, kMaxSyllables)) {}
 
@@ -29,3 +31,5 @@ bool matchesStart(const QString& written, const QString& word)
 {
     return word.startsWith(written, Qt::CaseSensitive);
 }
+
+} // namespace syllable_marking

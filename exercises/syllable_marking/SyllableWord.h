@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace syllable_marking {
+
 // Syllable recognition's word sets.
 enum class MarkingLevel { All = 0, Three = 1, Longer = 2, OwnLists = 10, MoreLists = 11, OwnPictures = 100 };
 
@@ -46,3 +48,5 @@ private:
 bool isWritableKey(int keyAscii);
 // What is written so far matches the start of the word, letter case included.
 bool matchesStart(const QString& written, const QString& word);
+
+} // namespace syllable_marking

@@ -1,20 +1,22 @@
-#include "Form1.h"
+#include "exercises/syllable_puzzle/Form1.h"
 
-#include "SyllableSlots.h"
+#include "exercises/syllable_puzzle/SyllableSlots.h"
 
-#include "Answers.h"
-#include "TileLayouts.h"
+#include "exercises/common/Answers.h"
+#include "exercises/common/TileLayouts.h"
 
-#include "GetOwnWords.h"
-#include "ListAuswahl.h"
-#include "ProtokollClass.h"
-#include "UsedWordFile.h"
+#include "framework/GetOwnWords.h"
+#include "framework/ListAuswahl.h"
+#include "framework/ProtokollClass.h"
+#include "framework/UsedWordFile.h"
 
 #include "platform/forms/twips.h"
 #include "platform/services.h"
 
 #include <array>
 #include <map>
+
+namespace syllable_puzzle {
 
 namespace {
 
@@ -235,5 +237,7 @@ void Form1::dealTiles()
 
 void Form1::SilbenZusatz(int Nummer)
 {
-    ::SilbenZusatz(Syllables, Nummer, words);
+    syllable_puzzle::SilbenZusatz(Syllables, Nummer, words);
 }
+
+} // namespace syllable_puzzle

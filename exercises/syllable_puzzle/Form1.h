@@ -1,7 +1,9 @@
 #pragma once
 
-#include "SyllableWords.h"
-#include "TilePuzzleForm.h"
+#include "exercises/common/SyllableWords.h"
+#include "exercises/common/TilePuzzleForm.h"
+
+namespace syllable_puzzle {
 
 // The syllable puzzle: the child builds the word of a picture from syllables scattered on
 // seven tiles, among syllables of another word. Beyond the built-in levels its word sets are
@@ -41,3 +43,5 @@ private:
     void chooseWord();
     void dealTiles();
 };
+
+} // namespace syllable_puzzle

@@ -1,11 +1,13 @@
-#include "SyllableSlots.h"
+#include "exercises/syllable_puzzle/SyllableSlots.h"
 
-#include "SyllableSplit.h"
-#include "SyllableWords.h"
+#include "framework/SyllableSplit.h"
+#include "exercises/common/SyllableWords.h"
 
 #include "platform/services.h"
 
 #include <cmath>
+
+namespace syllable_puzzle {
 
 QStringList syllableSlots(const QString& word)
 {
@@ -27,3 +29,5 @@ void SilbenZusatz(QStringList& pieces, int Nummer, const SyllableWords& words)
         if (pieces[slot].isEmpty())
             pieces[slot] = distractors.value(next++);
 }
+
+} // namespace syllable_puzzle

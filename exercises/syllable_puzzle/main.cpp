@@ -1,8 +1,8 @@
-#include "Form1.h"
+#include "exercises/syllable_puzzle/Form1.h"
 
-#include "ExerciseMain.h"
+#include "exercises/common/ExerciseMain.h"
 
 int main(int argc, char** argv)
 {
-    return runExercise<Form1>(argc, argv);
+    return runExercise<syllable_puzzle::Form1>(argc, argv);
 }

@@ -1,8 +1,10 @@
-#include "Form1.h"
+#include "exercises/syllable_riddle/Form1.h"
 
 
 #include "platform/forms/timer.h"
 #include "platform/forms/twips.h"
+
+namespace syllable_riddle {
 
 namespace {
 
@@ -201,3 +203,5 @@ void Form1::Zeit_Timer()
     if (riddle.turnDone())
         Weiter();
 }
+
+} // namespace syllable_riddle

@@ -1,14 +1,16 @@
 #pragma once
 
-#include "SyllableRiddle.h"
+#include "exercises/syllable_riddle/SyllableRiddle.h"
 
-#include "ExerciseForm.h"
+#include "exercises/common/ExerciseForm.h"
 
 #include <vector>
 
 namespace platform {
 class Timer;
 }
+
+namespace syllable_riddle {
 
 // The syllable riddle: the child joins four words from a column of first syllables, a column of
 // second syllables and a column of pictures.
@@ -54,3 +56,5 @@ private:
     void showTurn();
     void showBoard();
 };
+
+} // namespace syllable_riddle

@@ -1,12 +1,14 @@
-#include "SyllableRiddle.h"
+#include "exercises/syllable_riddle/SyllableRiddle.h"
 
-#include "Answers.h"
-#include "ExerciseState.h"
-#include "ProtokollClass.h"
-#include "SyllableSplit.h"
-#include "WordTable.h"
+#include "exercises/common/Answers.h"
+#include "framework/ExerciseState.h"
+#include "framework/ProtokollClass.h"
+#include "framework/SyllableSplit.h"
+#include "exercises/common/WordTable.h"
 
 #include <algorithm>
+
+namespace syllable_riddle {
 
 namespace {
 
@@ -199,3 +201,5 @@ bool SyllableRiddle::turnDone() const
 {
     return std::all_of(Silbe1.begin(), Silbe1.end(), [](const Button& b) { return b.tag.isEmpty(); });
 }
+
+} // namespace syllable_riddle

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Answers.h"
-#include "ZuZahl.h"
-#include "Zufall_Array.h"
+#include "exercises/common/Answers.h"
+#include "exercises/backdrop/ZuZahl.h"
+#include "framework/Zufall_Array.h"
 
 #include <QString>
 
@@ -12,6 +12,8 @@
 
 struct ExerciseState;
 class ProtokollClass;
+
+namespace syllable_riddle {
 
 // The syllable riddle without widgets: the turn of four words, the order grid that places them
 // in the three columns, and what each click on a syllable or a picture offers, logs and counts.
@@ -80,3 +82,5 @@ private:
     Zufall_Array RFolge;
     ZuZahl Reihenfolge;
 };
+
+} // namespace syllable_riddle

@@ -1,19 +1,19 @@
-#include "Form1.h"
+#include "exercises/typewriter/Form1.h"
 
-#include "TypewriterKeyboard.h"
-#include "TypewriterPrinting.h"
+#include "exercises/typewriter/TypewriterKeyboard.h"
+#include "exercises/typewriter/TypewriterPrinting.h"
 
-#include "Answers.h"
-#include "InitialSoundKeys.h"
-#include "SettingsNumberFile.h"
+#include "exercises/common/Answers.h"
+#include "exercises/common/InitialSoundKeys.h"
+#include "exercises/common/SettingsNumberFile.h"
 
-#include "DesignPictures.h"
-#include "GetOwnWords.h"
-#include "ProtokollClass.h"
-#include "SStufe.h"
-#include "SuiteOptions.h"
-#include "TRAVEK.h"
-#include "UsedWordFile.h"
+#include "framework/DesignPictures.h"
+#include "framework/GetOwnWords.h"
+#include "framework/ProtokollClass.h"
+#include "framework/SStufe.h"
+#include "framework/SuiteOptions.h"
+#include "framework/TRAVEK.h"
+#include "framework/UsedWordFile.h"
 
 #include "framework/SettingsAccess.h"
 
@@ -26,6 +26,8 @@
 
 #include <algorithm>
 #include <map>
+
+namespace typewriter {
 
 namespace {
 
@@ -352,3 +354,5 @@ void Form1::Drucken2_Click()
 {
     printWordCards(*this);
 }
+
+} // namespace typewriter

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "TypewriterWords.h"
-#include "TypingState.h"
+#include "exercises/typewriter/TypewriterWords.h"
+#include "exercises/typewriter/TypingState.h"
 
-#include "ExerciseForm.h"
+#include "exercises/common/ExerciseForm.h"
 
 #include <array>
 #include <memory>
@@ -15,6 +15,8 @@ class QToolButton;
 namespace platform {
 class Timer;
 }
+
+namespace typewriter {
 
 // The word typewriter: the child writes the word for a picture on the initial-sound keyboard.
 class Form1 : public ExerciseForm {
@@ -84,3 +86,5 @@ private:
 
     platform::CheckGroup helpModes_;
 };
+
+} // namespace typewriter

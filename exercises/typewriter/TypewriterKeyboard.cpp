@@ -1,8 +1,10 @@
-#include "TypewriterKeyboard.h"
+#include "exercises/typewriter/TypewriterKeyboard.h"
 
-#include "Capitals.h"
+#include "exercises/common/Capitals.h"
 
 #include <algorithm>
+
+namespace typewriter {
 
 const std::array<TypewriterKey, kKeyCount> kTypewriterKeys{{
     {"A  a", "A", "A", "a", 1, 240, 770},
@@ -57,3 +59,5 @@ bool typeable(const QStringList& tiles)
     }
     return true;
 }
+
+} // namespace typewriter

@@ -5,6 +5,8 @@
 
 #include <array>
 
+namespace typewriter {
+
 // The 23 initial-sound keys of the typewriter, in index order.
 struct TypewriterKey {
     const char* caption;   // "A  a"
@@ -25,3 +27,5 @@ int keyTop(const TypewriterKey& key);
 QString keyCaption(int index, bool capitals);
 // Whether some key types each of the word's tiles at its place ("Ch" of "Buch" has none).
 bool typeable(const QStringList& tiles);
+
+} // namespace typewriter

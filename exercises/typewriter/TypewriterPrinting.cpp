@@ -1,9 +1,11 @@
-#include "TypewriterPrinting.h"
+#include "exercises/typewriter/TypewriterPrinting.h"
 
-#include "Form1.h"
-#include "WordCardPrinting.h"
+#include "exercises/typewriter/Form1.h"
+#include "framework/WordCardPrinting.h"
 
 #include <QPushButton>
+
+namespace typewriter {
 
 namespace {
 
@@ -49,3 +51,5 @@ void printWordCards(Form1& form)
         printWordCards(frame, printer, source);
     });
 }
+
+} // namespace typewriter

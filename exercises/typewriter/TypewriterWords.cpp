@@ -1,6 +1,8 @@
-#include "TypewriterWords.h"
+#include "exercises/typewriter/TypewriterWords.h"
 
-#include "WordTable.h"
+#include "exercises/common/WordTable.h"
+
+namespace typewriter {
 
 namespace {
 
@@ -26,3 +28,5 @@ QStringList splitTiles(const QString& word)
 TypewriterWords::TypewriterWords() : words_(readWordTable(QStringLiteral("tastomat")))
 {
 }
+
+} // namespace typewriter

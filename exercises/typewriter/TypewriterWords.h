@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace typewriter {
+
 // A word cut into the tiles the keys type; always eight entries, empty after the word's end.
 QStringList splitTiles(const QString& word);
 
@@ -25,3 +27,5 @@ public:
 private:
     QStringList words_;
 };
+
+} // namespace typewriter

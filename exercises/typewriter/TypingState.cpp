@@ -1,6 +1,8 @@
-#include "TypingState.h"
+#include "exercises/typewriter/TypingState.h"
 
-#include "Capitals.h"
+#include "exercises/common/Capitals.h"
+
+namespace typewriter {
 
 void TypingState::startWord(const QStringList& newTiles, bool capitals)
 {
@@ -65,3 +67,5 @@ TypingState::Help TypingState::help(int schwer)
     advance();
     return complete() ? Help::Completed : Help::Written;
 }
+
+} // namespace typewriter

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace typewriter {
+
 // Writing one word tile by tile on the initial-sound keyboard.
 class TypingState {
 public:
@@ -36,3 +38,5 @@ public:
 private:
     void advance();
 };
+
+} // namespace typewriter

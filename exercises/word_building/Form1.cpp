@@ -1,14 +1,16 @@
-#include "Form1.h"
+#include "exercises/word_building/Form1.h"
 
-#include "Answers.h"
-#include "Capitals.h"
+#include "exercises/common/Answers.h"
+#include "exercises/common/Capitals.h"
 
-#include "GetOwnWords.h"
-#include "ProtokollClass.h"
-#include "SStufe.h"
+#include "framework/GetOwnWords.h"
+#include "framework/ProtokollClass.h"
+#include "framework/SStufe.h"
 
 #include "platform/forms/twips.h"
 #include "platform/services.h"
+
+namespace word_building {
 
 namespace {
 
@@ -232,3 +234,5 @@ void Form1::Bild_Click(int Index)
                                                                : variant.isRight(tag, WelchesWort, task.Wortname);
     markAnswer(right);
 }
+
+} // namespace word_building

@@ -1,18 +1,20 @@
 #pragma once
 
-#include "SlotTask.h"
-#include "WordBuildingVariant.h"
+#include "exercises/word_building/SlotTask.h"
+#include "exercises/word_building/WordBuildingVariant.h"
 
-#include "ExerciseForm.h"
+#include "exercises/common/ExerciseForm.h"
 
-#include "ZuZahl.h"
-#include "Zufall_Array.h"
+#include "exercises/backdrop/ZuZahl.h"
+#include "framework/Zufall_Array.h"
 
 #include <array>
 #include <memory>
 #include <vector>
 
 class GetOwnWords;
+
+namespace word_building {
 
 // The word-building window: the child opens a hidden word slot by slot, then picks its picture
 // out of three. Letters or syllables come from the variant.
@@ -60,3 +62,5 @@ private:
     void showPictures(const std::array<QString, 3>& paths, const std::array<QString, 3>& tags);
     void setSlotColour(QLabel* slot, const QColor& colour);
 };
+
+} // namespace word_building

@@ -1,11 +1,13 @@
-#include "LetterWords.h"
+#include "exercises/word_building/LetterWords.h"
 
-#include "Capitals.h"
-#include "WordTable.h"
+#include "exercises/common/Capitals.h"
+#include "exercises/common/WordTable.h"
 
-#include "GetOwnWords.h"
+#include "framework/GetOwnWords.h"
 
 #include <map>
+
+namespace word_building {
 
 namespace {
 
@@ -142,3 +144,5 @@ bool LetterWords::isRight(const QString& tag, int, const QString& wortname) cons
 {
     return tag == toCapitals(wortname);
 }
+
+} // namespace word_building

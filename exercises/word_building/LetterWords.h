@@ -1,6 +1,8 @@
 #pragma once
 
-#include "WordBuildingVariant.h"
+#include "exercises/word_building/WordBuildingVariant.h"
+
+namespace word_building {
 
 // Word building from letters: 100 words from the table "baudrom" (word n is picture n), cut into
 // letters and multi-letter graphemes; the pictures are the words' files in the program folder.
@@ -27,3 +29,5 @@ public:
 private:
     QStringList words_;
 };
+
+} // namespace word_building

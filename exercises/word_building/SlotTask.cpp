@@ -1,12 +1,14 @@
-#include "SlotTask.h"
+#include "exercises/word_building/SlotTask.h"
 
-#include "GetOwnWords.h"
-#include "ZuZahl.h"
+#include "framework/GetOwnWords.h"
+#include "exercises/backdrop/ZuZahl.h"
 
 #include "platform/services.h"
 
 #include <algorithm>
 #include <cmath>
+
+namespace word_building {
 
 void SlotTask::start(const QStringList& tiles)
 {
@@ -74,3 +76,5 @@ OwnPictureChoice chooseOwnPictures(const GetOwnWords& source, GetOwnWords& distr
     }
     return choice;
 }
+
+} // namespace word_building

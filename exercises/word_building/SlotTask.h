@@ -9,6 +9,8 @@
 class GetOwnWords;
 class ZuZahl;
 
+namespace word_building {
+
 // One word-building task: the word's tiles behind a row of slots, opened from left to right.
 class SlotTask {
 public:
@@ -51,3 +53,5 @@ OwnPictureChoice chooseOwnPictures(const GetOwnWords& source, GetOwnWords& distr
 
 // A random place 0..count-1 from the clock service's generator.
 int randomPlace(int count);
+
+} // namespace word_building

@@ -1,9 +1,11 @@
-#include "SyllableBuildingWords.h"
+#include "exercises/word_building/SyllableBuildingWords.h"
 
-#include "GetOwnWords.h"
-#include "SyllableSplit.h"
+#include "framework/GetOwnWords.h"
+#include "framework/SyllableSplit.h"
 
 #include <map>
+
+namespace word_building {
 
 namespace {
 
@@ -103,3 +105,5 @@ bool SyllableBuildingWords::isRight(const QString& tag, int n, const QString&) c
 {
     return tag.toInt() == n;
 }
+
+} // namespace word_building

@@ -1,7 +1,9 @@
 #pragma once
 
-#include "SyllableWords.h"
-#include "WordBuildingVariant.h"
+#include "exercises/common/SyllableWords.h"
+#include "exercises/word_building/WordBuildingVariant.h"
+
+namespace word_building {
 
 // Word building from syllables: the suite's 49 syllable words, one syllable per slot; the
 // pictures are the resources of the syllable pictures.
@@ -20,3 +22,5 @@ public:
 private:
     const SyllableWords words_;
 };
+
+} // namespace word_building

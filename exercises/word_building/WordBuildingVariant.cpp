@@ -1,4 +1,6 @@
-#include "WordBuildingVariant.h"
+#include "exercises/word_building/WordBuildingVariant.h"
+
+namespace word_building {
 
 WordBuildingLevel WordBuildingVariant::levelOfButton(int button) const
 {
@@ -24,3 +26,5 @@ QString initialKey(const QString& wordInCapitals, const QStringList& graphemeKey
             return key;
     return wordInCapitals.left(1);
 }
+
+} // namespace word_building

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ExerciseConfig.h"
+#include "exercises/common/ExerciseConfig.h"
 
 #include <QString>
 #include <QStringList>
@@ -10,6 +10,8 @@
 #include <vector>
 
 class GetOwnWords;
+
+namespace word_building {
 
 // Word building's levels.
 enum class WordBuildingLevel { All = 0, Short = 1, Longer = 2, OwnPictures = 10 };
@@ -60,3 +62,5 @@ public:
 
 // The initial-sound key of a word in capitals: its first letter, or a listed grapheme it begins with.
 QString initialKey(const QString& wordInCapitals, const QStringList& graphemeKeys);
+
+} // namespace word_building

@@ -1,10 +1,10 @@
-#include "Form1.h"
-#include "LetterWords.h"
+#include "exercises/word_building/Form1.h"
+#include "exercises/word_building/LetterWords.h"
 
-#include "ExerciseMain.h"
+#include "exercises/common/ExerciseMain.h"
 
 int main(int argc, char** argv)
 {
-    const LetterWords letters;
-    return runExercise<Form1>(argc, argv, letters);
+    const word_building::LetterWords letters;
+    return runExercise<word_building::Form1>(argc, argv, letters);
 }

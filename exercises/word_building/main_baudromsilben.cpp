@@ -1,10 +1,10 @@
-#include "Form1.h"
-#include "SyllableBuildingWords.h"
+#include "exercises/word_building/Form1.h"
+#include "exercises/word_building/SyllableBuildingWords.h"
 
-#include "ExerciseMain.h"
+#include "exercises/common/ExerciseMain.h"
 
 int main(int argc, char** argv)
 {
-    const SyllableBuildingWords syllables;
-    return runExercise<Form1>(argc, argv, syllables);
+    const word_building::SyllableBuildingWords syllables;
+    return runExercise<word_building::Form1>(argc, argv, syllables);
 }

@@ -1,16 +1,18 @@
-#include "Form1.h"
+#include "exercises/word_puzzle/Form1.h"
 
-#include "Answers.h"
-#include "Capitals.h"
-#include "TileLayouts.h"
+#include "exercises/common/Answers.h"
+#include "exercises/common/Capitals.h"
+#include "exercises/common/TileLayouts.h"
 
-#include "GetOwnWords.h"
-#include "ProtokollClass.h"
-#include "UsedWordFile.h"
+#include "framework/GetOwnWords.h"
+#include "framework/ProtokollClass.h"
+#include "framework/UsedWordFile.h"
 
 #include "platform/services.h"
 
 #include <array>
+
+namespace word_puzzle {
 
 namespace {
 
@@ -132,3 +134,5 @@ void Form1::NewPuzzle()
     showTiles();
     exercise::newTask(Proto(), PuzzleWord);
 }
+
+} // namespace word_puzzle

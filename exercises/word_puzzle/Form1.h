@@ -1,7 +1,9 @@
 #pragma once
 
-#include "PuzzleWords.h"
-#include "TilePuzzleForm.h"
+#include "exercises/word_puzzle/PuzzleWords.h"
+#include "exercises/common/TilePuzzleForm.h"
+
+namespace word_puzzle {
 
 // The word puzzle: the child builds the word of a picture, built in or one of the teacher's own,
 // from its letters and letter groups on eight tiles.
@@ -30,3 +32,5 @@ private:
     bool findWordWithPicture();
     void layOut();
 };
+
+} // namespace word_puzzle

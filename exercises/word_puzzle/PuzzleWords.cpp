@@ -1,6 +1,8 @@
-#include "PuzzleWords.h"
+#include "exercises/word_puzzle/PuzzleWords.h"
 
-#include "WordTable.h"
+#include "exercises/common/WordTable.h"
+
+namespace word_puzzle {
 
 PuzzleWords::PuzzleWords() : words_(readWordTable(QStringLiteral("plattix"))) {}
 
@@ -17,3 +19,5 @@ QStringList PuzzleWords::cutIntoPieces(const QString& word)
         pieces.append(QStringLiteral(" "));
     return pieces;
 }
+
+} // namespace word_puzzle

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace word_puzzle {
+
 // The 82 built-in words of the word puzzle: 1-49 easy, 50-82 harder. A word's pieces are its
 // letters and letter groups ("Sch", "ei", "ck", ...), padded with blank pieces to eight.
 class PuzzleWords {
@@ -24,3 +26,5 @@ public:
 private:
     QStringList words_;
 };
+
+} // namespace word_puzzle

@@ -1,11 +1,13 @@
-#include "Form1.h"
+#include "exercises/word_reading/Form1.h"
 
-#include "Answers.h"
+#include "exercises/common/Answers.h"
 
-#include "ProtokollClass.h"
+#include "framework/ProtokollClass.h"
 
 #include "platform/forms/timer.h"
 #include "platform/forms/twips.h"
+
+namespace word_reading {
 
 namespace {
 
@@ -189,3 +191,5 @@ void Form1::Zeit_Timer()
         Anzeige->setText(set.currentWord());
     }
 }
+
+} // namespace word_reading

@@ -1,15 +1,17 @@
 #pragma once
 
-#include "ReadingSet.h"
-#include "ZuZahl.h"
+#include "exercises/word_reading/ReadingSet.h"
+#include "exercises/backdrop/ZuZahl.h"
 
-#include "ExerciseForm.h"
+#include "exercises/common/ExerciseForm.h"
 
 #include <vector>
 
 namespace platform {
 class Timer;
 }
+
+namespace word_reading {
 
 // Word reading: the child reads the shown word and clicks its picture among the ten of the set.
 class Form1 : public ExerciseForm {
@@ -49,3 +51,5 @@ private:
     void enablePictures();
     void presentWord();
 };
+
+} // namespace word_reading

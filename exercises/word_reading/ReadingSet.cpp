@@ -1,7 +1,9 @@
-#include "ReadingSet.h"
+#include "exercises/word_reading/ReadingSet.h"
 
-#include "Capitals.h"
-#include "WordTable.h"
+#include "exercises/common/Capitals.h"
+#include "exercises/common/WordTable.h"
+
+namespace word_reading {
 
 ReadingSet::ReadingSet() = default;
 ReadingSet::~ReadingSet() = default;
@@ -79,3 +81,5 @@ ReadingSet::Click ReadingSet::click(const QString& tag)
     ++position_;
     return right;
 }
+
+} // namespace word_reading

@@ -1,13 +1,15 @@
 #pragma once
 
-#include "GetOwnWords.h"
-#include "Zufall_Array.h"
+#include "framework/GetOwnWords.h"
+#include "framework/Zufall_Array.h"
 
 #include <QString>
 #include <QStringList>
 
 #include <array>
 #include <memory>
+
+namespace word_reading {
 
 // One set of the word reading exercise: ten words read in turn while their ten pictures stay on
 // the board, where the words come from (built-in levels or the teacher's own pictures, page by
@@ -76,3 +78,5 @@ private:
     bool wordError_ = false;
     bool paused_ = false;
 };
+
+} // namespace word_reading

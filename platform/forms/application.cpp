@@ -1,9 +1,9 @@
-#include "application.h"
+#include "platform/forms/application.h"
 
 #include "platform/files.h"
-#include "end.h"
-#include "form.h"
-#include "scaling.h"
+#include "platform/forms/end.h"
+#include "platform/forms/form.h"
+#include "platform/forms/scaling.h"
 
 #include <QFont>
 #include <QKeyEvent>

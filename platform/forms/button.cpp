@@ -1,6 +1,6 @@
-#include "button.h"
+#include "platform/forms/button.h"
 
-#include "twips.h"
+#include "platform/forms/twips.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>

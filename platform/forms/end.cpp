@@ -1,7 +1,7 @@
-#include "end.h"
+#include "platform/forms/end.h"
 
-#include "application.h"
-#include "form.h"
+#include "platform/forms/application.h"
+#include "platform/forms/form.h"
 #include "platform/files.h"
 #include "platform/services.h"
 #include "platform/termination.h"

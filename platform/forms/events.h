@@ -1,6 +1,6 @@
 #pragma once
 
-#include "end.h"
+#include "platform/forms/end.h"
 
 #include <QObject>
 

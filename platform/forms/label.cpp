@@ -1,6 +1,6 @@
-#include "label.h"
+#include "platform/forms/label.h"
 
-#include "twips.h"
+#include "platform/forms/twips.h"
 
 #include <QPainter>
 #include <QStyle>

@@ -1,4 +1,4 @@
-#include "menubar.h"
+#include "platform/forms/menubar.h"
 
 #include <QAction>
 #include <QMenuBar>

@@ -1,7 +1,7 @@
-#include "scaling.h"
+#include "platform/forms/scaling.h"
 
-#include "form.h"
-#include "twips.h"
+#include "platform/forms/form.h"
+#include "platform/forms/twips.h"
 
 #include <QApplication>
 #include <QPainter>

@@ -1,6 +1,6 @@
-#include "timer.h"
+#include "platform/forms/timer.h"
 
-#include "end.h"
+#include "platform/forms/end.h"
 #include "platform/services.h"
 
 namespace platform {

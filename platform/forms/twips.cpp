@@ -1,6 +1,6 @@
-#include "twips.h"
+#include "platform/forms/twips.h"
 
-#include "scaling.h"
+#include "platform/forms/scaling.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
-#include "BlackBack.h"
+#include "exercises/backdrop/BlackBack.h"
 
-#include "fixture.h"
+#include "tests/support/fixture.h"
 
 #include "platform/forms/form.h"
 

@@ -1,6 +1,6 @@
-#include "ZuZahl.h"
+#include "exercises/backdrop/ZuZahl.h"
 
-#include "fixture.h"
+#include "tests/support/fixture.h"
 
 #include <vector>
 

@@ -1,4 +1,4 @@
-#include "ExerciseCommandLine.h"
+#include "exercises/common/ExerciseCommandLine.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "ExerciseForm.h"
+#include "exercises/common/ExerciseForm.h"
 
-#include "BlackBack.h"
-#include "fixture.h"
+#include "exercises/backdrop/BlackBack.h"
+#include "tests/support/fixture.h"
 
 #include "platform/forms/end.h"
 

@@ -1,6 +1,6 @@
-#include "SettingsNumberFile.h"
+#include "exercises/common/SettingsNumberFile.h"
 
-#include "fixture.h"
+#include "tests/support/fixture.h"
 
 #include "platform/files.h"
 #include "platform/forms/end.h"

@@ -1,7 +1,7 @@
-#include "ExerciseStartup.h"
+#include "exercises/common/ExerciseStartup.h"
 
-#include "ExerciseState.h"
-#include "fixture.h"
+#include "framework/ExerciseState.h"
+#include "tests/support/fixture.h"
 
 #include "platform/files.h"
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "exercise_test.h"
+#include "tests/support/exercise_test.h"
 
-#include "TilePuzzleForm.h"
+#include "exercises/common/TilePuzzleForm.h"
 
-#include "Qualitaet.h"
+#include "framework/Qualitaet.h"
 
 #include <QAbstractButton>
 #include <QStringList>

@@ -1,7 +1,7 @@
-#include "SyllableSplit.h"
-#include "SyllableWords.h"
-#include "TileBoard.h"
-#include "TileLayouts.h"
+#include "framework/SyllableSplit.h"
+#include "exercises/common/SyllableWords.h"
+#include "exercises/common/TileBoard.h"
+#include "exercises/common/TileLayouts.h"
 
 #include <gtest/gtest.h>
 

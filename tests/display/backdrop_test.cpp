@@ -1,7 +1,7 @@
 // The windows a pupil or teacher meets over the full-screen backdrop, on an X server without a
 // window manager (as on a kiosk) and with one: each stands wholly in front of the backdrop and
 // takes clicks.
-#include "on_screen_launcher.h"
+#include "tests/display/on_screen_launcher.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "on_screen_launcher.h"
+#include "tests/display/on_screen_launcher.h"
 
 #include <QTest>
 

@@ -1,7 +1,7 @@
 // The end of free writing, which ignores the task manager's assignment suffix: beside the task
 // manager it starts no launcher (that would only refuse, with a warning meant for the teacher);
 // started by the launcher it starts the launcher again.
-#include "on_screen_launcher.h"
+#include "tests/display/on_screen_launcher.h"
 
 #include "taskmanager/ManagerFile.h"
 

@@ -1,4 +1,4 @@
-#include "fixture.h"
+#include "tests/support/fixture.h"
 
 #include "launcher/Form1.h"
 #include "taskmanager/Form1.h"
@@ -12,6 +12,9 @@
 #include <QMenuBar>
 #include <QTest>
 #include <QToolButton>
+
+using launcher::Form1;
+using launcher::LauncherState;
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "fixture.h"
-#include "xserver.h"
+#include "tests/support/fixture.h"
+#include "tests/support/xserver.h"
 
 #include "platform/files.h"
 

@@ -1,19 +1,21 @@
-#include "exercise_forms.h"
+#include "tests/forms/exercise_forms.h"
 
-#include "../common/tile_puzzle_test.h"
+#include "tests/common/tile_puzzle_test.h"
 
-#include "Form1.h"
+#include "exercises/syllable_puzzle/Form1.h"
 
-#include "ListAuswahl.h"
-#include "Qualitaet.h"
-#include "SStufe.h"
-#include "SuiteOptions.h"
+#include "framework/ListAuswahl.h"
+#include "framework/Qualitaet.h"
+#include "framework/SStufe.h"
+#include "framework/SuiteOptions.h"
 
 #include <QTest>
 
 using forms_check::FormEnvironment;
 using forms_check::FormState;
 using forms_check::Look;
+using syllable_puzzle::Form1;
+
 namespace tile_puzzle = testing_support::tile_puzzle;
 
 namespace {

@@ -1,8 +1,8 @@
-#include "exercise_forms.h"
+#include "tests/forms/exercise_forms.h"
 
-#include "Form1.h"
+#include "exercises/free_writing/Form1.h"
 
-#include "SuiteOptions.h"
+#include "framework/SuiteOptions.h"
 
 #include "platform/files.h"
 
@@ -11,6 +11,7 @@
 using forms_check::FormEnvironment;
 using forms_check::FormState;
 using forms_check::Look;
+using free_writing::Form1;
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "form_states.h"
+#include "tests/forms/form_states.h"
 
-#include "Form1.h"
-#include "Form2.h"
-#include "ManagerFile.h"
+#include "taskmanager/Form1.h"
+#include "taskmanager/Form2.h"
+#include "taskmanager/ManagerFile.h"
 
 #include "platform/files.h"
 #include "platform/services.h"

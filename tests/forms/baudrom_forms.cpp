@@ -1,6 +1,8 @@
-#include "word_building_forms.h"
+#include "tests/forms/word_building_forms.h"
 
-#include "LetterWords.h"
+#include "exercises/word_building/LetterWords.h"
+
+using word_building::LetterWords;
 
 const std::vector<forms_check::FormState>& forms_check::formStates()
 {

@@ -1,6 +1,8 @@
-#include "word_building_forms.h"
+#include "tests/forms/word_building_forms.h"
 
-#include "SyllableBuildingWords.h"
+#include "exercises/word_building/SyllableBuildingWords.h"
+
+using word_building::SyllableBuildingWords;
 
 const std::vector<forms_check::FormState>& forms_check::formStates()
 {

@@ -1,9 +1,9 @@
-#include "exercise_forms.h"
+#include "tests/forms/exercise_forms.h"
 
-#include "Form1.h"
+#include "exercises/syllable_marking/Form1.h"
 
-#include "SStufe.h"
-#include "SuiteOptions.h"
+#include "framework/SStufe.h"
+#include "framework/SuiteOptions.h"
 
 #include "platform/forms/twips.h"
 
@@ -12,6 +12,7 @@
 using forms_check::FormEnvironment;
 using forms_check::FormState;
 using forms_check::Look;
+using syllable_marking::Form1;
 
 namespace {
 

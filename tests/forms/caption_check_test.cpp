@@ -1,6 +1,6 @@
-#include "caption_fit.h"
+#include "tests/forms/caption_fit.h"
 
-#include "fixture.h"
+#include "tests/support/fixture.h"
 
 #include "platform/forms/form.h"
 

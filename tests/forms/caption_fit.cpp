@@ -1,4 +1,4 @@
-#include "caption_fit.h"
+#include "tests/forms/caption_fit.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>

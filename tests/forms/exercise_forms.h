@@ -1,12 +1,12 @@
 #pragma once
 
 // An exercise window for its program's forms table, shown the way a pupil meets it.
-#include "form_states.h"
+#include "tests/forms/form_states.h"
 
-#include "exercise_test.h"
+#include "tests/support/exercise_test.h"
 
-#include "ExerciseState.h"
-#include "SuiteOptions.h"
+#include "framework/ExerciseState.h"
+#include "framework/SuiteOptions.h"
 
 #include "platform/services.h"
 

@@ -19,7 +19,7 @@
 //  3. Add one line `tavoro_form_table(<program> <its library target>)` to tests/forms/CMakeLists.txt.
 // Run: `ctest -R test_forms_<program>`; look: `cmake --build build --target gallery`.
 
-#include "fixture.h"
+#include "tests/support/fixture.h"
 
 #include <functional>
 #include <vector>

@@ -1,5 +1,5 @@
-#include "caption_fit.h"
-#include "form_states.h"
+#include "tests/forms/caption_fit.h"
+#include "tests/forms/form_states.h"
 
 #include "platform/forms/form.h"
 

@@ -1,6 +1,6 @@
 // Every help entry of the program, used as the teacher uses it (F1, the teacher menu's item, the
 // options dialog's buttons), opens the suite's help window at its page.
-#include "form_states.h"
+#include "tests/forms/form_states.h"
 
 #include "platform/forms/form.h"
 

@@ -1,17 +1,19 @@
-#include "exercise_forms.h"
+#include "tests/forms/exercise_forms.h"
 
-#include "../common/tile_puzzle_test.h"
+#include "tests/common/tile_puzzle_test.h"
 
-#include "Form1.h"
+#include "exercises/word_puzzle/Form1.h"
 
-#include "SStufe.h"
-#include "SuiteOptions.h"
+#include "framework/SStufe.h"
+#include "framework/SuiteOptions.h"
 
 #include <QTest>
 
 using forms_check::FormEnvironment;
 using forms_check::FormState;
 using forms_check::Look;
+using word_puzzle::Form1;
+
 namespace tile_puzzle = testing_support::tile_puzzle;
 
 namespace {

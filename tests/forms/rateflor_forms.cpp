@@ -1,14 +1,16 @@
-#include "exercise_forms.h"
+#include "tests/forms/exercise_forms.h"
 
-#include "Form1.h"
+#include "exercises/syllable_riddle/Form1.h"
 
-#include "SuiteOptions.h"
+#include "framework/SuiteOptions.h"
 
 #include <QTest>
 
 using forms_check::FormEnvironment;
 using forms_check::FormState;
 using forms_check::Look;
+using syllable_riddle::Form1;
+using syllable_riddle::SyllableRiddle;
 
 namespace {
 

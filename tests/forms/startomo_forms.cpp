@@ -1,7 +1,7 @@
-#include "form_states.h"
+#include "tests/forms/form_states.h"
 
-#include "Form1.h"
-#include "LauncherState.h"
+#include "launcher/Form1.h"
+#include "launcher/LauncherState.h"
 
 #include "platform/files.h"
 #include "platform/services.h"
@@ -11,6 +11,8 @@
 using forms_check::FormEnvironment;
 using forms_check::FormState;
 using forms_check::Look;
+using launcher::Form1;
+using launcher::LauncherState;
 
 namespace {
 

@@ -1,15 +1,16 @@
-#include "exercise_forms.h"
+#include "tests/forms/exercise_forms.h"
 
-#include "Form1.h"
+#include "exercises/typewriter/Form1.h"
 
-#include "SStufe.h"
-#include "SuiteOptions.h"
+#include "framework/SStufe.h"
+#include "framework/SuiteOptions.h"
 
 #include <QTest>
 
 using forms_check::FormEnvironment;
 using forms_check::FormState;
 using forms_check::Look;
+using typewriter::Form1;
 
 namespace {
 

@@ -1,12 +1,12 @@
 #pragma once
 
 // The form states of the two word-building programs, for their forms tables.
-#include "exercise_forms.h"
+#include "tests/forms/exercise_forms.h"
 
-#include "Form1.h"
+#include "exercises/word_building/Form1.h"
 
-#include "SStufe.h"
-#include "SuiteOptions.h"
+#include "framework/SStufe.h"
+#include "framework/SuiteOptions.h"
 
 #include <QTest>
 
@@ -23,17 +23,17 @@ struct Start {
 };
 
 template <class Words>
-void withWindow(FormEnvironment& env, const Start& s, const std::function<void(Form1&)>& then)
+void withWindow(FormEnvironment& env, const Start& s, const std::function<void(word_building::Form1&)>& then)
 {
     forms_check::prepareExercise(env, s.options, s.arguments, {"design"}, true);
     const Words words;
     if (s.word != 0)
         env.clock->randoms.push_back((s.word - 0.5) / words.levels[2].pool);
     testing_support::answerLevelDialog<SStufe>("SStufe", {2});
-    forms_check::showExercise<Form1>(then, words);
+    forms_check::showExercise<word_building::Form1>(then, words);
 }
 
-inline void revealAll(Form1& f)
+inline void revealAll(word_building::Form1& f)
 {
     for (QLabel* slot : f.Karte)
         QTest::mouseClick(slot, Qt::LeftButton);
@@ -45,7 +45,7 @@ std::vector<FormState> states(int widestWord, bool capitals)
     std::vector<FormState> result{
         {"Form1", "start", [](FormEnvironment& env, const Look& look) { withWindow<Words>(env, {}, look); }},
         {"Form1", "widest_word", [widestWord](FormEnvironment& env, const Look& look) {
-             withWindow<Words>(env, {.word = widestWord}, [&](Form1& f) {
+             withWindow<Words>(env, {.word = widestWord}, [&](word_building::Form1& f) {
                  revealAll(f);
                  look(f);
              });
@@ -60,7 +60,7 @@ std::vector<FormState> states(int widestWord, bool capitals)
     if (capitals)
         result.push_back({"Form1", "capitals", [widestWord](FormEnvironment& env, const Look& look) {
                               withWindow<Words>(env, {.options = {.Buchstaben = -1}, .word = widestWord},
-                                                [&](Form1& f) {
+                                                [&](word_building::Form1& f) {
                                                     revealAll(f);
                                                     look(f);
                                                 });

@@ -1,7 +1,7 @@
-#include "ExerciseState.h"
-#include "Protokoll.h"
+#include "framework/ExerciseState.h"
+#include "framework/Protokoll.h"
 
-#include "fixture.h"
+#include "tests/support/fixture.h"
 #include "platform/forms/end.h"
 
 #include <QCoreApplication>

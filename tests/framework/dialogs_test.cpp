@@ -1,8 +1,8 @@
-#include "ExerciseState.h"
-#include "Hintergrund.h"
-#include "SStufe.h"
+#include "framework/ExerciseState.h"
+#include "framework/Hintergrund.h"
+#include "framework/SStufe.h"
 
-#include "fixture.h"
+#include "tests/support/fixture.h"
 
 #include "platform/forms/twips.h"
 

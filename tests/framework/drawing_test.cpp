@@ -1,7 +1,7 @@
-#include "UsedWordFile.h"
-#include "Zufall_Array.h"
+#include "framework/UsedWordFile.h"
+#include "framework/Zufall_Array.h"
 
-#include "fixture.h"
+#include "tests/support/fixture.h"
 
 #include <QFile>
 

@@ -1,8 +1,8 @@
-#include "ExerciseState.h"
-#include "ProtokollClass.h"
+#include "framework/ExerciseState.h"
+#include "framework/ProtokollClass.h"
 
-#include "fixture.h"
-#include "full_disk.h"
+#include "tests/support/fixture.h"
+#include "tests/support/full_disk.h"
 #include "platform/files.h"
 
 #include <QDir>

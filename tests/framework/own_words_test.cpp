@@ -1,6 +1,6 @@
-#include "GetOwnWords.h"
+#include "framework/GetOwnWords.h"
 
-#include "fixture.h"
+#include "tests/support/fixture.h"
 
 #include <QDir>
 #include <QImage>

@@ -1,7 +1,7 @@
-#include "ExerciseState.h"
-#include "ListAuswahl.h"
+#include "framework/ExerciseState.h"
+#include "framework/ListAuswahl.h"
 
-#include "fixture.h"
+#include "tests/support/fixture.h"
 
 #include <QDir>
 #include <QTest>

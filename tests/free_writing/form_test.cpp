@@ -1,4 +1,4 @@
-#include "free_writing_fixture.h"
+#include "tests/free_writing/free_writing_fixture.h"
 
 #include "platform/files.h"
 #include "platform/forms/end.h"
@@ -6,6 +6,8 @@
 
 #include <QDir>
 #include <QImage>
+
+using free_writing::Form1;
 
 namespace {
 

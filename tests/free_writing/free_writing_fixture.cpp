@@ -1,4 +1,4 @@
-#include "free_writing_fixture.h"
+#include "tests/free_writing/free_writing_fixture.h"
 
 #include "platform/forms/end.h"
 #include "platform/services.h"

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "Form1.h"
+#include "exercises/free_writing/Form1.h"
 
-#include "exercise_test.h"
+#include "tests/support/exercise_test.h"
 
-#include "SuiteOptions.h"
+#include "framework/SuiteOptions.h"
 
 #include <QTest>
 #include <QTextEdit>
@@ -14,7 +14,7 @@
 
 // The free writing window started the way a pupil meets it: suite options written in the
 // program folder, the command line set.
-class FreeWritingTest : public testing_support::ExerciseTest<Form1> {
+class FreeWritingTest : public testing_support::ExerciseTest<free_writing::Form1> {
 protected:
     static void click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
     void pressKey(int index) const

@@ -1,15 +1,17 @@
-#include "free_writing_fixture.h"
+#include "tests/free_writing/free_writing_fixture.h"
 
-#include "TextPrint.h"
+#include "exercises/free_writing/TextPrint.h"
 
-#include "pdf_reader.h"
+#include "tests/printing/pdf_reader.h"
 
-#include "Qualitaet.h"
+#include "framework/Qualitaet.h"
 
 #include "platform/qt_printer.h"
 #include "platform/services.h"
 
 #include <QDir>
+
+using free_writing::TextPrint;
 
 namespace {
 

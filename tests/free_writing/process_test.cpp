@@ -1,6 +1,8 @@
-#include "free_writing_fixture.h"
+#include "tests/free_writing/free_writing_fixture.h"
 
 #include "platform/forms/end.h"
+
+using free_writing::Form1;
 
 namespace {
 

@@ -2,9 +2,9 @@
 // folder that is not the program folder: the real keyboard and real clicks write a text, the
 // print button prints it (to a PDF, the machine having no printer), and its end starts the
 // real launcher with the pupil's name.
-#include "fixture.h"
-#include "pdf_reader.h"
-#include "xserver.h"
+#include "tests/support/fixture.h"
+#include "tests/printing/pdf_reader.h"
+#include "tests/support/xserver.h"
 
 #include "platform/files.h"
 

@@ -1,8 +1,10 @@
-#include "free_writing_fixture.h"
+#include "tests/free_writing/free_writing_fixture.h"
 
 #include "platform/forms/end.h"
 
 #include <QProcess>
+
+using free_writing::Form1;
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "fuzz_inputs.h"
+#include "tests/fuzz/fuzz_inputs.h"
 
-#include "xserver.h"
+#include "tests/support/xserver.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "fuzz_run.h"
+#include "tests/fuzz/fuzz_run.h"
 
-#include "xserver.h"
+#include "tests/support/xserver.h"
 
 #include <QDir>
 #include <QFile>

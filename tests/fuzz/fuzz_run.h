@@ -5,7 +5,7 @@
 // damaged input, then ended by SIGTERM as a logout ends it; afterwards the folders around it
 // are checked.
 
-#include "fuzz_inputs.h"
+#include "tests/fuzz/fuzz_inputs.h"
 
 #include <QElapsedTimer>
 #include <QString>

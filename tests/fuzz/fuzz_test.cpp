@@ -20,14 +20,14 @@
 // the data folder, and a process left running. The run time is bounded: a case has a fixed budget,
 // and no case starts once the run's time is used up (the programs take turns and so do each
 // program's inputs, so a run of any length damages the inputs evenly).
-#include "fuzz_inputs.h"
-#include "fuzz_run.h"
+#include "tests/fuzz/fuzz_inputs.h"
+#include "tests/fuzz/fuzz_run.h"
 
-#include "ExerciseState.h"
-#include "ListAuswahl.h"
+#include "framework/ExerciseState.h"
+#include "framework/ListAuswahl.h"
 
-#include "fixture.h"
-#include "xserver.h"
+#include "tests/support/fixture.h"
+#include "tests/support/xserver.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -2,7 +2,7 @@
 // staged prefix (DESTDIR) whose path holds a blank and a per cent sign, moved to its final place
 // as a package would be, then used as a pupil uses it: from the desktop entries, without PATH,
 // as another user than the one who installed it.
-#include "xserver.h"
+#include "tests/support/xserver.h"
 
 #include "platform/files.h"
 

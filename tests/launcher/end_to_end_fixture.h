@@ -1,11 +1,11 @@
 #pragma once
 
-#include "fixture.h"
-#include "xserver.h"
+#include "tests/support/fixture.h"
+#include "tests/support/xserver.h"
 
-#include "Form1.h"
-#include "LauncherState.h"
-#include "PictureButton.h"
+#include "launcher/Form1.h"
+#include "launcher/LauncherState.h"
+#include "launcher/PictureButton.h"
 
 #include "platform/files.h"
 #include "platform/forms/end.h"
@@ -66,11 +66,11 @@ protected:
         writeUserOptions(0);
         // What the launcher's start does before its window loads.
         platform::enterProgramFolder();
-        LauncherState state;
+        launcher::LauncherState state;
         state.CommandLine = "/n=\"Max\"";
-        Form1 launcher(state);
+        launcher::Form1 launcher(state);
         launcher.show();
-        auto* exercise = testing_support::control<PictureButton>(launcher, button);
+        auto* exercise = testing_support::control<launcher::PictureButton>(launcher, button);
         if (!exercise)
             return 0;
         EXPECT_EQ(exercise->text(), caption);

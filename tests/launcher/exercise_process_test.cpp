@@ -1,4 +1,4 @@
-#include "end_to_end_fixture.h"
+#include "tests/launcher/end_to_end_fixture.h"
 
 #include <QElapsedTimer>
 #include <QProcess>

@@ -1,9 +1,9 @@
-#include "launcher_fixture.h"
+#include "tests/launcher/launcher_fixture.h"
 
-#include "Form2.h"
-#include "Man_Namen.h"
+#include "launcher/Form2.h"
+#include "launcher/Man_Namen.h"
 
-#include "full_disk.h"
+#include "tests/support/full_disk.h"
 
 #include "platform/forms/end.h"
 
@@ -11,6 +11,9 @@
 #include <QTest>
 
 using testing_support::whenShown;
+using launcher::Form1;
+using launcher::Form2;
+using launcher::Man_Namen;
 
 namespace {
 

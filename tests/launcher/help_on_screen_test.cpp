@@ -1,8 +1,8 @@
 // The real launcher started from a folder that is not the program folder, on a private X server
 // without a window manager or a browser: its help shows in the suite's own window.
-#include "end_to_end_fixture.h"
+#include "tests/launcher/end_to_end_fixture.h"
 
-#include "xserver.h"
+#include "tests/support/xserver.h"
 
 #include <QProcess>
 

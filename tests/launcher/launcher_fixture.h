@@ -1,9 +1,9 @@
 #pragma once
 
-#include "Form1.h"
-#include "LauncherState.h"
+#include "launcher/Form1.h"
+#include "launcher/LauncherState.h"
 
-#include "fixture.h"
+#include "tests/support/fixture.h"
 
 #include "platform/services.h"
 
@@ -27,12 +27,12 @@ protected:
     }
 
     // Loads and shows the launcher window as the program's start does.
-    Form1& start(const QString& commandLine = {})
+    launcher::Form1& start(const QString& commandLine = {})
     {
         state.CommandLine = commandLine;
         // What the program's start does before its window loads.
         platform::enterProgramFolder();
-        launcher = std::make_unique<Form1>(state);
+        launcher = std::make_unique<launcher::Form1>(state);
         launcher->show();
         return *launcher;
     }
@@ -40,6 +40,6 @@ protected:
     QString logFolder() const { return dataDir() + "/Protokoll_2"; }
     QStringList nameList() const { return platform::readTextFile(logFolder() + "/Namen.ini").lines; }
 
-    LauncherState state;
-    std::unique_ptr<Form1> launcher;
+    launcher::LauncherState state;
+    std::unique_ptr<launcher::Form1> launcher;
 };

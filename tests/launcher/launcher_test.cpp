@@ -1,8 +1,8 @@
-#include "launcher_fixture.h"
+#include "tests/launcher/launcher_fixture.h"
 
-#include "Launcher.h"
-#include "PictureButton.h"
-#include "Man_Namen.h"
+#include "launcher/Launcher.h"
+#include "launcher/PictureButton.h"
+#include "launcher/Man_Namen.h"
 
 #include "platform/forms/end.h"
 #include "platform/forms/twips.h"
@@ -11,6 +11,9 @@
 #include <QTest>
 
 using testing_support::whenShown;
+using launcher::Form1;
+using launcher::Man_Namen;
+using launcher::PictureButton;
 
 namespace {
 

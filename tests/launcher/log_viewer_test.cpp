@@ -1,4 +1,4 @@
-#include "launcher_fixture.h"
+#include "tests/launcher/launcher_fixture.h"
 
 #include "framework/pupils/Man_Protokolle.h"
 

@@ -1,7 +1,7 @@
-#include "launcher_fixture.h"
+#include "tests/launcher/launcher_fixture.h"
 
-#include "Man_Namen.h"
-#include "PictureButton.h"
+#include "launcher/Man_Namen.h"
+#include "launcher/PictureButton.h"
 
 #include "framework/pupils/Man_NamenAnzeigen.h"
 
@@ -9,6 +9,8 @@
 #include <QTest>
 
 using testing_support::whenShown;
+using launcher::Form1;
+using launcher::Man_Namen;
 
 namespace {
 

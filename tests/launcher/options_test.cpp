@@ -1,8 +1,8 @@
-#include "launcher_fixture.h"
+#include "tests/launcher/launcher_fixture.h"
 
-#include "Form2.h"
-#include "Man_Namen.h"
-#include "OptionsEditor.h"
+#include "launcher/Form2.h"
+#include "launcher/Man_Namen.h"
+#include "launcher/OptionsEditor.h"
 
 #include "platform/forms/end.h"
 
@@ -10,6 +10,9 @@
 #include <QTest>
 
 using testing_support::whenShown;
+using launcher::Form1;
+using launcher::Form2;
+using launcher::Man_Namen;
 
 namespace {
 

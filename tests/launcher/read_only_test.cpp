@@ -1,10 +1,10 @@
 // The launcher in a locked-down profile: an application-data folder it may not write, or the
 // data folder as an earlier start left it, bound read-only.
-#include "launcher_fixture.h"
+#include "tests/launcher/launcher_fixture.h"
 
-#include "Man_Namen.h"
+#include "launcher/Man_Namen.h"
 
-#include "read_only_folder.h"
+#include "tests/support/read_only_folder.h"
 
 #include "platform/forms/end.h"
 
@@ -13,6 +13,7 @@
 
 using testing_support::ReadOnlyFolder;
 using testing_support::whenShown;
+using launcher::Man_Namen;
 
 TEST_F(LauncherTest, AStartThatCannotMakeItsDataFolderSaysWhyAndEnds)
 {

@@ -1,8 +1,8 @@
 // The real launcher started from a folder that is not the program folder, on a private X server:
 // the exercise it starts still finds its word pictures and its table picture.
-#include "end_to_end_fixture.h"
+#include "tests/launcher/end_to_end_fixture.h"
 
-#include "xserver.h"
+#include "tests/support/xserver.h"
 
 #include <QProcess>
 

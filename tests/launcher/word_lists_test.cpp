@@ -1,8 +1,10 @@
-#include "launcher_fixture.h"
+#include "tests/launcher/launcher_fixture.h"
 
-#include "WordLists.h"
+#include "launcher/WordLists.h"
 
 #include "platform/forms/end.h"
+
+using launcher::SyncWordLists;
 
 namespace {
 

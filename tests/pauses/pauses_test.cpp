@@ -2,10 +2,10 @@
 // them: what a child clicks or types while an exercise pauses, or while a program waits for a
 // program it started, is dropped. Nothing of it acts once the pause is over, and the child's
 // next click or key acts as usual.
-#include "fixture.h"
-#include "xserver.h"
+#include "tests/support/fixture.h"
+#include "tests/support/xserver.h"
 
-#include "ManagerFile.h"
+#include "taskmanager/ManagerFile.h"
 
 #include "platform/files.h"
 

@@ -1,6 +1,6 @@
-#include "fixture.h"
-#include "full_disk.h"
-#include "read_only_folder.h"
+#include "tests/support/fixture.h"
+#include "tests/support/full_disk.h"
+#include "tests/support/read_only_folder.h"
 
 #include "platform/files.h"
 

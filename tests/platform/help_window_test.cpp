@@ -1,6 +1,6 @@
 // The suite's own help window: the page of a map id, links between pages, a missing page, and
 // help opened from a modal dialog.
-#include "fixture.h"
+#include "tests/support/fixture.h"
 
 #include "platform/forms/form.h"
 #include "platform/help_window.h"

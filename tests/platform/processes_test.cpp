@@ -1,4 +1,4 @@
-#include "fixture.h"
+#include "tests/support/fixture.h"
 
 #include "platform/processes.h"
 #include "platform/real_services.h"

@@ -1,6 +1,6 @@
-#include "fixture.h"
+#include "tests/support/fixture.h"
 
-#include "SuiteOptions.h"
+#include "framework/SuiteOptions.h"
 
 #include "platform/forms/end.h"
 

@@ -1,6 +1,6 @@
-#include "fixture.h"
+#include "tests/support/fixture.h"
 
-#include "TRAVEK.h"
+#include "framework/TRAVEK.h"
 
 #include "platform/forms/form.h"
 #include "platform/single_instance.h"

@@ -1,4 +1,4 @@
-#include "pdf_reader.h"
+#include "tests/printing/pdf_reader.h"
 
 #include <QProcess>
 #include <QRegularExpression>

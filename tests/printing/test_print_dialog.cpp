@@ -1,6 +1,6 @@
-#include "Qualitaet.h"
+#include "framework/Qualitaet.h"
 
-#include "fixture.h"
+#include "tests/support/fixture.h"
 
 #include <QTest>
 

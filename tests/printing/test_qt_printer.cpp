@@ -1,9 +1,9 @@
-#include "pdf_reader.h"
+#include "tests/printing/pdf_reader.h"
 
 #include "platform/printer_on_demand.h"
 #include "platform/qt_printer.h"
 
-#include "fixture.h"
+#include "tests/support/fixture.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,21 +1,26 @@
-#include "pdf_reader.h"
+#include "tests/printing/pdf_reader.h"
 
-#include "Form1.h"
-#include "Qualitaet.h"
-#include "SStufe.h"
-#include "SuiteOptions.h"
-#include "TypewriterPrinting.h"
-#include "TypewriterWords.h"
-#include "WordCardPrinting.h"
+#include "exercises/typewriter/Form1.h"
+#include "framework/Qualitaet.h"
+#include "framework/SStufe.h"
+#include "framework/SuiteOptions.h"
+#include "exercises/typewriter/TypewriterPrinting.h"
+#include "exercises/typewriter/TypewriterWords.h"
+#include "framework/WordCardPrinting.h"
 
 #include "platform/qt_printer.h"
 #include "platform/services.h"
 
-#include "fixture.h"
-#include "full_disk.h"
+#include "tests/support/fixture.h"
+#include "tests/support/full_disk.h"
 
 #include <QSet>
 #include <QTest>
+
+using typewriter::Form1;
+using typewriter::TypewriterWords;
+using typewriter::printInitialSoundTable;
+using typewriter::printWordCards;
 
 namespace {
 

@@ -1,6 +1,6 @@
 // Two copies of a program started at the same instant on one data folder, as a double click
 // starts them: exactly one stays.
-#include "fixture.h"
+#include "tests/support/fixture.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
 // A second start of a program that already runs on the same data folder: the first copy stays
 // the only one, whatever spelling of the folder the second was given, and the window it waits
 // in stays in front.
-#include "fixture.h"
-#include "xserver.h"
+#include "tests/support/fixture.h"
+#include "tests/support/xserver.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "fixture.h"
+#include "tests/support/fixture.h"
 
-#include "ExerciseState.h"
-#include "SuiteOptions.h"
+#include "framework/ExerciseState.h"
+#include "framework/SuiteOptions.h"
 
 #include "platform/forms/end.h"
 #include "platform/services.h"

@@ -1,4 +1,4 @@
-#include "fake_printer.h"
+#include "tests/support/fake_printer.h"
 
 #include "platform/qt_printer.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "fake_printer.h"
-#include "fakes.h"
+#include "tests/support/fake_printer.h"
+#include "tests/support/fakes.h"
 
 #include <QDir>
 #include <QProcess>

@@ -1,4 +1,4 @@
-#include "full_disk.h"
+#include "tests/support/full_disk.h"
 
 #include <QFile>
 

@@ -1,4 +1,4 @@
-#include "read_only_folder.h"
+#include "tests/support/read_only_folder.h"
 
 #include <QFile>
 

@@ -1,4 +1,4 @@
-#include "marking_fixture.h"
+#include "tests/syllable_marking/marking_fixture.h"
 
 #include "platform/files.h"
 #include "platform/forms/end.h"
@@ -8,6 +8,9 @@
 #include <QImage>
 
 #include <set>
+
+using syllable_marking::Form1;
+using syllable_marking::MarkingLevel;
 
 namespace {
 

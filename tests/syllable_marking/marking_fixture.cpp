@@ -1,6 +1,8 @@
-#include "marking_fixture.h"
+#include "tests/syllable_marking/marking_fixture.h"
 
 #include "platform/forms/twips.h"
+
+using syllable_marking::Form1;
 
 Form1& MarkingTest::start(const QString& arguments, Level level)
 {

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "Form1.h"
+#include "exercises/syllable_marking/Form1.h"
 
-#include "exercise_test.h"
+#include "tests/support/exercise_test.h"
 
-#include "SStufe.h"
+#include "framework/SStufe.h"
 
 #include <QTest>
 
@@ -12,11 +12,11 @@
 
 // A syllable recognition window started as a pupil meets it: suite options written, the command
 // line set, the level dialog answered by a click.
-class MarkingTest : public testing_support::ExerciseTest<Form1> {
+class MarkingTest : public testing_support::ExerciseTest<syllable_marking::Form1> {
 protected:
     enum Level { Three = 0, Longer = 1, All = 2, MoreLists = 3, OwnLists = 4, OwnPictures = 5 };
 
-    Form1& start(const QString& arguments, Level level = All);
+    syllable_marking::Form1& start(const QString& arguments, Level level = All);
 
     // A click into the shown word, `twips` from its left edge.
     void clickAt(int twips) const;

@@ -1,8 +1,11 @@
-#include "MarkingTask.h"
+#include "exercises/syllable_marking/MarkingTask.h"
 
 #include <QStringList>
 
 #include <gtest/gtest.h>
+
+using syllable_marking::MarkingTask;
+using syllable_marking::SyllableWord;
 
 // A wrong text as long as the word takes no further letter; only the whole word ends writing.
 TEST(MarkingTask, WritingStopsAtTheWordsLengthAndOnlyTheWholeWordEndsIt)

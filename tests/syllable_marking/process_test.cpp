@@ -1,4 +1,6 @@
-#include "marking_fixture.h"
+#include "tests/syllable_marking/marking_fixture.h"
+
+using syllable_marking::Form1;
 
 namespace {
 

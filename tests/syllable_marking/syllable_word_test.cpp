@@ -1,6 +1,10 @@
-#include "SyllableWord.h"
+#include "exercises/syllable_marking/SyllableWord.h"
 
 #include <gtest/gtest.h>
+
+using syllable_marking::SyllableWord;
+using syllable_marking::isWritableKey;
+using syllable_marking::matchesStart;
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "fugolin_fixture.h"
+#include "tests/syllable_puzzle/fugolin_fixture.h"
 
-#include "Protokoll.h"
+#include "framework/Protokoll.h"
 
 #include "platform/files.h"
 #include "platform/forms/end.h"
@@ -11,6 +11,8 @@
 
 #include <array>
 #include <deque>
+
+using syllable_puzzle::Form1;
 
 namespace {
 

@@ -1,11 +1,13 @@
-#include "fugolin_fixture.h"
+#include "tests/syllable_puzzle/fugolin_fixture.h"
 
-#include "../printing/pdf_reader.h"
+#include "tests/printing/pdf_reader.h"
 
 #include "platform/files.h"
 #include "platform/qt_printer.h"
 
 #include <QSet>
+
+using syllable_puzzle::Form1;
 
 namespace {
 

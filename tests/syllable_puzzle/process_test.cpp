@@ -1,4 +1,6 @@
-#include "fugolin_fixture.h"
+#include "tests/syllable_puzzle/fugolin_fixture.h"
+
+using syllable_puzzle::Form1;
 
 namespace {
 

@@ -1,11 +1,14 @@
-#include "riddle_fixture.h"
+#include "tests/syllable_riddle/riddle_fixture.h"
 
-#include "BlackBack.h"
-#include "Protokoll.h"
+#include "exercises/backdrop/BlackBack.h"
+#include "framework/Protokoll.h"
 
 #include "platform/forms/end.h"
 
 #include <QDir>
+
+using syllable_riddle::Form1;
+using syllable_riddle::SyllableRiddle;
 
 namespace {
 

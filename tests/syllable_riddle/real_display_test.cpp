@@ -1,9 +1,9 @@
 // The real syllable riddle on a private X server, started as the launcher starts it from a
 // folder that is not the program folder, driven by real clicks; its end starts the real launcher.
-#include "fixture.h"
-#include "xserver.h"
+#include "tests/support/fixture.h"
+#include "tests/support/xserver.h"
 
-#include "SyllableRiddle.h"
+#include "exercises/syllable_riddle/SyllableRiddle.h"
 
 #include "platform/files.h"
 
@@ -12,6 +12,7 @@
 #include <QProcess>
 #include <QTest>
 
+using syllable_riddle::SyllableRiddle;
 
 namespace {
 

@@ -1,8 +1,10 @@
-#include "riddle_fixture.h"
+#include "tests/syllable_riddle/riddle_fixture.h"
 
 #include "platform/files.h"
 
 #include <QDir>
+
+using syllable_riddle::SyllableRiddle;
 
 QString RiddleFormTest::logFolder()
 {

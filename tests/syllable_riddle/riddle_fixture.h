@@ -1,15 +1,15 @@
 #pragma once
 
-#include "Form1.h"
+#include "exercises/syllable_riddle/Form1.h"
 
-#include "exercise_test.h"
+#include "tests/support/exercise_test.h"
 
 #include <QTest>
 
 #include <set>
 
 // The syllable riddle started the way a pupil meets it, with the words of its turns scripted.
-class RiddleFormTest : public testing_support::ExerciseTest<Form1> {
+class RiddleFormTest : public testing_support::ExerciseTest<syllable_riddle::Form1> {
 protected:
     // Logging under names on, and a log folder for the pupil's file.
     QString logFolder();

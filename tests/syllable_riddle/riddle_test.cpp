@@ -1,12 +1,14 @@
-#include "SyllableRiddle.h"
+#include "exercises/syllable_riddle/SyllableRiddle.h"
 
-#include "ExerciseState.h"
-#include "ProtokollClass.h"
+#include "framework/ExerciseState.h"
+#include "framework/ProtokollClass.h"
 
-#include "fixture.h"
+#include "tests/support/fixture.h"
 
 #include <random>
 #include <set>
+
+using syllable_riddle::SyllableRiddle;
 
 namespace {
 

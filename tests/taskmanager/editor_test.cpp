@@ -1,6 +1,6 @@
-#include "taskmanager_fixture.h"
+#include "tests/taskmanager/taskmanager_fixture.h"
 
-#include "Form2.h"
+#include "taskmanager/Form2.h"
 
 #include "platform/files.h"
 #include "platform/forms/twips.h"

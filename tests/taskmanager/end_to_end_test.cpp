@@ -1,4 +1,4 @@
-#include "taskmanager_fixture.h"
+#include "tests/taskmanager/taskmanager_fixture.h"
 
 #include "platform/real_services.h"
 

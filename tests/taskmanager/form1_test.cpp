@@ -1,4 +1,4 @@
-#include "taskmanager_fixture.h"
+#include "tests/taskmanager/taskmanager_fixture.h"
 
 #include "platform/files.h"
 #include "platform/forms/end.h"

@@ -1,6 +1,6 @@
-#include "taskmanager_fixture.h"
+#include "tests/taskmanager/taskmanager_fixture.h"
 
-#include "full_disk.h"
+#include "tests/support/full_disk.h"
 
 #include "platform/files.h"
 #include "platform/forms/end.h"

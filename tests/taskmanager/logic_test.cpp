@@ -1,8 +1,8 @@
-#include "ManagerFile.h"
-#include "Package.h"
-#include "TaskRun.h"
+#include "taskmanager/ManagerFile.h"
+#include "taskmanager/Package.h"
+#include "taskmanager/TaskRun.h"
 
-#include "taskmanager_fixture.h"
+#include "tests/taskmanager/taskmanager_fixture.h"
 
 using namespace taskmanager;
 using testing_support::SuiteTest;

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "Form1.h"
-#include "ManagerFile.h"
+#include "taskmanager/Form1.h"
+#include "taskmanager/ManagerFile.h"
 
-#include "fixture.h"
+#include "tests/support/fixture.h"
 
 #include <QPushButton>
 #include <QTest>

@@ -3,9 +3,9 @@
 // keys on a private X server; then it gets the signal. It must be gone within 3 s, having shown no
 // window meanwhile (no box), left no file in the temp, runtime or data folder and no program of
 // its own running, and written the pupil's log summary where the run logged tasks.
-#include "fixture.h"
-#include "full_disk.h"
-#include "xserver.h"
+#include "tests/support/fixture.h"
+#include "tests/support/full_disk.h"
+#include "tests/support/xserver.h"
 
 #include "platform/files.h"
 

@@ -1,12 +1,16 @@
-#include "typewriter_fixture.h"
+#include "tests/typewriter/typewriter_fixture.h"
 
-#include "Protokoll.h"
+#include "framework/Protokoll.h"
 
 #include "platform/files.h"
 #include "platform/forms/end.h"
 
 #include <QDir>
 #include <QImage>
+
+using typewriter::Form1;
+using typewriter::TypewriterLevel;
+using typewriter::TypewriterWords;
 
 namespace {
 

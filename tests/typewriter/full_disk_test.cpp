@@ -1,6 +1,6 @@
-#include "typewriter_fixture.h"
+#include "tests/typewriter/typewriter_fixture.h"
 
-#include "full_disk.h"
+#include "tests/support/full_disk.h"
 
 #include "platform/forms/end.h"
 

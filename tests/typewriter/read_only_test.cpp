@@ -1,8 +1,8 @@
 // The typewriter in a locked-down profile: the data folder as the launcher's first start left
 // it, bound read-only.
-#include "typewriter_fixture.h"
+#include "tests/typewriter/typewriter_fixture.h"
 
-#include "read_only_folder.h"
+#include "tests/support/read_only_folder.h"
 
 #include "platform/forms/end.h"
 

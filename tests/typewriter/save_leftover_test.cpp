@@ -2,7 +2,7 @@
 // kill -9 of the real typewriter at that point: the next start of an exercise removes the
 // temporary file left behind, but not the one of a save that is running (here held at the same
 // point) while the start looks.
-#include "fixture.h"
+#include "tests/support/fixture.h"
 
 #include "platform/files.h"
 

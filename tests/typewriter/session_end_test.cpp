@@ -1,7 +1,7 @@
 // The real typewriter at a logout (SIGTERM, SIGHUP) and after a SIGKILL: on a private X server,
 // driven by real clicks.
-#include "fixture.h"
-#include "xserver.h"
+#include "tests/support/fixture.h"
+#include "tests/support/xserver.h"
 
 #include "platform/files.h"
 

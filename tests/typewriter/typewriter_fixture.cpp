@@ -1,4 +1,6 @@
-#include "typewriter_fixture.h"
+#include "tests/typewriter/typewriter_fixture.h"
+
+using typewriter::Form1;
 
 Form1& TypewriterTest::start(const QString& arguments, Level level)
 {

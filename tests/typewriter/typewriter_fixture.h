@@ -1,11 +1,11 @@
 #pragma once
 
-#include "Form1.h"
-#include "TypewriterKeyboard.h"
+#include "exercises/typewriter/Form1.h"
+#include "exercises/typewriter/TypewriterKeyboard.h"
 
-#include "exercise_test.h"
+#include "tests/support/exercise_test.h"
 
-#include "SStufe.h"
+#include "framework/SStufe.h"
 
 #include <QTest>
 #include <QToolButton>
@@ -14,11 +14,11 @@
 
 // A typewriter started the way a pupil meets it: suite options written, the command line set,
 // the level dialog answered by a click.
-class TypewriterTest : public testing_support::ExerciseTest<Form1> {
+class TypewriterTest : public testing_support::ExerciseTest<typewriter::Form1> {
 protected:
     enum Level { Short = 0, Longer = 1, All = 2, Own = 3 };
 
-    Form1& start(const QString& arguments, Level level = All);
+    typewriter::Form1& start(const QString& arguments, Level level = All);
 
     // The sound of each key, key 0 to 22, as its caption and its own picture's name give it.
     static const QStringList kSounds;

@@ -1,8 +1,15 @@
-#include "TypewriterKeyboard.h"
-#include "TypewriterWords.h"
-#include "TypingState.h"
+#include "exercises/typewriter/TypewriterKeyboard.h"
+#include "exercises/typewriter/TypewriterWords.h"
+#include "exercises/typewriter/TypingState.h"
 
 #include <gtest/gtest.h>
+
+using typewriter::TypewriterKey;
+using typewriter::TypewriterWords;
+using typewriter::TypingState;
+using typewriter::kTypewriterKeys;
+using typewriter::keyCaption;
+using typewriter::splitTiles;
 
 namespace {
 

@@ -1,10 +1,10 @@
-#include "word_building_fixture.h"
+#include "tests/word_building/word_building_fixture.h"
 
-#include "LetterWords.h"
+#include "exercises/word_building/LetterWords.h"
 
-#include "BlackBack.h"
-#include "GetOwnWords.h"
-#include "Protokoll.h"
+#include "exercises/backdrop/BlackBack.h"
+#include "framework/GetOwnWords.h"
+#include "framework/Protokoll.h"
 
 #include "platform/files.h"
 #include "platform/forms/end.h"
@@ -12,6 +12,10 @@
 
 #include <QFileInfo>
 #include <QSet>
+
+using word_building::Form1;
+using word_building::LetterWords;
+using word_building::WordBuildingLevel;
 
 namespace {
 

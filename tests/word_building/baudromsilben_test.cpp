@@ -1,10 +1,10 @@
-#include "word_building_fixture.h"
+#include "tests/word_building/word_building_fixture.h"
 
-#include "SyllableBuildingWords.h"
+#include "exercises/word_building/SyllableBuildingWords.h"
 
-#include "GetOwnWords.h"
-#include "Protokoll.h"
-#include "SStufe.h"
+#include "framework/GetOwnWords.h"
+#include "framework/Protokoll.h"
+#include "framework/SStufe.h"
 
 #include "platform/files.h"
 #include "platform/forms/end.h"
@@ -12,6 +12,10 @@
 
 #include <QFileInfo>
 #include <QSet>
+
+using word_building::Form1;
+using word_building::SyllableBuildingWords;
+using word_building::WordBuildingLevel;
 
 namespace {
 

@@ -1,9 +1,12 @@
-#include "word_building_fixture.h"
+#include "tests/word_building/word_building_fixture.h"
 
-#include "LetterWords.h"
+#include "exercises/word_building/LetterWords.h"
 
 #include <QProcess>
 #include <QTest>
+
+using word_building::Form1;
+using word_building::LetterWords;
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "word_building_fixture.h"
+#include "tests/word_building/word_building_fixture.h"
 
 #include "platform/forms/twips.h"
 #include "platform/services.h"
@@ -6,6 +6,9 @@
 #include <QColor>
 #include <QDir>
 #include <QImage>
+
+using word_building::Form1;
+using word_building::WordBuildingLevel;
 
 Form1& WordBuildingTest::start(const QString& arguments, int levelButton)
 {

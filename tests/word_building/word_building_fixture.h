@@ -1,11 +1,11 @@
 #pragma once
 
-#include "Form1.h"
+#include "exercises/word_building/Form1.h"
 
-#include "exercise_test.h"
+#include "tests/support/exercise_test.h"
 
-#include "Protokoll.h"
-#include "SStufe.h"
+#include "framework/Protokoll.h"
+#include "framework/SStufe.h"
 
 #include <QTest>
 
@@ -14,16 +14,16 @@
 
 // A word-building window started as a pupil meets it: suite options written, the command line
 // set, the level dialog answered by a click.
-class WordBuildingTest : public testing_support::ExerciseTest<Form1> {
+class WordBuildingTest : public testing_support::ExerciseTest<word_building::Form1> {
 protected:
     // `ownFolder`: where the teacher puts own pictures, below the program folder.
-    WordBuildingTest(std::unique_ptr<WordBuildingVariant> v, const QString& folder)
+    WordBuildingTest(std::unique_ptr<word_building::WordBuildingVariant> v, const QString& folder)
         : variant(std::move(v)), ownFolder(folder)
     {
     }
 
     // Writes the suite options first.
-    Form1& start(const QString& arguments = "Q", int levelButton = 2);
+    word_building::Form1& start(const QString& arguments = "Q", int levelButton = 2);
 
     static void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
     void clickSlot(int i) const { clickNamed(QStringLiteral("Karte(%1)").arg(i)); }
@@ -44,7 +44,7 @@ protected:
     // block result shows after the last, `onResult` acts in it. Returns whether it showed.
     bool solveTasks(int count, const std::function<void(Protokoll&)>& onResult, int wrongTask = 0) const;
     // Started by the launcher for `pupil` with results logged in the folder `logFolder()`.
-    Form1& startLogged(const QString& pupil);
+    word_building::Form1& startLogged(const QString& pupil);
     QString logFolder() const { return appDataDir() + "/logs"; }
     // The first task solved, the second after a wrong pick, then the window ended: the second word.
     QString solveTwoTasksAndEnd() const;
@@ -62,6 +62,6 @@ protected:
 
     // Looks at the level dialog before the child answers it.
     std::function<void(SStufe&)> onLevelDialog;
-    std::unique_ptr<WordBuildingVariant> variant;
+    std::unique_ptr<word_building::WordBuildingVariant> variant;
     const QString ownFolder;
 };

@@ -1,7 +1,7 @@
-#include "plattix_fixture.h"
+#include "tests/word_puzzle/plattix_fixture.h"
 
-#include "Capitals.h"
-#include "Protokoll.h"
+#include "exercises/common/Capitals.h"
+#include "framework/Protokoll.h"
 
 #include "platform/files.h"
 #include "platform/forms/end.h"
@@ -11,6 +11,9 @@
 #include <QSet>
 
 #include <numeric>
+
+using word_puzzle::Form1;
+using word_puzzle::PuzzleWords;
 
 namespace {
 

@@ -1,22 +1,22 @@
 #pragma once
 
-#include "Form1.h"
+#include "exercises/word_puzzle/Form1.h"
 
-#include "../common/tile_puzzle_test.h"
+#include "tests/common/tile_puzzle_test.h"
 
-#include "SStufe.h"
+#include "framework/SStufe.h"
 
 #include <functional>
 
 // The word puzzle started the way a pupil meets it: the built-in words' pictures in the
 // program folder, suite options written, the command line set, the level dialog answered.
-class PlattixTest : public testing_support::TilePuzzleTest<Form1> {
+class PlattixTest : public testing_support::TilePuzzleTest<word_puzzle::Form1> {
 protected:
     enum Level { Easy = 0, Harder = 1, All = 2, OwnPictures = 3, Closed = -1 };
 
     PlattixTest();
 
-    Form1& start(const QString& arguments, Level level = All);
+    word_puzzle::Form1& start(const QString& arguments, Level level = All);
 
     std::function<void(SStufe&)> onLevelDialog;
 };

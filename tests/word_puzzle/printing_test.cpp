@@ -1,10 +1,13 @@
-#include "plattix_fixture.h"
+#include "tests/word_puzzle/plattix_fixture.h"
 
-#include "../printing/pdf_reader.h"
+#include "tests/printing/pdf_reader.h"
 
 #include "platform/qt_printer.h"
 
 #include <QSet>
+
+using word_puzzle::Form1;
+using word_puzzle::PuzzleWords;
 
 namespace {
 

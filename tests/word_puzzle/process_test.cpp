@@ -1,4 +1,6 @@
-#include "plattix_fixture.h"
+#include "tests/word_puzzle/plattix_fixture.h"
+
+using word_puzzle::Form1;
 
 namespace {
 

@@ -1,11 +1,14 @@
-#include "reading_fixture.h"
+#include "tests/word_reading/reading_fixture.h"
 
-#include "Protokoll.h"
+#include "framework/Protokoll.h"
 
 #include "platform/files.h"
 #include "platform/forms/end.h"
 
 #include <QDir>
+
+using word_reading::Form1;
+using word_reading::ReadingSet;
 
 namespace {
 

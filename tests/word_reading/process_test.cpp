@@ -1,4 +1,6 @@
-#include "reading_fixture.h"
+#include "tests/word_reading/reading_fixture.h"
+
+using word_reading::Form1;
 
 namespace {
 

@@ -1,4 +1,7 @@
-#include "reading_fixture.h"
+#include "tests/word_reading/reading_fixture.h"
+
+using word_reading::Form1;
+using word_reading::ReadingSet;
 
 Form1& ReadingTest::start(const QString& arguments, Level level)
 {

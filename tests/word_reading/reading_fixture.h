@@ -1,10 +1,10 @@
 #pragma once
 
-#include "Form1.h"
+#include "exercises/word_reading/Form1.h"
 
-#include "exercise_test.h"
+#include "tests/support/exercise_test.h"
 
-#include "SStufe.h"
+#include "framework/SStufe.h"
 
 #include <QTest>
 
@@ -12,12 +12,12 @@
 #include <vector>
 
 // Word reading as a pupil meets it.
-class ReadingTest : public testing_support::ExerciseTest<Form1> {
+class ReadingTest : public testing_support::ExerciseTest<word_reading::Form1> {
 protected:
     enum Level { Easy = 0, Hard = 1, All = 2, Own = 3 };
 
     // The child answers the level dialog with `level`.
-    Form1& start(const QString& arguments, Level level = All);
+    word_reading::Form1& start(const QString& arguments, Level level = All);
     static void click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
     // Draws that take `numbers` in turn from a pool of 1..pool whose `taken` numbers are drawn
@@ -29,7 +29,7 @@ protected:
                    const std::vector<int>& taken = {}) const;
 
     // Started by the launcher for the pupil Anna, logging on.
-    Form1& startForAnna();
+    word_reading::Form1& startForAnna();
     QString annasLog() const { return appDataDir() + "/Protokoll_2/Anna.txt"; }
 
     QPushButton* picture(int k) const { return control<QPushButton>(QStringLiteral("Bild(%1)").arg(k)); }

@@ -1,10 +1,12 @@
-#include "ReadingSet.h"
+#include "exercises/word_reading/ReadingSet.h"
 
-#include "fixture.h"
+#include "tests/support/fixture.h"
 
 #include "platform/services.h"
 
 #include <set>
+
+using word_reading::ReadingSet;
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "BoardCheck.h"
+#include "tools/render_pictures/BoardCheck.h"
 
 #include <cstdlib>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PictureTable.h"
+#include "tools/render_pictures/PictureTable.h"
 
 #include <QImage>
 #include <QString>

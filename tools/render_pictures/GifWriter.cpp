@@ -1,4 +1,4 @@
-#include "GifWriter.h"
+#include "tools/render_pictures/GifWriter.h"
 
 #include <QFile>
 #include <gif_lib.h>

@@ -1,6 +1,6 @@
-#include "Pictograms.h"
+#include "tools/render_pictures/Pictograms.h"
 
-#include "PictureRenderer.h"
+#include "tools/render_pictures/PictureRenderer.h"
 
 #include <QPainter>
 #include <QPainterPath>

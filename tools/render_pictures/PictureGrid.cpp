@@ -1,4 +1,4 @@
-#include "PictureGrid.h"
+#include "tools/render_pictures/PictureGrid.h"
 
 #include <QFont>
 #include <QPainter>

@@ -1,6 +1,6 @@
-#include "PictureRenderer.h"
+#include "tools/render_pictures/PictureRenderer.h"
 
-#include "Pictograms.h"
+#include "tools/render_pictures/Pictograms.h"
 
 #include <QFontInfo>
 #include <QPainter>

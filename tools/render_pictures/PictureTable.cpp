@@ -1,4 +1,4 @@
-#include "PictureTable.h"
+#include "tools/render_pictures/PictureTable.h"
 
 #include <QFile>
 #include <QTextStream>

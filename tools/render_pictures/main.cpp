@@ -1,11 +1,11 @@
 // Renders the suite's pictures: word pictures, key pictures, initial-sound tables, control
 // pictures and the syllable pictures that the syllable programs carry as resources.
 
-#include "BoardCheck.h"
-#include "GifWriter.h"
-#include "PictureGrid.h"
-#include "PictureRenderer.h"
-#include "PictureTable.h"
+#include "tools/render_pictures/BoardCheck.h"
+#include "tools/render_pictures/GifWriter.h"
+#include "tools/render_pictures/PictureGrid.h"
+#include "tools/render_pictures/PictureRenderer.h"
+#include "tools/render_pictures/PictureTable.h"
 
 #include <QCommandLineParser>
 #include <QDir>
