@@ -76,8 +76,7 @@ void ExerciseForm::addMarks(const QRect& twips)
 {
     Richtig = addPicture(QStringLiteral("Richtig"), twips);
     Falsch = addPicture(QStringLiteral("Falsch"), twips);
-    Richtig->hide();
-    Falsch->hide();
+    showMark(exercise::Mark::None);
     platform::setPictureWhenShown(Richtig, designPicturePath(DesignPicture::Richtig));
     platform::setPictureWhenShown(Falsch, designPicturePath(DesignPicture::Falsch));
 }

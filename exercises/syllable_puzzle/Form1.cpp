@@ -190,8 +190,7 @@ void Form1::WMehr_Click()
 
 void Form1::NextWord()
 {
-    Richtig->hide();
-    Falsch->hide();
+    showMark(exercise::Mark::None);
     state.TaskWrong = false;
     Wortname.clear();
     Syllables = syllableSlots(QString());

@@ -287,8 +287,7 @@ void Form1::NextWord()
     Timer1->setEnabled(false);
     chooseWord();
     typing.startWord(typing.tiles, state.options.capitalsOnly());
-    Falsch->hide();
-    Richtig->hide();
+    showMark(exercise::Mark::None);
     showTyped();
     platform::setPicture(Anzeige, DateiName);
     exercise::newTask(Proto(), typing.Wortname);
@@ -340,8 +339,7 @@ void Form1::Timer1_Timer()
 {
     Timer1->setEnabled(false);
     typing.restart();
-    Falsch->hide();
-    Richtig->hide();
+    showMark(exercise::Mark::None);
     showTyped();
 }
 

@@ -153,8 +153,7 @@ void Form1::Weiter()
         getWord();
     showSlots();
     exercise::newTask(Proto(), task.Wortname);
-    Falsch->hide();
-    Richtig->hide();
+    showMark(exercise::Mark::None);
     state.TaskWrong = false;
     for (QPushButton* picture : Bild)
         picture->hide();

@@ -121,8 +121,7 @@ void Form1::layOut()
 
 void Form1::NewPuzzle()
 {
-    Richtig->hide();
-    Falsch->hide();
+    showMark(exercise::Mark::None);
     state.TaskWrong = false;
     if (!findWordWithPicture()) {
         if (Level == PuzzleLevel::OwnPictures) {

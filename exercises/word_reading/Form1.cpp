@@ -120,8 +120,7 @@ void Form1::Weiter()
     set.newSet(state.options.capitalsOnly());
     set.arrange(arrangement());
     showPictures();
-    Richtig->hide();
-    Falsch->hide();
+    showMark(exercise::Mark::None);
     state.TasksDone = 0;
     state.WrongFirst = 0;
     presentWord();
@@ -181,8 +180,7 @@ void Form1::Zeit_Timer()
     Zeit->setEnabled(false);
     set.endPause();
     enablePictures();
-    Falsch->hide();
-    Richtig->hide();
+    showMark(exercise::Mark::None);
     showBlockResultWhenDue(ReadingSet::kWords);
     if (set.finished()) {
         Anzeige->clear();
