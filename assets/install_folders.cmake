@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Tavoro developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Run first by `cmake --install`: makes the folders the install writes into, open to every user.
 # CMake makes a missing folder with the installer's umask (an admin's 077 would lock the pupils
 # out); folders that exist already keep their modes. Expects TAVORO_INSTALL_FOLDERS, relative to

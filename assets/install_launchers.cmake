@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Tavoro developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Run by `cmake --install`: the links in <prefix>/bin and the desktop entries, whose Exec lines
 # hold the programs' installed paths, so a menu starts them whether or not <prefix>/bin is on the
 # PATH. The paths name the final prefix; a staged install (DESTDIR) only changes where the files

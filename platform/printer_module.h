@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tavoro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The printer module: QtPrinter with Qt's print support, in a shared object of its own in the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tavoro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One key of the free writing keyboard clicked, handled and painted, offscreen, on the fake
 // services with the built program folder. Should stay well under 2 ms.
 #include "exercises/free_writing/Form1.h"

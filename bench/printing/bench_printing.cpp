@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tavoro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // All 94 word cards of the typewriter printed to PDF, as on a machine without a printer.
 #include "framework/WordCardPrinting.h"
 #include "exercises/typewriter/TypewriterWords.h"

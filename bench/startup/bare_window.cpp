@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tavoro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardsticks: a bare Qt window of the size of a suite program's main window, empty, or with
 // the argument "label" with one label of text, which loads the fonts as every program does.
 #include <QApplication>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tavoro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up of the suite's real programs as a child waits for it: from the start of the process to
 // its first window painted on a real X server (a private Xvfb without a window manager), each
 // program started as a real start starts it, from a folder that is not the program folder.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tavoro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One marking click on the shown word, handled and painted, offscreen, on the fake services with
 // the built program folder. Should stay well under 2 ms.
 #include "exercises/syllable_marking/Form1.h"

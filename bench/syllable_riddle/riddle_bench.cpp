@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tavoro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One click on a first syllable handled and painted, offscreen, on the fake services with the
 // built program folder.
 #include "exercises/syllable_riddle/Form1.h"

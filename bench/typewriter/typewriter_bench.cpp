@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tavoro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The typewriter's start (load of its window up to the level dialog) and one key press handled
 // and painted, offscreen, on the fake services with the built program folder.
 #include "exercises/typewriter/Form1.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tavoro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One slot click handled and painted, offscreen, on the fake services with the built program
 // folder, for letters and syllables. Should stay well under 2 ms.
 #include "exercises/word_building/Form1.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tavoro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The launcher's first start with 0, 50, 200 and 800 central word lists: every list is received
 // into a data folder that has none yet. "ms_per_list" should not grow with the number of lists.
 #include "launcher/WordLists.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tavoro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One tile click of the word puzzle handled and painted, offscreen, on the fake services
 // with the built program folder.
 #include "exercises/word_puzzle/Form1.h"

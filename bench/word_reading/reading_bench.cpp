@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tavoro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One click on the right picture handled and painted, offscreen, on the fake services with the
 // built program folder.
 #include "exercises/word_reading/Form1.h"

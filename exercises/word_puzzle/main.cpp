@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tavoro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercises/word_puzzle/Form1.h"
 
 #include "exercises/common/ExerciseMain.h"

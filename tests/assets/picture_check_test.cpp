@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tavoro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture tool refuses, naming them, two words of one board whose pictures a child could not
 // tell apart; words of different boards may share a picture.
 

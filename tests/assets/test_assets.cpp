@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tavoro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks the program folder that the build assembles: every built-in word has its picture,
 // pictures load at their size, and the installation files hold what the programs read.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tavoro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The windows a pupil or teacher meets over the full-screen backdrop, on an X server without a
 // window manager (as on a kiosk) and with one: each stands wholly in front of the backdrop and
 // takes clicks.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tavoro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The end of free writing, which ignores the task manager's assignment suffix: beside the task
 // manager it starts no launcher (that would only refuse, with a warning meant for the teacher);
 // started by the launcher it starts the launcher again.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tavoro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The forms of one program, each in a state that changes what it shows. One table per program

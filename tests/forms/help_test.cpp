@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tavoro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every help entry of the program, used as the teacher uses it (F1, the teacher menu's item, the
 // options dialog's buttons), opens the suite's help window at its page.
 #include "tests/forms/form_states.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tavoro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "framework/ExerciseState.h"
 #include "framework/Hintergrund.h"
 #include "framework/SStufe.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tavoro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/free_writing/free_writing_fixture.h"
 
 #include "platform/forms/end.h"

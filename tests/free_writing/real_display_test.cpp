@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tavoro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real free writing program on a private X server, started as the launcher starts it from a
 // folder that is not the program folder: the real keyboard and real clicks write a text, the
 // print button prints it (to a PDF, the machine having no printer), and its end starts the

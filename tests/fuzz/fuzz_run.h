@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tavoro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // One fuzz case: a real program on its own copy of the program folder and its own data, temp,

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tavoro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Damaged inputs and command lines fed to the real programs: every file of the data folder
 // and of the program folder that a program reads, the names of the files a teacher adds, and
 // the results file of a task set's program.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tavoro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The suite as `cmake --install` leaves it: installed by an admin with a strict umask into a
 // staged prefix (DESTDIR) whose path holds a blank and a per cent sign, moved to its final place
 // as a package would be, then used as a pupil uses it: from the desktop entries, without PATH,

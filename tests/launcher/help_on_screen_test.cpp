@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tavoro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real launcher started from a folder that is not the program folder, on a private X server
 // without a window manager or a browser: its help shows in the suite's own window.
 #include "tests/launcher/end_to_end_fixture.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tavoro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The launcher in a locked-down profile: an application-data folder it may not write, or the
 // data folder as an earlier start left it, bound read-only.
 #include "tests/launcher/launcher_fixture.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tavoro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real programs on a private X server, started as a pupil's desktop or the launcher starts
 // them: what a child clicks or types while an exercise pauses, or while a program waits for a
 // program it started, is dropped. Nothing of it acts once the pause is over, and the child's

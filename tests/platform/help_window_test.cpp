@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tavoro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The suite's own help window: the page of a map id, links between pages, a missing page, and
 // help opened from a modal dialog.
 #include "tests/support/fixture.h"

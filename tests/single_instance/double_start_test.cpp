@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tavoro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Two copies of a program started at the same instant on one data folder, as a double click
 // starts them: exactly one stays.
 #include "tests/support/fixture.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tavoro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A second start of a program that already runs on the same data folder: the first copy stays
 // the only one, whatever spelling of the folder the second was given, and the window it waits
 // in stays in front.

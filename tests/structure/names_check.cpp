@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tavoro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks that the source tree names every header and class unambiguously:
 // - a quoted include is a path from the source root (or a sibling of the including file), so no
 //   include depends on the order of include directories;

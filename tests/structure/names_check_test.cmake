@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Tavoro developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The names check on a small tree with one case of each fault and each thing that is allowed.
 # Run as: cmake -DCHECK=<names_check> -DWORK_DIR=<empty folder> -P names_check_test.cmake
 cmake_policy(SET CMP0007 NEW)

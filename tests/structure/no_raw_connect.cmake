@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Tavoro developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Program code takes signals only through platform::onEvent: a handler connected any other way
 # does not enter through runHandler, and an End() inside it would throw through Qt's event loop.
 # The forms runtime and the platform services below it (platform/) are where the connects live.

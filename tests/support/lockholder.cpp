@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tavoro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Holds the settings lock on a file until its standard input closes or it is killed, as another
 // program's options dialog would.
 #include "platform/files.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tavoro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loaded into a real program (LD_PRELOAD) by the tests: interrupts the program at the rename
 // that ends an atomic rewrite, after its temporary file is written, when the rename's target
 // ends in $TAVORO_INTERRUPT_RENAME. $TAVORO_INTERRUPT_SIGNAL "STOP" stops the program there (a

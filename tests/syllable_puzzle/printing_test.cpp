@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tavoro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/syllable_puzzle/fugolin_fixture.h"
 
 #include "tests/printing/pdf_reader.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tavoro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real syllable riddle on a private X server, started as the launcher starts it from a
 // folder that is not the program folder, driven by real clicks; its end starts the real launcher.
 #include "tests/support/fixture.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tavoro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A stand-in for an exercise in assignment mode: appends one record to the data folder's
 // "Protokoll.txt" and ends. The record's header names the program and the argument it got, so
 // the task log shows what was started. Programs named in TAVORO_STANDIN_ABORT write the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tavoro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A logout or a shutdown (SIGTERM, SIGHUP) in every state of every program. Each real program,
 // started as a pupil's or teacher's start starts it, is brought into the state by real clicks and
 // keys on a private X server; then it gets the signal. It must be gone within 3 s, having shown no

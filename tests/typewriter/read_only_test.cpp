@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tavoro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The typewriter in a locked-down profile: the data folder as the launcher's first start left
 // it, bound read-only.
 #include "tests/typewriter/typewriter_fixture.h"

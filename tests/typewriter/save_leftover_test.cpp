@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tavoro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A rewrite of a settings file cut short between its temporary file and the rename, by a real
 // kill -9 of the real typewriter at that point: the next start of an exercise removes the
 // temporary file left behind, but not the one of a save that is running (here held at the same

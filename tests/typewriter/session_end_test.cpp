@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tavoro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real typewriter at a logout (SIGTERM, SIGHUP) and after a SIGKILL: on a private X server,
 // driven by real clicks.
 #include "tests/support/fixture.h"

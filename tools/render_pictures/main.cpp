@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tavoro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the suite's pictures: word pictures, key pictures, initial-sound tables, control
 // pictures and the syllable pictures that the syllable programs carry as resources.
 
