@@ -321,7 +321,7 @@ FileError save(const QString& path, const QByteArray& bytes, const QDateTime& mo
     }
     // On the open file: the rename keeps it, and no second open is needed.
     if (modified.isValid() && !file.setFileTime(modified, QFileDevice::FileModificationTime)) {
-        const FileError error = writeError(errno, path, file);
+        FileError error = writeError(errno, path, file);
         file.cancelWriting();
         return error;
     }
@@ -528,7 +528,7 @@ FileError CopyBatch::commit()
         const bool done = copy.inPlace ? !copy.record || ::utimensat(AT_FDCWD, copy.target.constData(), times, 0) == 0
                                        : ::rename(copy.written.constData(), copy.target.constData()) == 0;
         if (!done) {
-            const FileError error = FileError::fromErrno(errno, QFile::decodeName(copy.target));
+            FileError error = FileError::fromErrno(errno, QFile::decodeName(copy.target));
             // The copies before it stay; this one and those after it go with the batch.
             copies_.erase(copies_.begin(), copies_.begin() + static_cast<std::ptrdiff_t>(i));
             return error;

@@ -40,7 +40,7 @@ QPixmap designKeyPicture(const QString& sound)
     const QSize shown = keyPictureSize();
     const QString rendered = QStringLiteral("%1x%2/").arg(shown.width()).arg(shown.height());
     if (QFileInfo::exists(keys + rendered)) {
-        const QPixmap picture = loadKeyPicture(keys + rendered + sound + QStringLiteral(".bmp"));
+        QPixmap picture = loadKeyPicture(keys + rendered + sound + QStringLiteral(".bmp"));
         if (!picture.isNull())
             return picture;
     }
