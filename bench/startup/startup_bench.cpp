@@ -13,7 +13,7 @@
 // painted window, against the direct start of the exercise with the command line the launcher
 // passed.
 //
-// Usage: bench_startup [--pairs N] [--one-core]   (run by hand; prints one table)
+// Usage: bench_startup [--pairs N] [--one-core] [--only TEXT]   (run by hand; prints one table)
 #include "bench/startup/starter.h"
 
 #include "launcher/Launcher.h"
@@ -356,7 +356,8 @@ int main(int argc, char** argv)
     parser.addHelpOption();
     const QCommandLineOption pairsOption("pairs", "Pairs per row (default 25).", "N", "25");
     const QCommandLineOption oneCore("one-core", "Run every process of the run, the X server included, on core 0.");
-    parser.addOptions({pairsOption, oneCore});
+    const QCommandLineOption only("only", "Only the rows whose name contains TEXT.", "TEXT");
+    parser.addOptions({pairsOption, oneCore, only});
     parser.process(app);
     const int pairs = std::max(1, parser.value(pairsOption).toInt());
     // Before the X server starts, so that it and every program inherit it.
@@ -390,6 +391,10 @@ int main(int argc, char** argv)
         return 1;
     }
     setup.addClicks(rows);
+    const std::string wanted = parser.value(only).toStdString();
+    rows.erase(std::remove_if(rows.begin(), rows.end(),
+                              [&wanted](const Row& row) { return row.name.find(wanted) == std::string::npos; }),
+               rows.end());
 
     const std::string loadBefore = loadAverage();
     const Start widget = setup.bare({});
