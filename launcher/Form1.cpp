@@ -8,7 +8,6 @@
 #include "launcher/Man_Namen.h"
 #include "launcher/PictureButton.h"
 #include "framework/TRAVEK.h"
-#include "launcher/WordLists.h"
 
 #include "framework/TeacherMenu.h"
 #include "framework/pupils/Man_NamenAnzeigen.h"
@@ -126,7 +125,15 @@ void Form1::prepareDataFolder()
     platform::removeSaveLeftovers({state_.DataDir + QStringLiteral("/options4.ini"),
                                    state_.DataDir + QStringLiteral("/options4.bak"),
                                    logFolder() + QStringLiteral("/Namen.ini")});
-    platform::endOnError(SyncWordLists(TRAVEK::AppPath(), state_.DataDir));
+    wordLists_.start(TRAVEK::AppPath(), state_.DataDir, this,
+                     [this] { platform::runHandler([this] { needWordLists(); }); });
+}
+
+// What reads the received lists starts only once they are there and safe; a failure to receive
+// them ends the launcher.
+void Form1::needWordLists()
+{
+    platform::endOnError(wordLists_.finish());
 }
 
 void Form1::askForName()
@@ -173,6 +180,7 @@ void Form1::Form_Unload()
 
 void Form1::startExercise(const QString& program)
 {
+    needWordLists();
     const QString line = exerciseCommandLine(program, state_.options, state_.DataDir, state_.PupilName);
     if (!platform::services().processes->start(line)) {
         platform::msgBox(QString::fromUtf8(kProgramMissing));
@@ -199,6 +207,7 @@ void Form1::M_Hilfe_Paket_Click()
 
 void Form1::WErstellen_Click()
 {
+    needWordLists();
     if (!platform::services().processes->start(TRAVEK::AppPath() + QStringLiteral("/Kartello.exe")))
         platform::msgBox(QString::fromUtf8(kProgramMissing));
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "launcher/LauncherState.h"
+#include "launcher/WordLists.h"
 
 #include "framework/MainWindowDisplay.h"
 
@@ -52,6 +53,7 @@ private:
     void buildMenu();
     void endIfAnotherCopyRuns();
     void prepareDataFolder();
+    void needWordLists();
     void askForName();
     void startExercise(const QString& program);
     void Command8_Click();
@@ -66,6 +68,7 @@ private:
     std::unique_ptr<platform::SingleInstance> instance_;
     std::unique_ptr<Form2> options_;
     MainWindowDisplay display_{*this};
+    WordListSync wordLists_;
 };
 
 } // namespace launcher

@@ -40,7 +40,36 @@ private:
 
 } // namespace
 
-platform::FileError SyncWordLists(const QString& appPath, const QString& dataDir)
+WordListSync::~WordListSync()
+{
+    finish();
+}
+
+void WordListSync::start(const QString& appPath, const QString& dataDir, QObject* context, std::function<void()> done)
+{
+    // An earlier run's failure stays to be reported.
+    if (finish().failed())
+        return;
+    // Off the first window's way: the sync waits for the disk, seconds on a hard disk after a
+    // first start with many lists.
+    run_ = std::thread([this, appPath, dataDir, context, done = std::move(done)] {
+        result_ = write(appPath, dataDir);
+        const platform::FileError committed = copies_.commit();
+        if (!result_.failed())
+            result_ = committed;
+        if (context && done)
+            QMetaObject::invokeMethod(context, done, Qt::QueuedConnection);
+    });
+}
+
+platform::FileError WordListSync::finish()
+{
+    if (run_.joinable())
+        run_.join();
+    return result_;
+}
+
+platform::FileError WordListSync::write(const QString& appPath, const QString& dataDir)
 {
     const QString centralFolder = platform::resolveNoCase(appPath, QStringLiteral("Listen"));
     if (!platform::folderExists(centralFolder))
@@ -53,15 +82,12 @@ platform::FileError SyncWordLists(const QString& appPath, const QString& dataDir
     // Each folder is listed once; names are then looked up in the listings.
     FolderNames user(userFolder);
     FolderNames server(serverFolder);
-    // The copies are made safe all at once at the end, not one by one: a first start may
-    // receive hundreds of lists. The user's copy goes into place before the Server copy that
-    // records it as received.
-    platform::CopyBatch copies;
     const QStringList files = QDir(centralFolder).entryList(QDir::Files, QDir::Name);
     QStringList targets;
     for (const QString& name : files)
         targets << user.path(name) << server.path(name);
     platform::CopyBatch::removeLeftovers(targets);
+    // The user's copy goes into place before the Server copy that records it as received.
     for (const QString& name : files) {
         if (name.toUpper() == QLatin1String("NEU"))
             continue;
@@ -69,14 +95,12 @@ platform::FileError SyncWordLists(const QString& appPath, const QString& dataDir
         const QString received = server.path(name);
         if (QFileInfo(received).isFile() && sameTime(received, central))
             continue;
-        if (platform::FileError e = copies.add(central, {user.path(name), received}); e.failed()) {
-            copies.commit();
+        if (platform::FileError e = copies_.add(central, {user.path(name), received}); e.failed())
             return e;
-        }
         user.add(name);
         server.add(name);
     }
-    return copies.commit();
+    return {};
 }
 
 } // namespace launcher

@@ -4,13 +4,38 @@
 
 #include "platform/files.h"
 
+#include <QObject>
 #include <QString>
+
+#include <functional>
+#include <thread>
 
 namespace launcher {
 
 // Copies each central word list of appPath/Listen into dataDir/Listen when the user has never
 // received it or when it changed since it was last received (dataDir/Listen/Server holds the
-// lists as last received). The first failure stops the run and is returned.
-platform::FileError SyncWordLists(const QString& appPath, const QString& dataDir);
+// lists as last received), on a thread of its own, so that no window waits for the disk. The
+// copies are made safe together at the end; the first failure stops the run, and the lists
+// copied before it are received.
+class WordListSync {
+public:
+    WordListSync() = default;
+    ~WordListSync();
+    WordListSync(const WordListSync&) = delete;
+    WordListSync& operator=(const WordListSync&) = delete;
+
+    // `done` runs in `context`'s thread once the run has ended.
+    void start(const QString& appPath, const QString& dataDir, QObject* context = nullptr,
+               std::function<void()> done = {});
+    // Waits until the run has ended; its failure.
+    platform::FileError finish();
+
+private:
+    platform::FileError write(const QString& appPath, const QString& dataDir);
+
+    platform::CopyBatch copies_;
+    std::thread run_;
+    platform::FileError result_;
+};
 
 } // namespace launcher

@@ -12,8 +12,6 @@
 
 #include <benchmark/benchmark.h>
 
-using launcher::SyncWordLists;
-
 namespace {
 
 void FirstStartWordListSync(benchmark::State& state)
@@ -31,7 +29,9 @@ void FirstStartWordListSync(benchmark::State& state)
         const QString data = root.path() + QStringLiteral("/data%1").arg(run++);
         QElapsedTimer timer;
         timer.start();
-        if (SyncWordLists(program, data).failed())
+        launcher::WordListSync sync;
+        sync.start(program, data);
+        if (sync.finish().failed())
             state.SkipWithError("the synchronisation failed");
         const double ms = static_cast<double>(timer.nsecsElapsed()) / 1e6;
         state.SetIterationTime(ms / 1000.0);

@@ -6,7 +6,8 @@
 
 #include "platform/forms/end.h"
 
-using launcher::SyncWordLists;
+#include <QAbstractButton>
+#include <QTest>
 
 namespace {
 
@@ -31,7 +32,12 @@ protected:
     }
     static QDateTime timeOf(const QString& path) { return QFileInfo(path).lastModified(); }
 
-    void sync() { ASSERT_FALSE(SyncWordLists(programDir(), dataDir()).failed()); }
+    void sync()
+    {
+        launcher::WordListSync sync;
+        sync.start(programDir(), dataDir());
+        ASSERT_FALSE(sync.finish().failed());
+    }
 
     const QDateTime monday{QDate(2026, 9, 7), QTime(8, 15, 30, 700)};
     const QDateTime tuesday{QDate(2026, 9, 8), QTime(10, 0, 0)};
@@ -94,15 +100,38 @@ TEST_F(WordListsTest, OnlyThePlaceholderCreatesTheFoldersAndNoCentralFolderNothi
     EXPECT_EQ(QDir(dataDir() + "/Listen").entryList(QDir::Files), QStringList());
 }
 
-TEST_F(WordListsTest, TheLauncherSynchronisesAtStartAndEndsWhenItCannot)
+TEST_F(WordListsTest, TheLauncherReceivesTheListsBesideItsWindowAndEndsWhenItCannot)
 {
     writeList(central("Tiere.txt"), {"Hund"}, monday);
     start();
-    EXPECT_TRUE(QFileInfo::exists(user("Tiere.txt")));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return timeOf(server("Tiere.txt")) == monday; }));
+    EXPECT_EQ(readBytes(user("Tiere.txt")), readBytes(central("Tiere.txt")));
     QDir(dataDir() + "/Listen").removeRecursively();
     writeBytes(dataDir() + "/Listen", "kein Ordner");
     start();
-    EXPECT_TRUE(platform::programEnded());
-    EXPECT_EQ(messages->shown.size(), 1u);
+    EXPECT_TRUE(QTest::qWaitFor([] { return platform::programEnded(); }));
+    ASSERT_EQ(messages->shown.size(), 1u);
+    EXPECT_TRUE(messages->shown[0].text.contains(dataDir() + "/Listen")) << messages->shown[0].text.toStdString();
     EXPECT_FALSE(launcher->isVisible());
+}
+
+// The word-list editor and the exercises read the lists: they start once every list is in place.
+TEST_F(WordListsTest, WhatTheLauncherStartsFindsEveryListReceived)
+{
+    constexpr int kLists = 800;
+    for (int i = 0; i < kLists; ++i)
+        writeList(central(QStringLiteral("Liste %1.txt").arg(i)), {"Hund", "Katze"}, monday);
+    for (const char* button : {"Command1", "WErstellen"}) {
+        QDir(dataDir() + "/Listen").removeRecursively();
+        launcher::Form1& f = start("/n=\"Max\"");
+        if (QByteArray(button) == "WErstellen")
+            f.WErstellen[0]->trigger();
+        else
+            QTest::mouseClick(f.findChild<QAbstractButton*>(button), Qt::LeftButton);
+        ASSERT_EQ(processes->started.size(), 1u) << button;
+        processes->started.clear();
+        for (int i = 0; i < kLists; ++i)
+            ASSERT_EQ(timeOf(server(QStringLiteral("Liste %1.txt").arg(i))), monday) << button << " " << i;
+        platform::resetProgramEnded();
+    }
 }
