@@ -11,11 +11,14 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <filesystem>
 
 #include <signal.h>
 #include <unistd.h>
 
 namespace platform {
+
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -104,19 +107,20 @@ QString appDataFolderOf(const QString& pid)
 
 std::vector<RunningProcess> runningProcesses(const QString& nameEnd)
 {
+    // One read of the folder and one link per process: a start asks this before its first window.
     std::vector<RunningProcess> found;
-    const QStringList pids = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
-    for (const QString& pid : pids) {
-        bool isPid = false;
-        pid.toInt(&isPid);
-        if (!isPid)
+    std::error_code error;
+    for (fs::directory_iterator entry("/proc", error), end; !error && entry != end; entry.increment(error)) {
+        const std::string pid = entry->path().filename().string();
+        if (!std::all_of(pid.begin(), pid.end(), [](char c) { return c >= '0' && c <= '9'; }))
             continue;
-        const QString exe = QFileInfo(QStringLiteral("/proc/%1/exe").arg(pid)).symLinkTarget();
-        const QString name = QFileInfo(exe).fileName();
-        if (exe.isEmpty() || !name.endsWith(nameEnd, Qt::CaseInsensitive))
+        std::error_code unreadable;
+        const fs::path exe = fs::read_symlink(entry->path() / "exe", unreadable);
+        const QString name = QFile::decodeName(exe.filename().c_str());
+        if (unreadable || exe.empty() || !name.endsWith(nameEnd, Qt::CaseInsensitive))
             continue;
-        found.push_back({name, QFileInfo(QStringLiteral("/proc/") + pid).ownerId(),
-                         appDataFolderOf(pid)});
+        const QString id = QString::fromStdString(pid);
+        found.push_back({name, QFileInfo(QStringLiteral("/proc/") + id).ownerId(), appDataFolderOf(id)});
     }
     return found;
 }

@@ -10,8 +10,11 @@
 #include "platform/forms/twips.h"
 #include "platform/services.h"
 
-#include <QFileInfo>
+#include <QDir>
+#include <QHash>
 #include <QToolButton>
+
+#include <optional>
 
 namespace initial_sound_keys {
 
@@ -32,25 +35,52 @@ QPixmap loadKeyPicture(const QString& path)
                : picture.scaled(keyPictureSize(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
 }
 
-// The key's picture of the window's design, from the copy that the build rendered at the size
-// the key shows it when there is one ("keys/40x40"), else from the full-size picture.
-QPixmap designKeyPicture(const QString& sound)
-{
-    const QString keys = TRAVEK::AppPath() + QStringLiteral("/keys/");
-    const QSize shown = keyPictureSize();
-    const QString rendered = QStringLiteral("%1x%2/").arg(shown.width()).arg(shown.height());
-    if (QFileInfo::exists(keys + rendered)) {
-        QPixmap picture = loadKeyPicture(keys + rendered + sound + QStringLiteral(".bmp"));
-        if (!picture.isNull())
-            return picture;
-    }
-    return loadKeyPicture(keys + sound + QStringLiteral(".bmp"));
-}
-
 } // namespace
 
+// The key pictures of the window's design, from the copies that the build rendered at the size the
+// keys show them ("keys/40x40") when there are, else from the full-size pictures. The keys name
+// their pictures by sound in any letter case: the rendered folder is listed once for the whole
+// keyboard, on the first picture drawn, instead of once per key.
+class DesignKeyPictures {
+public:
+    QPixmap of(const QString& sound)
+    {
+        if (!rendered_)
+            rendered_ = listRendered();
+        if (const auto found = rendered_->constFind(fileName(sound).toLower()); found != rendered_->cend())
+            if (QPixmap picture = loadKeyPicture(*found); !picture.isNull())
+                return picture;
+        return loadKeyPicture(keysFolder() + fileName(sound));
+    }
+
+private:
+    static QString keysFolder() { return TRAVEK::AppPath() + QStringLiteral("/keys/"); }
+    static QString fileName(const QString& sound) { return sound + QStringLiteral(".bmp"); }
+
+    // The rendered pictures' paths by their names in lower case; of names alike but for case, the
+    // first in order, as a lookup in any case takes it.
+    static QHash<QString, QString> listRendered()
+    {
+        const QSize shown = keyPictureSize();
+        const QDir folder(keysFolder() + QStringLiteral("%1x%2").arg(shown.width()).arg(shown.height()));
+        QHash<QString, QString> paths;
+        for (const QString& name : folder.entryList(QDir::Files, QDir::Name))
+            if (const QString key = name.toLower(); !paths.contains(key))
+                paths.insert(key, folder.filePath(name));
+        return paths;
+    }
+
+    std::optional<QHash<QString, QString>> rendered_;
+};
+
+std::shared_ptr<DesignKeyPictures> designKeyPictures()
+{
+    return std::make_shared<DesignKeyPictures>();
+}
+
 QToolButton* addKey(platform::Form& form, int index, const QRect& twips, const QString& caption,
-                    const QString& sound, std::function<void()> onClick)
+                    const QString& sound, const std::shared_ptr<DesignKeyPictures>& pictures,
+                    std::function<void()> onClick)
 {
     auto* key = new QToolButton(form.client());
     key->setObjectName(QStringLiteral("Worttaste(%1)").arg(index));
@@ -60,7 +90,7 @@ QToolButton* addKey(platform::Form& form, int index, const QRect& twips, const Q
     platform::setTag(key, sound);
     platform::setControlFont(key, QStringLiteral("Arial"), 9.75, true);
     if (!sound.isEmpty()) {
-        key->setIcon(platform::lazyIcon([sound] { return designKeyPicture(sound); }));
+        key->setIcon(platform::lazyIcon([pictures, sound] { return pictures->of(sound); }));
         key->setIconSize(keyPictureSize());
     }
     platform::onEvent(key, &QToolButton::clicked, &form, std::move(onClick));

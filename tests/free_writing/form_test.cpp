@@ -34,6 +34,21 @@ const Step kBackspace{Step::Backspace};
 const Step kRadieren{Step::Radieren};
 const Step kNeu{Step::Neu};
 
+void writeSquare(const QString& path, int side, Qt::GlobalColor colour)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QImage picture(side, side, QImage::Format_RGB32);
+    picture.fill(colour);
+    ASSERT_TRUE(picture.save(path, "BMP")) << path.toStdString();
+}
+
+// The colour in the middle of the key's picture as it is drawn; none without a picture.
+QColor pictureColour(const QToolButton* key)
+{
+    const QImage shown = key->icon().pixmap(key->iconSize()).toImage();
+    return shown.isNull() ? QColor() : shown.pixelColor(shown.rect().center());
+}
+
 TEST_F(FreeWritingTest, KeysTypingAndErasing)
 {
     struct Case {
@@ -287,6 +302,23 @@ TEST_F(FreeWritingTest, WithoutOption9EveryKeyShows)
     Form1& f = start();
     for (QToolButton* key : f.Worttaste)
         EXPECT_FALSE(key->isHidden()) << key->objectName().toStdString();
+}
+
+// The keys' tags are in small letters, the build's pictures named with capitals: a key shows the
+// rendered copy at its own size, else the full-size picture scaled to it, else none.
+TEST_F(FreeWritingTest, KeysShowTheDesignPicturesWhateverTheCaseOfTheirNames)
+{
+    writeSquare(programDir() + "/keys/40x40/A.bmp", 40, Qt::red);
+    writeSquare(programDir() + "/keys/A.bmp", 100, Qt::yellow);
+    writeSquare(programDir() + "/keys/SCH.bmp", 100, Qt::blue);
+    writeSquare(programDir() + "/keys/40x40/Au.bmp", 40, Qt::green);
+    Form1& f = start();
+    EXPECT_EQ(pictureColour(f.Worttaste[0]), QColor(Qt::red));
+    EXPECT_EQ(pictureColour(f.Worttaste[22]), QColor(Qt::blue));
+    EXPECT_EQ(f.Worttaste[22]->icon().pixmap(f.Worttaste[22]->iconSize()).size(), QSize(40, 40));
+    EXPECT_EQ(pictureColour(f.Worttaste[20]), QColor(Qt::green));
+    EXPECT_FALSE(pictureColour(f.Worttaste[1]).isValid());
+    EXPECT_TRUE(f.Worttaste[25]->icon().isNull());
 }
 
 } // namespace
