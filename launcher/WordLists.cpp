@@ -42,6 +42,9 @@ private:
 
 WordListSync::~WordListSync()
 {
+    // A program that ends meanwhile receives no more; what is not yet safe goes with the batch,
+    // and the next start receives it.
+    stopping_ = true;
     finish();
 }
 
@@ -54,6 +57,8 @@ void WordListSync::start(const QString& appPath, const QString& dataDir, QObject
     // first start with many lists.
     run_ = std::thread([this, appPath, dataDir, context, done = std::move(done)] {
         result_ = write(appPath, dataDir);
+        if (stopping_)
+            return;
         const platform::FileError committed = copies_.commit();
         if (!result_.failed())
             result_ = committed;
@@ -89,6 +94,8 @@ platform::FileError WordListSync::write(const QString& appPath, const QString& d
     platform::CopyBatch::removeLeftovers(targets);
     // The user's copy goes into place before the Server copy that records it as received.
     for (const QString& name : files) {
+        if (stopping_)
+            return {};
         if (name.toUpper() == QLatin1String("NEU"))
             continue;
         const QString central = centralFolder + QLatin1Char('/') + name;

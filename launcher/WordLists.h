@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QString>
 
+#include <atomic>
 #include <functional>
 #include <thread>
 
@@ -16,7 +17,7 @@ namespace launcher {
 // received it or when it changed since it was last received (dataDir/Listen/Server holds the
 // lists as last received), on a thread of its own, so that no window waits for the disk. The
 // copies are made safe together at the end; the first failure stops the run, and the lists
-// copied before it are received.
+// copied before it are received. A program that ends during the run abandons it.
 class WordListSync {
 public:
     WordListSync() = default;
@@ -34,6 +35,7 @@ private:
     platform::FileError write(const QString& appPath, const QString& dataDir);
 
     platform::CopyBatch copies_;
+    std::atomic<bool> stopping_{false};
     std::thread run_;
     platform::FileError result_;
 };

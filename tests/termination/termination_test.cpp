@@ -507,6 +507,51 @@ std::vector<Row> otherExerciseRows()
     };
 }
 
+// The launcher in the test's program folder with many central lists, each changed since the
+// pupil's earlier start received it.
+constexpr int kCentralLists = 800;
+const QDateTime kReceived(QDate(2026, 9, 7), QTime(8, 0));
+const QDateTime kChanged(QDate(2026, 9, 8), QTime(8, 0));
+
+QString listName(int i)
+{
+    return QStringLiteral("/Liste %1.txt").arg(i);
+}
+
+void writeList(TerminationTest& t, const QString& path, const QString& word, const QDateTime& time)
+{
+    t.writeFile(path, {word});
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite) && file.setFileTime(time, QFileDevice::FileModificationTime));
+}
+
+void changedLists(TerminationTest& t)
+{
+    for (const QString& name : {QStringLiteral("startomo"), QStringLiteral("options4.ini"),
+                                QStringLiteral("Protokoll_2/Namen.ini")})
+        t.copyFromSuite(name);
+    t.writeOptions();
+    const QString received = t.dataDir() + QStringLiteral("/Listen");
+    for (int i = 0; i < kCentralLists; ++i) {
+        writeList(t, t.programDir() + QStringLiteral("/Listen") + listName(i), QStringLiteral("neu"), kChanged);
+        for (const QString& folder : {received, received + QStringLiteral("/Server")})
+            writeList(t, folder + listName(i), QStringLiteral("alt"), kReceived);
+    }
+}
+
+// Each list as it was or as received anew, whole, with the Server copy to match.
+void listsWhole(TerminationTest& t)
+{
+    const QString received = t.dataDir() + QStringLiteral("/Listen");
+    for (int i = 0; i < kCentralLists; ++i) {
+        const QStringList user = platform::readTextFile(received + listName(i)).lines;
+        const QString server = received + QStringLiteral("/Server") + listName(i);
+        const bool anew = QFileInfo(server).lastModified() == kChanged;
+        EXPECT_EQ(user, QStringList{anew ? QStringLiteral("neu") : QStringLiteral("alt")}) << i;
+        EXPECT_EQ(platform::readTextFile(server).lines, user) << i;
+    }
+}
+
 std::vector<Row> launcherRows()
 {
     const QString named = QStringLiteral("/n=\"Max\"");
@@ -530,6 +575,8 @@ std::vector<Row> launcherRows()
         {"startomo_AboutBox", "startomo", named, suiteOptions,
          teacherMenu({down, down, enter}, QStringLiteral("Info über QL Tavoro")), {}},
         {"startomo_SettingsPause", "startomo", named, lockedOptions, {inPause()}, {}},
+        {"startomo_ReceivingLists", kProgramFolder + QStringLiteral("/startomo"), named, changedLists,
+         {form(kLauncherTitle)}, listsWhole},
         // The black backdrop over the whole screen, the taskbar hidden.
         {"startomo_OnBackdrop", "startomo", named,
          [](TerminationTest& t) { t.writeOptions({{2, -1}, {3, 0}}); },
