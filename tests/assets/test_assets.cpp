@@ -12,6 +12,8 @@
 #include <QTextStream>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 const QString suiteDir = QStringLiteral(TAVORO_SUITE_DIR);
@@ -55,10 +57,10 @@ QByteArray readBytes(const QString& relativePath)
 QStringList tiles(const QString& word, const QStringList& graphemes)
 {
     QStringList result;
-    for (int i = 0; i < word.size();) {
+    for (qsizetype i = 0; i < word.size();) {
         const auto grapheme = std::find_if(graphemes.begin(), graphemes.end(),
                                            [&](const QString& g) { return word.mid(i, g.size()) == g; });
-        const int length = grapheme == graphemes.end() ? 1 : grapheme->size();
+        const qsizetype length = grapheme == graphemes.end() ? 1 : grapheme->size();
         result << word.mid(i, length);
         i += length;
     }
@@ -194,6 +196,12 @@ TEST(ControlPictures, MarksButtonsAndLauncherButtonsLoad)
     for (const QString& file : files)
         EXPECT_FALSE(QImage(suiteDir + "/design/" + file).isNull()) << file.toStdString();
     EXPECT_EQ(QImage(suiteDir + "/design/richtig.png").size(), QSize(110, 110));
+    // As they were drawn: transparent around, the wrong mark's cross opaque red.
+    const QImage wrong(suiteDir + "/design/falsch.png");
+    EXPECT_EQ(wrong.pixelColor(0, 0).alpha(), 0);
+    const QColor cross = wrong.pixelColor(wrong.rect().center());
+    EXPECT_EQ(cross.alpha(), 255);
+    EXPECT_GT(cross.red(), 2 * std::max(cross.green(), cross.blue()));
 }
 
 TEST(DefaultFiles, CentralOptionsSuitAClassroom)

@@ -8,6 +8,7 @@
 #include "tools/render_pictures/PictureGrid.h"
 #include "tools/render_pictures/PictureRenderer.h"
 #include "tools/render_pictures/PictureTable.h"
+#include "tools/render_pictures/PngWriter.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -43,9 +44,14 @@ struct Pictures {
     std::vector<GridCell> sheet;
 };
 
-void save(const QImage& image, const QString& path, const char* format)
+void makeFolderFor(const QString& path)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
+}
+
+void save(const QImage& image, const QString& path, const char* format)
+{
+    makeFolderFor(path);
     if (!image.save(path, format))
         throw std::runtime_error("cannot write " + path.toStdString());
 }
@@ -151,8 +157,11 @@ void renderDesign(const PictureRenderer& renderer, Pictures& pictures, const Pat
     for (const DesignRow& row : readDesignRows(paths.assets + "/design.tsv")) {
         const QImage image = designPicture(renderer, row);
         pictures.sheet.push_back({image, row.file});
-        if (!paths.out.isEmpty())
-            save(image, paths.out + "/design/" + row.file, "PNG");
+        if (!paths.out.isEmpty()) {
+            const QString path = paths.out + "/design/" + row.file;
+            makeFolderFor(path);
+            writeStoredPng(image, path);
+        }
     }
 }
 
