@@ -12,8 +12,11 @@
 #include <algorithm>
 #include <cerrno>
 #include <filesystem>
+#include <thread>
 
 #include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace platform {
@@ -142,6 +145,34 @@ bool processRunning(const QString& programName)
 {
     return processRunning(programName, runningProcesses(runningName(programName)), ::getuid(),
                           services().paths->appDataFolder());
+}
+
+bool startDetached(const QString& executable, const QStringList& arguments)
+{
+    std::vector<QByteArray> encoded{QFile::encodeName(executable)};
+    for (const QString& argument : arguments)
+        encoded.push_back(argument.toLocal8Bit());
+    std::vector<char*> argv;
+    argv.reserve(encoded.size() + 1);
+    for (QByteArray& argument : encoded)
+        argv.push_back(argument.data());
+    argv.push_back(nullptr);
+    // A process group of its own keeps a terminal's Ctrl+C or hang-up meant for the caller from
+    // ending it. The session stays the caller's: the processor is shared out between sessions
+    // first, and a caller that steps aside makes room only within its own.
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP);
+    // A spawn copies nothing of the caller; a fork of a big program copies its page tables
+    // while the started program waits for the processor.
+    pid_t pid = 0;
+    const int failed = posix_spawn(&pid, argv.front(), nullptr, &attributes, argv.data(), environ);
+    posix_spawnattr_destroy(&attributes);
+    if (failed != 0)
+        return false;
+    // A caller that stays open would otherwise keep each ended child as a zombie.
+    std::thread([pid] { ::waitpid(pid, nullptr, 0); }).detach();
+    return true;
 }
 
 bool processAlive(qint64 pid)

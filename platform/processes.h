@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -44,6 +45,11 @@ bool processRunning(const QString& programName, const std::vector<RunningProcess
                     uint owner, const QString& appDataFolder);
 // The same over the machine's processes, for this process's user and application-data folder.
 bool processRunning(const QString& programName);
+
+// Starts the executable with these arguments in the current folder, in a process group of its
+// own, without waiting for it; false when it cannot be started. Its end is collected without
+// the caller waiting for it.
+bool startDetached(const QString& executable, const QStringList& arguments);
 
 // Whether the process with that id still exists (also when it belongs to another user).
 bool processAlive(qint64 pid);

@@ -72,8 +72,7 @@ std::optional<Startable> startable(const QString& commandLine)
 bool RealProcesses::start(const QString& commandLine)
 {
     const std::optional<Startable> program = startable(commandLine);
-    return program
-           && QProcess::startDetached(program->executable, program->arguments, QDir::currentPath());
+    return program && startDetached(program->executable, program->arguments);
 }
 
 namespace {
@@ -134,8 +133,13 @@ void RealProcesses::stepAside()
     const auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
     if (x11 && x11->connection())
         xcb_flush(x11->connection());
+    // Every thread: the last one to end frees the memory. What is started later gets the
+    // normal class again.
     const sched_param idle{};
-    ::sched_setscheduler(0, SCHED_IDLE, &idle);
+    for (const QString& task : QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+        ::sched_setscheduler(task.toInt(), SCHED_IDLE | SCHED_RESET_ON_FORK, &idle);
+    // A change of class alone does not give up the processor before the time slice ends.
+    ::sched_yield();
 }
 
 RealClock::RealClock() : generator_(std::random_device{}()) {}

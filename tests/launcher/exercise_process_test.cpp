@@ -7,6 +7,9 @@
 
 #include <csignal>
 
+#include <sched.h>
+#include <unistd.h>
+
 namespace {
 
 // A launcher button and the real exercise it starts.
@@ -67,6 +70,16 @@ TEST_P(ExerciseStartTest, TheButtonStartsTheExerciseWithThePupilsNameAndLog)
 }
 
 INSTANTIATE_TEST_SUITE_P(Exercises, ExerciseStartTest, testing::ValuesIn(exercises(false)), testName);
+
+// The program that started an exercise keeps no zombie of it once it has ended: the launcher
+// that stays open in full-screen mode lives on beside it.
+TEST_F(EndToEndTest, TheEndOfAStartedExerciseIsCollected)
+{
+    const qint64 pid = startFromLauncher("Command2", "Tastomat", "tastomat");
+    ASSERT_NE(pid, 0);
+    ::kill(static_cast<pid_t>(pid), SIGKILL);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !QFileInfo::exists(QStringLiteral("/proc/%1").arg(pid)); }, 10000));
+}
 
 class SecondCopyTest : public EndToEndTest, public testing::WithParamInterface<ExerciseButton> {
 protected:
@@ -149,5 +162,27 @@ TEST_P(ExerciseOnScreenTest, TheLaunchersButtonShowsTheExercisesWindowOnTheScree
 }
 
 INSTANTIATE_TEST_SUITE_P(Exercises, ExerciseOnScreenTest, testing::ValuesIn(exercises(false)), testName);
+
+// The exercise runs in the normal scheduling class, not in the lowest one the launcher ends in.
+// It has a process group of its own but stays in the launcher's session: the processor is
+// shared out between sessions first, and only within its session does the launcher's end make
+// room for the exercise's start.
+TEST_F(EndToEndTest, TheClickedExerciseRunsInTheNormalClassAndTheLaunchersSession)
+{
+    testing_support::PrivateXServer x;
+    ASSERT_TRUE(x.running());
+    QProcess startomo;
+    const qulonglong launcher = startLauncherOnScreen(x, startomo);
+    ASSERT_NE(launcher, 0u);
+    x.click(launcher, testing_support::twipsCentre(2400, 960, 2055, 1455));   // Tastomat
+    ASSERT_TRUE(startomo.waitForFinished(10000));
+    qint64 pid = 0;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return (pid = findProcess("tastomat", dataDir())) != 0; }, 10000));
+    const auto exercise = static_cast<pid_t>(pid);
+    EXPECT_EQ(::sched_getscheduler(exercise), SCHED_OTHER);
+    EXPECT_EQ(::getpgid(exercise), exercise);
+    EXPECT_EQ(::getsid(exercise), ::getsid(0));
+    ::kill(exercise, SIGKILL);
+}
 
 } // namespace
