@@ -176,6 +176,10 @@ void Form::setVisible(bool visible)
     // Nothing new comes on the screen once the program ends or a signal ends it.
     if (visible && (programEnded() || terminationRequested() || !loaded_))
         return;
+    if (visible && !everShown_) {
+        everShown_ = true;
+        applySize();
+    }
     if (visible && centeredWhenShown_ && !isVisible())
         centerOnScreen();
     QWidget::setVisible(visible);
@@ -294,7 +298,7 @@ void Form::applySize()
     const int width = twipsToPixels(scaleWidthTwips());
     const int height = twipsToPixels(scaleHeightTwips());
     const bool menu = menuBarVisible();
-    const int menuHeight = menu ? menuBar_->layoutRows(width) : 0;
+    const int menuHeight = menu && everShown_ ? menuBar_->layoutRows(width) : 0;
     if (menuBar_) {
         menuBar_->setGeometry(0, 0, width, menuHeight);
         menuBar_->setVisible(menu);

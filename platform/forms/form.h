@@ -153,6 +153,8 @@ private:
 
     QWidget* client_;
     MenuBar* menuBar_ = nullptr;
+    // Measuring the menus loads their font: a window that has never shown leaves it for its show.
+    bool everShown_ = false;
     bool loaded_ = false;
     bool unloading_ = false;
     bool keyPreview_ = true;
